@@ -1,0 +1,31 @@
+#include <iostream>
+
+#include "Commands.h"
+#include "case/CsvExport.h"
+#include "case/Recording.h"
+
+namespace vitalis::cli {
+
+// export-csv CASE.awp OUT: the readings as CSV; ".CSV" is appended unless OUT ends in ".csv".
+int RunExportCsv(const Arguments& args) {
+    if (args.size() != 2) {
+        std::cerr << "usage: vitalis-cli export-csv CASE.awp OUT\n";
+        return kExitUsage;
+    }
+    Recording recording;
+    recording.casePath = args[0];
+    if (!recording.Load()) {
+        std::cerr << "vitalis-cli: " << args[0] << " could not be read as a case file\n";
+        return kExitLoadFailed;
+    }
+    const std::string path = CsvExportPath(args[1]);
+    NoTexts texts;
+    if (!ExportCsv(recording, path, texts)) {
+        std::cerr << "vitalis-cli: cannot write " << path << '\n';
+        return kExitFailed;
+    }
+    std::cout << path << '\n';
+    return kExitOk;
+}
+
+}  // namespace vitalis::cli

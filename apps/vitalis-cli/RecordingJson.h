@@ -1,0 +1,18 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "case/Recording.h"
+
+namespace vitalis::cli {
+
+using Json = nlohmann::ordered_json;
+
+Json DateJson(const CalendarDate& date);
+Json ClockJson(const ClockTime& time);
+Json MeasurementJson(const Measurement& m);
+// Every field of the recording under its own name, and its readings ("measurements").
+Json RecordingJson(const Recording& recording);
+Json MeasurementsJson(const Recording& recording);
+
+}  // namespace vitalis::cli

@@ -1,0 +1,33 @@
+#include <iostream>
+#include <string>
+
+#include "Commands.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: vitalis-cli COMMAND [ARGS]\n"
+           "  analyze CASE.awp          the case and its readings as JSON\n"
+           "  export-csv CASE.awp OUT   the readings as a CSV file\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace vitalis::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kExitUsage;
+    }
+    const std::string command = argv[1];
+    const Arguments args(argv + 2, argv + argc);
+    if (command == "analyze") return RunAnalyze(args);
+    if (command == "export-csv") return RunExportCsv(args);
+    if (command == "--help" || command == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
+    }
+    std::cerr << "vitalis-cli: unknown command '" << command << "'\n";
+    PrintUsage(std::cerr);
+    return kExitUsage;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "case/CalendarTime.h"
+#include "case/Measurement.h"
+#include "case/ProfileStore.h"
+#include "case/TextSource.h"
+
+namespace vitalis {
+
+// What a download knows about the test besides its readings.
+struct CaseHeader {
+    std::string patientName;
+    std::string patientId;
+    int deviceType = 0;
+    int protocolVersion = 0;
+    int isDisplay = 0;
+    int autoMode = 0;
+    int awakeHour = 0;
+    int awakeMin = 0;
+    int awakeDuration = 0;  // minutes; 255 when none
+    int asleepHour = 0;
+    int asleepMin = 0;
+    int asleepDuration = 0;
+    int specialHourStart = 0;
+    int specialMinStart = 0;
+    int specialDuration = 0;
+    int specialHourEnd = 0;
+    int specialMinEnd = 0;
+    int timePeriod = 0;
+    ClockTime testBegin;
+    int awakeStartMinutes = 0;
+    int asleepStartMinutes = 0;
+    // The Heron protocol stores the monitor's type and its own address; the others store a
+    // fixed address chosen by device type.
+    bool writesMonitorType = false;
+    std::string monitorAddress;
+};
+
+// Writes a downloaded case file. The missing folders of the path are created first; when
+// that fails nothing is written and the caller tells the user ("IDS_FAILEDFILE"). Everything
+// added reaches the file in one atomic replace at Commit, so a case file never exists with
+// its readings but without its header.
+class CaseFileWriter {
+public:
+    // startEmpty: the file's old content is dropped (a new download of the same name).
+    explicit CaseFileWriter(const std::string& path, bool startEmpty = false);
+
+    // The readings in "TEST 1": key k and its remark key Ck for each, then "Count". The
+    // remark of a reading is the failure text of its result code in the current language.
+    void AddReadings(const std::vector<Measurement>& readings, const TextSource& texts);
+    // The patient and test keys, in the order the monitor's programmes are read back.
+    void AddHeader(const CaseHeader& header);
+    bool Commit();
+
+private:
+    bool folderReady_;
+    ProfileStore store_;
+    ProfileStore::Batch batch_;
+};
+
+// The two writers one at a time, each in its own atomic replace.
+bool WriteReadings(const std::string& path, const std::vector<Measurement>& readings,
+                   const TextSource& texts);
+bool WriteHeader(const std::string& path, const CaseHeader& header);
+
+// The monitor's own filing: each reading goes into the case file of its calendar month,
+// "<folder>/<year>/<month>.awp", which is created with the patient keys, the monitor's type
+// and address and a test begin taken from its first reading when it does not exist yet;
+// later readings are appended. A reading counts as failed unless its result code is 0 or 3.
+// Returns the files written, in the order they were first used; empty on failure.
+struct SplitWriteResult {
+    bool ok = false;
+    std::vector<std::string> paths;
+};
+SplitWriteResult WriteMonthlyCases(const std::string& folder, const std::vector<Measurement>& readings,
+                                   const CaseHeader& header, const TextSource& texts);
+
+// "%d/%d/%d %s": day, month, year, then the time as "%d:%02d" (or "%02d:%02d" when the
+// protocol stores the monitor type).
+std::string TestBeginDisplayText(const ClockTime& begin, bool twoDigitHour);
+
+}  // namespace vitalis

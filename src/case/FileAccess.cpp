@@ -1,0 +1,165 @@
+#include "case/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+namespace vitalis {
+namespace {
+
+FileIdentity IdentityFromStat(const struct stat& st) {
+    FileIdentity id;
+    id.device = static_cast<uint64_t>(st.st_dev);
+    id.inode = static_cast<uint64_t>(st.st_ino);
+    id.size = static_cast<uint64_t>(st.st_size);
+    id.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    id.changedNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return id;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// A symbolic link is followed, so that replacing the file keeps the link.
+std::string ResolveTarget(const std::string& path) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+    }
+    return path;
+}
+
+std::string TemporaryNameBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const size_t slash = target.find_last_of('/');
+    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return target.substr(0, nameStart) + "." + target.substr(nameStart) + ".tmp" +
+           std::to_string(::getpid()) + "_" + std::to_string(counter++);
+}
+
+}  // namespace
+
+FilePin& FilePin::operator=(FilePin&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+FilePin::~FilePin() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat st;
+    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return IdentityFromStat(st);
+}
+
+std::optional<FileContent> ReadWholeFile(const std::string& path) {
+    if (path.empty()) return {};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    FileContent content;
+    content.pin = FilePin(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) > kMaxProfileFileBytes) {
+        return {};
+    }
+    content.identity = IdentityFromStat(st);
+    content.bytes.resize(static_cast<size_t>(st.st_size));
+    size_t done = 0;
+    while (done < content.bytes.size()) {
+        const ssize_t n = ::pread(fd, content.bytes.data() + done, content.bytes.size() - done,
+                                  static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // the file shrank while we read: keep what is there
+        done += static_cast<size_t>(n);
+    }
+    content.bytes.resize(done);
+    return content;
+}
+
+std::optional<FileContent> ReplaceFileContent(const std::string& path, const std::string& bytes) {
+    if (path.empty()) return {};
+    const std::string target = ResolveTarget(path);
+    struct stat old;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0)) return {};
+
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = TemporaryNameBeside(target);
+        fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return {};
+    }
+    if (fd < 0) return {};
+    FileContent content;
+    content.pin = FilePin(fd);
+    bool ok = WriteAll(fd, bytes);
+    if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0 || errno == EPERM;
+    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+    struct stat st;
+    if (!ok || ::fstat(fd, &st) != 0) {
+        ::unlink(temporary.c_str());
+        return {};
+    }
+    content.identity = IdentityFromStat(st);
+    content.bytes = bytes;
+    return content;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st;
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CreateEmptyFileIfMissing(const std::string& path) {
+    if (path.empty()) return false;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
+bool CreateFolders(const std::string& folder) {
+    if (folder.empty()) return true;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return IsDirectory(folder);
+}
+
+std::string ParentFolder(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+}  // namespace vitalis

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vitalis {
+
+// Largest settings or case file we agree to read. A real case file of a week's recording is
+// well under a megabyte; anything far beyond is not ours and is never loaded into memory.
+inline constexpr uint64_t kMaxProfileFileBytes = 64ull * 1024 * 1024;
+
+// What tells one version of a file from another: the file itself (device and inode) and
+// when and how it last changed.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    uint64_t size = 0;
+    int64_t modifiedNs = 0;
+    int64_t changedNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// An open read handle that keeps the file it was opened on alive. While a parsed copy of a
+// file is held, holding its handle too means its inode cannot be recycled for another file,
+// so an identity match really is the same file.
+class FilePin {
+public:
+    FilePin() = default;
+    explicit FilePin(int fd) : fd_(fd) {}
+    FilePin(FilePin&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FilePin& operator=(FilePin&& other) noexcept;
+    FilePin(const FilePin&) = delete;
+    FilePin& operator=(const FilePin&) = delete;
+    ~FilePin();
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+struct FileContent {
+    std::string bytes;
+    FileIdentity identity;
+    FilePin pin;
+};
+
+// Reads a whole regular file; nothing when it is missing, not a regular file, unreadable or
+// larger than kMaxProfileFileBytes.
+std::optional<FileContent> ReadWholeFile(const std::string& path);
+
+// Replaces the file's content atomically: the bytes go to a new file beside it, which then
+// takes the file's name, so readers see the old or the new file, never half of one. The
+// file's permissions are kept. Returns the new file's identity and pin on success.
+// Fails without touching anything when the existing file is not writable.
+std::optional<FileContent> ReplaceFileContent(const std::string& path, const std::string& bytes);
+
+bool FileExists(const std::string& path);
+bool IsDirectory(const std::string& path);
+// Creates an empty file when none exists; true when a file exists afterwards.
+bool CreateEmptyFileIfMissing(const std::string& path);
+// Creates every missing folder of the path (the path is a folder). True when it exists after.
+bool CreateFolders(const std::string& folder);
+std::string ParentFolder(const std::string& path);
+
+}  // namespace vitalis

@@ -1,0 +1,167 @@
+#include "case/Recording.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "case/CaseFileKeys.h"
+#include "case/ProfileStore.h"
+#include "case/ReadingText.h"
+
+namespace vitalis {
+namespace {
+
+using namespace casekeys;
+
+CalendarDate ParseBirthday(const std::string& text) {
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
+        IsValidDate(year, month, day)) {
+        return {year, month, day};
+    }
+    return Today();
+}
+
+bool ChronologicalOrder(const std::vector<Measurement>& readings) {
+    for (size_t i = 1; i < readings.size(); ++i) {
+        if (MinutesOf(readings[i].Clock()) < MinutesOf(readings[i - 1].Clock())) return false;
+    }
+    return true;
+}
+
+// The test section named by "Test Count", or nothing when the file has none.
+std::optional<std::string> FindTestSection(const ProfileStore& store) {
+    const std::string count = store.GetString(kPatientSection, kTestCount, kNoString);
+    if (count == kNoString) return {};
+    return TestSection(count);
+}
+
+}  // namespace
+
+const ThresholdSettings& Recording::thresholds() const {
+    static const ThresholdSettings defaults;
+    return thresholdSource ? *thresholdSource : defaults;
+}
+
+void Recording::AddMeasurement(Measurement m) {
+    if (IsPlausible(m)) {
+        plausible_.push_back(m);
+        if (m.valid == 1) valid_.push_back(m);
+    }
+    all_.push_back(std::move(m));
+}
+
+void Recording::RebuildValidMeasurements() {
+    plausible_.clear();
+    valid_.clear();
+    for (const Measurement& m : all_) {
+        if (!IsPlausible(m)) continue;
+        plausible_.push_back(m);
+        if (m.valid == 1) valid_.push_back(m);
+    }
+}
+
+void Recording::ClearMeasurements() {
+    all_.clear();
+    plausible_.clear();
+    valid_.clear();
+}
+
+bool SpansMoreThan72Hours(const ClockTime& first, const ClockTime& last) {
+    const double days = static_cast<double>(MinutesOf(last) - MinutesOf(first)) / 1440.0;
+    const auto hours = static_cast<long long>(days * 24.0 + 1.0 / 172800.0);
+    return hours > 72;
+}
+
+std::string CaseFileStem(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    const size_t begin = slash == std::string::npos ? 0 : slash + 1;
+    const size_t dot = path.find_last_of('.');
+    const size_t end = (dot == std::string::npos || dot < begin) ? path.size() : dot;
+    return path.substr(begin, end - begin);
+}
+
+bool Recording::Load() {
+    const bool longName = CaseFileStem(casePath).size() > 2;
+    ClearMeasurements();
+    // A missing file fails the load; it is never created by looking at it.
+    ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    ProfileStore::Batch batch(store);
+    const auto section = FindTestSection(store);
+    if (!section) return false;
+    const std::string& test = *section;
+
+    patientName = store.GetString(kPatientSection, "Name", "");
+    patientId = store.GetString(kPatientSection, "ID", "");
+    address = store.GetString(kPatientSection, "Addr", "");
+    gender = store.GetInt(kPatientSection, "Gender", 0);
+    birthday = ParseBirthday(store.GetString(kPatientSection, "Birthday", ""));
+    race = store.GetString(kPatientSection, "Race", "");
+    height = store.GetInt(kPatientSection, "Height", 0);
+    weight = store.GetInt(kPatientSection, "Weight", 0);
+    age = store.GetInt(kPatientSection, "Age", 0);
+    phone = store.GetString(kPatientSection, "Phone", "");
+
+    awakeHour = store.GetInt(test, "AwakeHour", 7);
+    awakeMin = store.GetInt(test, "AwakeMin", 0);
+    awakeInterval = store.GetInt(test, "AwakeDuration", 0);
+    if (awakeInterval == 255) awakeInterval = 0;
+    asleepHour = store.GetInt(test, "AsleepHour", 22);
+    asleepMin = store.GetInt(test, "AsleepMin", 0);
+    asleepInterval = store.GetInt(test, "AsleepDuration", 0);
+    if (asleepInterval == 255) asleepInterval = 0;
+    awakeStart = store.GetInt(test, "Awake Time", 14) * 30;
+    asleepStart = store.GetInt(test, "Asleep Time", 44) * 30;
+    measurementCount = store.GetInt(test, "Count", 0);
+    medications = store.GetString(test, "Medications", "");
+    clinicalInterpretation = store.GetString(test, "Clinical Interp", "");
+    referringPhysician = store.GetString(test, "ReferringPhys", "");
+    interpretingPhysician = store.GetString(test, "InterprettingPhys", "");
+    comments = store.GetString(test, "Comments", "");
+    outpatientNo = store.GetString(test, "OutpatientNo", "");
+    admissionNo = store.GetString(test, "AdmissionNo", "");
+    bedNo = store.GetString(test, "BedNo", "");
+    departmentNo = store.GetString(test, "DepartmentNo", "");
+    email = store.GetString(test, "Email", "");
+
+    testBegin = {store.GetInt(test, "YearBegin", -1), store.GetInt(test, "MonthBegin", -1),
+                 store.GetInt(test, "DayBegin", -1), store.GetInt(test, "HourBegin", -1),
+                 store.GetInt(test, "MinBegin", -1)};
+    if (!IsValidClockTime(testBegin)) return false;
+    if (measurementCount < 0 || measurementCount > kMaxReadings) return false;
+
+    all_.reserve(static_cast<size_t>(measurementCount));
+    for (int k = 1; k <= measurementCount; ++k) {
+        Measurement m = ParseReadingText(store.GetString(test, ReadingKey(k), ""), k - 1, testBegin);
+        m.remark = store.GetString(test, RemarkKey(k), "");
+        AddMeasurement(std::move(m));
+    }
+
+    if (longName && !all_.empty()) recordingEnd = all_.back().Clock();
+    if (!longName || !ChronologicalOrder(plausible_)) {
+        multiDay = true;
+    } else if (plausible_.empty()) {
+        multiDay = false;
+    } else {
+        multiDay = SpansMoreThan72Hours(plausible_.front().Clock(), plausible_.back().Clock());
+    }
+    return static_cast<int>(all_.size()) == measurementCount;
+}
+
+bool Recording::SaveEdits() {
+    ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    ProfileStore::Batch batch(store);
+    const auto section = FindTestSection(store);
+    if (!section) return false;
+    for (size_t i = 0; i < all_.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        std::string text = store.GetString(*section, ReadingKey(k), "");
+        if (text.size() > kExclusionMarkPosition) {
+            text[kExclusionMarkPosition] = all_[i].valid == 1 ? '0' : '1';
+        }
+        store.WriteString(*section, ReadingKey(k), text);
+        store.WriteString(*section, RemarkKey(k), all_[i].remark);
+    }
+    return batch.Commit();
+}
+
+}  // namespace vitalis

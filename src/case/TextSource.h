@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vitalis {
+
+// Where user-visible texts come from: a section and key of the current language.
+// A missing text is empty.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual std::string Text(std::string_view section, std::string_view key) const = 0;
+};
+
+// Every text empty: for callers that run without a language file.
+class NoTexts final : public TextSource {
+public:
+    std::string Text(std::string_view, std::string_view) const override { return {}; }
+};
+
+}  // namespace vitalis
