@@ -118,8 +118,8 @@ void BM_WriteNewCase1000(benchmark::State& state) {
         std::filesystem::remove(path);
         state.ResumeTiming();
         CaseFileWriter writer(path);
-        writer.AddReadings(readings, NoTexts());
         writer.AddHeader(header);
+        writer.AddReadings(readings, NoTexts());
         writer.Commit();
     }
 }

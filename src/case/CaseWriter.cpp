@@ -1,5 +1,6 @@
 #include "case/CaseWriter.h"
 
+#include <charconv>
 #include <cstdio>
 #include <map>
 
@@ -61,13 +62,38 @@ CaseFileWriter::CaseFileWriter(const std::string& path, bool startEmpty)
 }
 
 void CaseFileWriter::AddReadings(const std::vector<Measurement>& readings, const TextSource& texts) {
+    // All keys and values in one buffer first, then handed over as views in one write.
+    std::string buffer;
+    buffer.reserve(readings.size() * 48);
+    std::vector<std::pair<size_t, size_t>> spans;  // begin, length in buffer
+    spans.reserve(readings.size() * 4);
+    const auto add = [&](auto&& write) {
+        const size_t begin = buffer.size();
+        write();
+        spans.emplace_back(begin, buffer.size() - begin);
+    };
+    const auto number = [&](int value) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        buffer.append(digits, end);
+    };
     int k = 0;
     for (const Measurement& m : readings) {
         ++k;
-        store_.WriteString(kFirstTest, ReadingKey(k), FormatReadingText(m));
-        store_.WriteString(kFirstTest, RemarkKey(k), FailureText(m.status, texts));
+        add([&] { number(k); });
+        add([&] { AppendReadingText(buffer, m); });
+        add([&] { buffer += 'C', number(k); });
+        add([&] { buffer += FailureText(m.status, texts); });
     }
-    store_.WriteInt(kFirstTest, "Count", k);
+    std::vector<ProfileStore::KeyValue> entries;
+    entries.reserve(spans.size() / 2 + 1);
+    const auto view = [&](size_t i) {
+        return std::string_view(buffer).substr(spans[i].first, spans[i].second);
+    };
+    for (size_t i = 0; i + 1 < spans.size(); i += 2) entries.emplace_back(view(i), view(i + 1));
+    const std::string count = std::to_string(k);
+    entries.emplace_back("Count", count);
+    store_.WriteStrings(kFirstTest, entries);
 }
 
 void CaseFileWriter::AddHeader(const CaseHeader& h) {

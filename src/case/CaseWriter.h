@@ -50,6 +50,7 @@ public:
 
     // The readings in "TEST 1": key k and its remark key Ck for each, then "Count". The
     // remark of a reading is the failure text of its result code in the current language.
+    // Adding the header first is faster: the readings then go in with one bulk write.
     void AddReadings(const std::vector<Measurement>& readings, const TextSource& texts);
     // The patient and test keys, in the order the monitor's programmes are read back.
     void AddHeader(const CaseHeader& header);

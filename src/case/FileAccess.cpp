@@ -23,7 +23,7 @@ FileIdentity IdentityFromStat(const struct stat& st) {
     return id;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -100,7 +100,7 @@ std::optional<FileContent> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-std::optional<FileContent> ReplaceFileContent(const std::string& path, const std::string& bytes) {
+std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (path.empty()) return {};
     const std::string target = ResolveTarget(path);
     struct stat old;
@@ -115,8 +115,8 @@ std::optional<FileContent> ReplaceFileContent(const std::string& path, const std
         if (fd < 0 && errno != EEXIST) return {};
     }
     if (fd < 0) return {};
-    FileContent content;
-    content.pin = FilePin(fd);
+    WrittenFile written;
+    written.pin = FilePin(fd);
     bool ok = WriteAll(fd, bytes);
     if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0 || errno == EPERM;
     if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
@@ -125,9 +125,8 @@ std::optional<FileContent> ReplaceFileContent(const std::string& path, const std
         ::unlink(temporary.c_str());
         return {};
     }
-    content.identity = IdentityFromStat(st);
-    content.bytes = bytes;
-    return content;
+    written.identity = IdentityFromStat(st);
+    return written;
 }
 
 bool FileExists(const std::string& path) {

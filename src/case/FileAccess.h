@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vitalis {
 
@@ -51,11 +52,16 @@ struct FileContent {
 // larger than kMaxProfileFileBytes.
 std::optional<FileContent> ReadWholeFile(const std::string& path);
 
+struct WrittenFile {
+    FileIdentity identity;
+    FilePin pin;
+};
+
 // Replaces the file's content atomically: the bytes go to a new file beside it, which then
 // takes the file's name, so readers see the old or the new file, never half of one. The
 // file's permissions are kept. Returns the new file's identity and pin on success.
 // Fails without touching anything when the existing file is not writable.
-std::optional<FileContent> ReplaceFileContent(const std::string& path, const std::string& bytes);
+std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes);
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);

@@ -1,12 +1,18 @@
 #include "case/IniDocument.h"
 
+#include <algorithm>
+#include <array>
+#include <cassert>
 #include <cstring>
+#include <unordered_set>
 #include <utility>
 
 namespace vitalis {
 namespace {
 
 constexpr uint32_t kSearchesBeforeIndex = 3;
+// Up to this many keys in a section, a bulk write compares against them one by one.
+constexpr size_t kKeysForBulkWrite = 64;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -24,6 +30,16 @@ uint64_t HashIgnoringCase(std::string_view text) {
     hash *= 0xD6E8FEB86659FD93ull;
     hash ^= hash >> 32;
     return hash;
+}
+
+[[maybe_unused]] bool DistinctKeys(const std::vector<IniDocument::KeyValue>& entries) {
+    std::unordered_set<std::string> seen;
+    for (const auto& entry : entries) {
+        std::string lowered(entry.key);
+        for (char& c : lowered) c = LowerAscii(c);
+        if (!seen.insert(std::move(lowered)).second) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -114,9 +130,11 @@ IniDocument::Line IniDocument::NewKeyLine(std::string_view key, std::string_view
 IniDocument::Span IniDocument::AppendKeyLine(std::string_view key, std::string_view value) {
     const Span span{static_cast<uint32_t>(arena_.size()),
                     static_cast<uint32_t>(key.size() + 1 + value.size())};
-    arena_.append(key);
-    arena_ += '=';
-    arena_.append(value);
+    arena_.resize(arena_.size() + span.length);
+    char* out = arena_.data() + span.begin;
+    std::memcpy(out, key.data(), key.size());
+    out[key.size()] = '=';
+    if (!value.empty()) std::memcpy(out + key.size() + 1, value.data(), value.size());
     return span;
 }
 
@@ -141,29 +159,31 @@ IniDocument::Section* IniDocument::FindSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-void IniDocument::IndexLine(const Section& section, uint32_t lineNumber) const {
+bool IniDocument::IndexLine(const Section& section, uint32_t lineNumber) const {
     KeyIndex& index = section.index;
-    if (!index.built) return;
+    if (!index.built) return false;
     const Line& line = section.lines[lineNumber];
-    if (!line.IsKey()) return;
+    if (!line.IsKey()) return false;
     const std::string_view key = View(line.key);
     const size_t mask = index.slots.size() - 1;
     for (size_t slot = HashIgnoringCase(key) & mask;; slot = (slot + 1) & mask) {
         const uint32_t entry = index.slots[slot];
         if (entry == 0) {
             index.slots[slot] = lineNumber + 1;
-            return;
+            return false;
         }
-        if (EqualsIgnoringCase(View(section.lines[entry - 1].key), key)) return;  // first wins
+        if (EqualsIgnoringCase(View(section.lines[entry - 1].key), key)) return true;  // first wins
     }
 }
 
-void IniDocument::BuildIndex(const Section& section) const {
+size_t IniDocument::BuildIndex(const Section& section) const {
     size_t capacity = 16;
     while (capacity < section.lines.size() * 2 + 2) capacity *= 2;
     section.index.slots.assign(capacity, 0);
     section.index.built = true;
-    for (uint32_t n = 0; n < section.lines.size(); ++n) IndexLine(section, n);
+    size_t duplicates = 0;
+    for (uint32_t n = 0; n < section.lines.size(); ++n) duplicates += IndexLine(section, n) ? 1 : 0;
+    return duplicates;
 }
 
 IniDocument::Probe IniDocument::ProbeKey(const Section& section, std::string_view key) const {
@@ -200,16 +220,67 @@ std::optional<std::string_view> IniDocument::Find(std::string_view sectionName,
     return View(section->lines[*line].value);
 }
 
-void IniDocument::Set(std::string_view sectionName, std::string_view key, std::string_view value) {
-    Section* section = FindSection(sectionName);
-    if (section == nullptr) {
-        const Span header = Append("[" + std::string(sectionName) + "]");
-        Section& added = sections_.emplace_back();
-        added.hasHeader = true;
-        added.header = header;
-        added.name = {header.begin + 1, static_cast<uint32_t>(sectionName.size())};
-        section = &added;
+IniDocument::Section& IniDocument::FindOrAddSection(std::string_view name) {
+    if (Section* section = FindSection(name)) return *section;
+    const Span header = Append("[" + std::string(name) + "]");
+    Section& added = sections_.emplace_back();
+    added.hasHeader = true;
+    added.header = header;
+    added.name = {header.begin + 1, static_cast<uint32_t>(name.size())};
+    return added;
+}
+
+size_t IniDocument::EndOfSection(const Section& section) {
+    size_t position = section.lines.size();
+    while (position > 0 && section.lines[position - 1].text.length == 0) --position;
+    return position;
+}
+
+void IniDocument::SetAll(std::string_view sectionName, const std::vector<KeyValue>& entries) {
+    Section& section = FindOrAddSection(sectionName);
+    std::vector<std::string_view> existing;
+    for (const Line& line : section.lines) {
+        if (line.IsKey()) existing.push_back(View(line.key));
     }
+    if (existing.size() > kKeysForBulkWrite) {
+        for (const KeyValue& entry : entries) Set(sectionName, entry.key, entry.value);
+        return;
+    }
+    // Few keys so far (a file being written afresh): keys that exist are replaced in place,
+    // every other line is appended at once; the index is built when the section is searched.
+    std::array<bool, 64> lengthTaken{};  // most keys are ruled out by their length alone
+    for (std::string_view known : existing) lengthTaken[std::min<size_t>(known.size(), 63)] = true;
+    const auto exists = [&](std::string_view key) {
+        if (!lengthTaken[std::min<size_t>(key.size(), 63)]) return false;
+        return std::any_of(existing.begin(), existing.end(), [&](std::string_view known) {
+            return known.size() == key.size() && EqualsIgnoringCase(known, key);
+        });
+    };
+    std::vector<KeyValue> replaced;
+    size_t bytes = 0;
+    for (const KeyValue& entry : entries) bytes += entry.key.size() + entry.value.size() + 1;
+    arena_.reserve(arena_.size() + bytes);  // existing views stay valid: no reallocation below
+    // New lines go after the last non-blank line: set the trailing blank lines aside.
+    const size_t position = EndOfSection(section);
+    std::vector<Line> trailing(section.lines.begin() + static_cast<std::ptrdiff_t>(position),
+                               section.lines.end());
+    section.lines.resize(position);
+    section.lines.reserve(position + entries.size() + trailing.size());
+    for (const KeyValue& entry : entries) {
+        if (exists(entry.key)) {
+            replaced.push_back(entry);
+        } else {
+            section.lines.push_back(NewKeyLine(entry.key, entry.value));
+        }
+    }
+    section.lines.insert(section.lines.end(), trailing.begin(), trailing.end());
+    section.index.built = false;
+    assert(DistinctKeys(entries) && "SetAll takes distinct keys");
+    for (const KeyValue& entry : replaced) Set(sectionName, entry.key, entry.value);
+}
+
+void IniDocument::Set(std::string_view sectionName, std::string_view key, std::string_view value) {
+    Section* section = &FindOrAddSection(sectionName);
     const Probe probe = ProbeKey(*section, key);
     if (probe.line) {
         Line& line = section->lines[*probe.line];
@@ -220,8 +291,7 @@ void IniDocument::Set(std::string_view sectionName, std::string_view key, std::s
     const Line line = NewKeyLine(key, value);
     // After the last non-blank line, so a blank line before the next section stays there.
     // Only blank lines follow that point, so no indexed line number moves.
-    size_t position = section->lines.size();
-    while (position > 0 && section->lines[position - 1].text.length == 0) --position;
+    const size_t position = EndOfSection(*section);
     section->lines.insert(section->lines.begin() + static_cast<std::ptrdiff_t>(position), line);
     KeyIndex& index = section->index;
     if (!index.built) return;

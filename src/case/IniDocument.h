@@ -31,6 +31,13 @@ public:
     // the last line of the section, or appends the section with the key at the end.
     // Names must not hold line breaks, '=' (key) or ']' (section); the caller checks.
     void Set(std::string_view section, std::string_view key, std::string_view value);
+    // The same as Set for each entry in turn, much faster into a section without keys.
+    // The entries' keys must differ from each other (compared without letter case).
+    struct KeyValue {
+        std::string_view key;
+        std::string_view value;
+    };
+    void SetAll(std::string_view section, const std::vector<KeyValue>& entries);
     bool RemoveKey(std::string_view section, std::string_view key);
     bool RemoveSection(std::string_view section);
 
@@ -79,8 +86,10 @@ private:
     };
     Probe ProbeKey(const Section& section, std::string_view key) const;
     std::optional<uint32_t> FindLine(const Section& section, std::string_view key) const;
-    void BuildIndex(const Section& section) const;
-    void IndexLine(const Section& section, uint32_t lineNumber) const;
+    Section& FindOrAddSection(std::string_view name);
+    static size_t EndOfSection(const Section& section);  // after its last non-blank line
+    size_t BuildIndex(const Section& section) const;  // returns how many keys came again
+    bool IndexLine(const Section& section, uint32_t lineNumber) const;  // true: a repeat
 
     std::string arena_;
     std::vector<Section> sections_;

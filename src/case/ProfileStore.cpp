@@ -114,7 +114,9 @@ bool ProfileStore::Flush() {
     Cache& cache = *cache_;
     cache.dirty = false;
     const std::string text = cache.document.Serialize();
-    auto written = ReplaceFileContent(path_, EncodeFileText(text, cache.encoding));
+    auto written = cache.encoding == FileEncoding::Utf8
+                       ? ReplaceFileContent(path_, text)
+                       : ReplaceFileContent(path_, EncodeFileText(text, cache.encoding));
     if (!written) {
         cache.loaded = false;  // forget the change that did not reach the file
         cache.writeFailed = true;
@@ -186,6 +188,26 @@ bool ProfileStore::WriteString(std::string_view section, std::string_view key,
     } else {
         Current().document.Set(section, key, value);
     }
+    return Change(true);
+}
+
+bool ProfileStore::WriteStrings(std::string_view section,
+                                const std::vector<KeyValue>& entries) {
+    if (path_.empty() || section.empty() || !SafeName(section, ']')) return false;
+    std::vector<IniDocument::KeyValue> lines;
+    lines.reserve(entries.size());
+    std::vector<std::string> encoded;  // values whose line breaks had to be replaced
+    encoded.reserve(entries.size());
+    for (const auto& [key, value] : entries) {
+        if (key.empty() || !SafeName(key, '=')) return false;
+        if (NeedsLineBreakEncoding(value)) {
+            encoded.push_back(EncodeLineBreaks(value));
+            lines.push_back({key, encoded.back()});
+        } else {
+            lines.push_back({key, value});
+        }
+    }
+    Current().document.SetAll(section, lines);
     return Change(true);
 }
 

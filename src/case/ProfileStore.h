@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vitalis {
@@ -38,6 +39,10 @@ public:
     bool HasKey(std::string_view section, std::string_view key) const;
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInt(std::string_view section, std::string_view key, int value);
+    // WriteString for every pair in turn, in one change of the file. Nothing is written when
+    // a key is not usable.
+    using KeyValue = std::pair<std::string_view, std::string_view>;
+    bool WriteStrings(std::string_view section, const std::vector<KeyValue>& entries);
     bool DeleteKey(std::string_view section, std::string_view key);
     bool DeleteSection(std::string_view section);
 

@@ -67,6 +67,12 @@ Measurement ParseReadingText(std::string_view text, int index, const ClockTime& 
 }
 
 std::string FormatReadingText(const Measurement& m) {
+    std::string text;
+    AppendReadingText(text, m);
+    return text;
+}
+
+void AppendReadingText(std::string& out, const Measurement& m) {
     int sys = m.sys > 270 ? 0 : m.sys;
     int dia = m.dia;
     int map = m.map;
@@ -76,7 +82,9 @@ std::string FormatReadingText(const Measurement& m) {
     const int offset = m.offsetMinutes < 0 ? -m.offsetMinutes : m.offsetMinutes;
     const int magnitude = Fit(offset, 6);
     const char exclusion = IsSuccessfulStatus(m.status) ? (m.valid == 0 ? '1' : '0') : '1';
-    std::string text(26, '0');
+    const size_t at = out.size();
+    out.append(26, '0');
+    char* text = out.data() + at;
     PutHex(&text[0], (magnitude >> 16) & 0xFF, 2);
     PutHex(&text[2], Fit(sys, 4), 4);
     PutHex(&text[6], Fit(dia, 2), 2);
@@ -87,7 +95,6 @@ std::string FormatReadingText(const Measurement& m) {
     text[18] = ModeCharacter(m.mode);
     text[kExclusionMarkPosition] = exclusion;
     text[24] = m.offsetMinutes < 0 ? '1' : '0';
-    return text;
 }
 
 std::string FormatShortReadingText(const Measurement& m, bool failed) {

@@ -22,6 +22,7 @@ Measurement ParseReadingText(std::string_view text, int index, const ClockTime& 
 // The 26-character text the download's reading writer stores. SYS above 270 is stored as 0,
 // and pressures that are not in the order SYS > MAP > DIA are stored as 0 (a failed reading).
 std::string FormatReadingText(const Measurement& m);
+void AppendReadingText(std::string& out, const Measurement& m);
 
 // The 25-character text of the monitor's own per-month files: no sign, no mode, no high
 // offset byte; a failed reading keeps only its time and result code. Offsets that this
