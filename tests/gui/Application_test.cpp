@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Application, StyleNamesTheApplication) {
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Vitalis"));
+    EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral("4.5.0"));
+}
+
+}  // namespace
