@@ -1,0 +1,43 @@
+#include "case/gui/CaseDeleteDialog.h"
+
+#include <QTreeWidget>
+#include <memory>
+
+namespace vitalis {
+
+CaseDeleteDialog::CaseDeleteDialog(const TextSource& texts, CaseFileTable& table,
+                                   const QString& folder, UserMessages messages,
+                                   QString openCasePath, QWidget* parent)
+    : CaseListDialog(texts, table, folder, std::move(messages), parent),
+      openCasePath_(std::move(openCasePath)) {
+    setWindowTitle(Text("Message Setting", "IDS_NEED_DELETE"));
+    list()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void CaseDeleteDialog::Accept() {
+    const std::vector<std::string> paths = SelectedPaths();
+    if (paths.empty()) {
+        Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
+        return;
+    }
+    if (!Confirm(Text("Global Setting", "IDS_DELETE"))) return;
+    const DeleteResult result = DeleteCases(paths, openCasePath_.toStdString());
+    for (const std::string& path : result.refused) {
+        Inform(Text("Global Setting", "IDS_UNABLE_DEL") + QStringLiteral("\r\n") +
+               QString::fromStdString(path));
+    }
+    if (!result.failed.empty()) {
+        QString text = Text("Global Setting", "IDS_ERROR");
+        for (const std::string& path : result.failed) text += QStringLiteral("\n") + QString::fromStdString(path);
+        Inform(text);
+    }
+    for (int i = list()->topLevelItemCount() - 1; i >= 0; --i) {
+        const std::string path = list()->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString();
+        if (std::find(result.deleted.begin(), result.deleted.end(), path) != result.deleted.end()) {
+            std::unique_ptr<QTreeWidgetItem> removed(list()->takeTopLevelItem(i));
+        }
+    }
+    accept();
+}
+
+}  // namespace vitalis

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string_view>
+#include <vector>
+
+#include "case/CaseFolder.h"
+#include "case/TextSource.h"
+#include "ui/UserMessages.h"
+
+class QDialogButtonBox;
+class QLineEdit;
+class QTreeWidget;
+class QVBoxLayout;
+
+namespace vitalis {
+
+// The common part of the open, copy and delete dialogs: the current folder with a chooser,
+// and the list of its case files (name, identifier, test begin, file name).
+class CaseListDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    CaseListDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
+                   UserMessages messages, QWidget* parent);
+
+    QString folder() const;
+    void SetFolder(const QString& folder);  // lists it afresh
+    QTreeWidget* list() const { return list_; }
+    // Paths of the selected rows, in list order.
+    std::vector<std::string> SelectedPaths() const;
+    QDialogButtonBox* buttons() const { return buttons_; }
+
+protected:
+    QString Text(std::string_view section, std::string_view key) const;
+    void ShowRows(const std::vector<CaseRow>& rows);
+    void Inform(const QString& text) { messages_.inform(this, text); }
+    bool Confirm(const QString& text) { return messages_.confirm(this, text); }
+    QVBoxLayout* layout() const { return layout_; }
+    CaseFileTable& table() { return table_; }
+    virtual void Accept() = 0;  // OK was pressed
+
+private:
+    void Browse();
+
+    const TextSource& texts_;
+    CaseFileTable& table_;
+    UserMessages messages_;
+    QLineEdit* folderField_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+};
+
+}  // namespace vitalis
