@@ -1,0 +1,41 @@
+#include "analysis/PeriodDivision.h"
+
+namespace vitalis {
+
+bool IsAsleepMinute(int asleepStart, int awakeStart, int minute) {
+    if (asleepStart <= awakeStart)
+        return asleepStart <= minute && minute <= awakeStart;
+    return minute > asleepStart || minute < awakeStart;
+}
+
+bool IsAsleepTime(const Recording& recording, int minute) {
+    return IsAsleepMinute(recording.asleepStart, recording.awakeStart, minute);
+}
+
+bool DivideMeasurements(const Recording& recording, AnalysisResults& results) {
+    results = AnalysisResults{};
+    if (recording.allMeasurements().size() != static_cast<size_t>(recording.measurementCount) ||
+        recording.measurementCount < 0) {
+        return false;
+    }
+    for (const Measurement& m : recording.validMeasurements()) {
+        // The list is kept by whoever changes marks; a reading that slipped in without
+        // passing the rule still must not reach any figure.
+        if (m.valid != 1 || !IsPlausible(m))
+            continue;
+        results.validMeasurements.push_back(m);
+        if (recording.multiDay)
+            continue;
+        if (IsAsleepTime(recording, MinuteOfDay(m))) {
+            results.asleepMeasurements.push_back(m);
+        } else {
+            results.awakeMeasurements.push_back(m);
+        }
+    }
+    results.validCount = static_cast<int>(results.validMeasurements.size());
+    results.awakeCount = static_cast<int>(results.awakeMeasurements.size());
+    results.asleepCount = static_cast<int>(results.asleepMeasurements.size());
+    return true;
+}
+
+}  // namespace vitalis
