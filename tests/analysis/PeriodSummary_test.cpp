@@ -88,6 +88,15 @@ TEST(Summary, StaleFiguresDoNotReachOutsideTheList) {
     EXPECT_EQ(s.sys.minValue, 150);
 }
 
+TEST(Summary, CodeThatNamesNoPeriodReadsAsTheWholeRecording) {
+    const AnalysisResults results = Analysed(RecordingOf({Reading(150, 95, 12)}));
+    EXPECT_FALSE(PeriodFromCode(0));
+    EXPECT_EQ(PeriodFromCode(3), Period::Asleep);
+    const PeriodSummary s =
+        BuildPeriodSummary(results, static_cast<Period>(7), kFirstSummaryRanges);
+    EXPECT_EQ(s.sys.maxValue, 150);
+}
+
 TEST(Ranges, StartFromEachPeriodsThresholds) {
     ThresholdSettings t;
     t.awakeSys = 135, t.awakeDia = 85, t.asleepSys = 115, t.asleepDia = 75;
