@@ -1,25 +1,103 @@
+#include <charconv>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 
+#include "AnalysisJson.h"
 #include "Commands.h"
 #include "RecordingJson.h"
+#include "ThresholdsFromConfig.h"
 
 namespace vitalis::cli {
+namespace {
 
-// analyze CASE.awp: the case as loaded, as one JSON object on stdout.
+constexpr const char* kUsage =
+    "usage: vitalis-cli analyze CASE.awp [--config PATH] "
+    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh]\n";
+
+struct AnalyzeOptions {
+    std::string casePath;
+    std::optional<std::string> configPath;
+    std::optional<RangeBounds> ranges;
+};
+
+// Six whole numbers separated by commas, nothing else.
+std::optional<RangeBounds> ParseRanges(const std::string& text) {
+    int values[6] = {};
+    const char* p = text.data();
+    const char* end = text.data() + text.size();
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0) {
+            if (p == end || *p != ',')
+                return std::nullopt;
+            ++p;
+        }
+        const auto [next, error] = std::from_chars(p, end, values[i]);
+        if (error != std::errc())
+            return std::nullopt;
+        p = next;
+    }
+    if (p != end)
+        return std::nullopt;
+    return RangeBounds{values[0], values[1], values[2], values[3], values[4], values[5]};
+}
+
+std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
+    AnalyzeOptions options;
+    bool haveCase = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == "--config" && hasValue && !options.configPath) {
+            options.configPath = args[++i];
+        } else if (arg == "--ranges" && hasValue && !options.ranges) {
+            options.ranges = ParseRanges(args[++i]);
+            if (!options.ranges)
+                return std::nullopt;
+        } else if (!arg.starts_with("--") && !haveCase) {
+            options.casePath = arg;
+            haveCase = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveCase)
+        return std::nullopt;
+    return options;
+}
+
+}  // namespace
+
+// analyze CASE.awp: the case as loaded and its full analysis, as one JSON object on stdout.
+// A case that cannot be read is still shown as far as it was read (exit 3).
 int RunAnalyze(const Arguments& args) {
-    if (args.size() != 1) {
-        std::cerr << "usage: vitalis-cli analyze CASE.awp\n";
+    const std::optional<AnalyzeOptions> options = ParseOptions(args);
+    if (!options) {
+        std::cerr << kUsage;
         return kExitUsage;
     }
+    ThresholdSettings thresholds;
+    if (options->configPath) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(*options->configPath, error)) {
+            std::cerr << "vitalis-cli: no configuration file " << *options->configPath << '\n';
+            return kExitUsage;
+        }
+        thresholds = ThresholdsFromConfig(*options->configPath);
+    }
     Recording recording;
-    recording.casePath = args[0];
+    recording.thresholdSource = &thresholds;
+    recording.casePath = options->casePath;
     const bool loaded = recording.Load();
-    Json out{{"file", args[0]},
+    Json out{{"file", options->casePath},
              {"loaded", loaded},
              {"recording", RecordingJson(recording)},
-             {"measurements", MeasurementsJson(recording)}};
+             {"measurements", MeasurementsJson(recording)},
+             {"analysis", AnalysisJson(recording, options->ranges)}};
     std::cout << out.dump(2) << '\n';
-    if (!loaded) std::cerr << "vitalis-cli: " << args[0] << " could not be read as a case file\n";
+    if (!loaded) {
+        std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";
+    }
     return loaded ? kExitOk : kExitLoadFailed;
 }
 

@@ -7,7 +7,11 @@ namespace {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: vitalis-cli COMMAND [ARGS]\n"
-           "  analyze CASE.awp          the case and its readings as JSON\n"
+           "  analyze CASE.awp [--config VurConfig.ini] [--ranges sL,sH,dL,dH,pL,pH]\n"
+           "                            the case, its readings and their analysis as JSON;\n"
+           "                            thresholds from the configuration file (else the\n"
+           "                            defaults), pie ranges for all three periods (else\n"
+           "                            each period's starting ranges)\n"
            "  export-csv CASE.awp OUT   the readings as a CSV file\n";
 }
 
@@ -21,8 +25,10 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const Arguments args(argv + 2, argv + argc);
-    if (command == "analyze") return RunAnalyze(args);
-    if (command == "export-csv") return RunExportCsv(args);
+    if (command == "analyze")
+        return RunAnalyze(args);
+    if (command == "export-csv")
+        return RunExportCsv(args);
     if (command == "--help" || command == "help") {
         PrintUsage(std::cout);
         return kExitOk;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "analysis/ThresholdSettings.h"
+
+namespace vitalis::cli {
+
+// The thresholds and limits of a configuration file ("Configfamily"); every key that is
+// missing, and every key of a missing file, keeps its default.
+ThresholdSettings ThresholdsFromConfig(const std::string& configPath);
+
+}  // namespace vitalis::cli

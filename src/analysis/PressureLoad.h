@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/AnalysisResults.h"
+
+namespace vitalis {
+
+// The six pressure loads: the share of a period's readings above its threshold, from the
+// above-counts of ComputePeriodStats. A period without readings has a load of 0.
+void ComputeLoads(AnalysisResults& results);
+
+// The nocturnal falls of SYS and DIA: (awake mean - asleep mean) / awake mean, from the
+// single-precision period means. Returns false, leaving both 0, when either period has no
+// readings or an awake mean is 0: without both periods there is no fall to speak of.
+bool ComputeNocturnalFall(AnalysisResults& results);
+
+}  // namespace vitalis

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "case/CaseWriter.h"
+#include "support/CaseFixtures.h"
+#include "support/TempFolder.h"
+
+namespace vitalis {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using test::TempFolder;
+using test::WriteBytes;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    Json json;
+};
+
+std::string Quoted(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CliRun RunCli(const std::vector<std::string>& args) {
+    std::string command = Quoted(VITALIS_CLI);
+    for (const std::string& arg : args)
+        command += " " + Quoted(arg);
+    command += " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.json = Json::parse(run.out, nullptr, false);
+    return run;
+}
+
+const ClockTime kBegin{2026, 3, 1, 8, 0};
+
+Measurement At(int sys, int dia, int pr, int minutesAfterBegin) {
+    Measurement m;
+    m.sys = sys, m.dia = dia, m.pr = pr, m.map = dia + (sys - dia) / 2;
+    m.offsetMinutes = minutesAfterBegin;
+    m.valid = 1;
+    return m;
+}
+
+// Awake 141/91, 130/80, 130/85 at 12:00-14:00; asleep 125/70 at 23:00.
+void WriteSmallCase(const std::string& path) {
+    std::vector<Measurement> readings{At(141, 91, 61, 240), At(130, 80, 70, 300),
+                                      At(130, 85, 72, 360), At(125, 70, 70, 900)};
+    for (size_t i = 0; i < readings.size(); ++i)
+        readings[i].index = static_cast<int>(i);
+    WriteReadings(path, readings, NoTexts());
+    WriteHeader(path, test::SampleHeader(kBegin));
+}
+
+std::vector<std::string> Keys(const Json& object) {
+    std::vector<std::string> keys;
+    for (auto it = object.begin(); it != object.end(); ++it)
+        keys.push_back(it.key());
+    return keys;
+}
+
+class AnalyzeCli : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    std::string casePath = folder.File("260301080000.awp");
+};
+
+TEST_F(AnalyzeCli, PrintsTheWholeContract) {
+    test::WriteSampleCase(casePath, kBegin, 96);
+    const CliRun run = RunCli({"analyze", casePath});
+    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_FALSE(run.json.is_discarded());
+    const Json& a = run.json.at("analysis");
+    EXPECT_EQ(Keys(a), (std::vector<std::string>{"divided",
+                                                 "validCount",
+                                                 "awakeCount",
+                                                 "asleepCount",
+                                                 "periods",
+                                                 "spread",
+                                                 "awakeSysLoad",
+                                                 "awakeDiaLoad",
+                                                 "asleepSysLoad",
+                                                 "asleepDiaLoad",
+                                                 "totalSysLoad",
+                                                 "totalDiaLoad",
+                                                 "variationComputed",
+                                                 "sysHourlyRatio",
+                                                 "diaHourlyRatio",
+                                                 "hourlyRatioComputed",
+                                                 "sysNocturnalFall",
+                                                 "diaNocturnalFall",
+                                                 "nocturnalFallComputed",
+                                                 "histograms",
+                                                 "summaries",
+                                                 "correlation",
+                                                 "report"}));
+    EXPECT_TRUE(a.at("divided").get<bool>());
+    const int valid = a.at("validCount");
+    EXPECT_EQ(valid, run.json.at("recording").at("validMeasurementsCount").get<int>());
+    EXPECT_EQ(valid, a.at("awakeCount").get<int>() + a.at("asleepCount").get<int>());
+    EXPECT_GT(a.at("asleepCount").get<int>(), 0);
+    for (const char* period : {"whole", "awake", "asleep"}) {
+        SCOPED_TRACE(period);
+        EXPECT_EQ(a.at("periods").at(period).size(), 8u);
+        EXPECT_EQ(a.at("spread").at(period).size(), 4u);
+        EXPECT_EQ(a.at("histograms").at(period).at("sys").size(), 14u);
+        EXPECT_EQ(a.at("histograms").at(period).at("dia").size(), 15u);
+        EXPECT_EQ(a.at("histograms").at(period).at("pr").size(), 15u);
+        EXPECT_EQ(a.at("summaries").at(period).at("pr").size(), 16u);
+    }
+    const Json& c = a.at("correlation");
+    EXPECT_EQ(c.at("awakePoints").size() + c.at("asleepPoints").size(), static_cast<size_t>(valid));
+    EXPECT_EQ(c.at("awakePoints").at(0).size(), 2u);
+    EXPECT_EQ(Keys(a.at("report")),
+              (std::vector<std::string>{"reportR", "reportDiaOnSysSlope", "reportDiaOnSysIntercept",
+                                        "reportSysOnDiaSlope", "reportSysOnDiaIntercept",
+                                        "reportCentreSys", "reportCentreDia", "stiffnessIndex"}));
+    EXPECT_TRUE(a.at("variationComputed").get<bool>());
+    EXPECT_TRUE(a.at("hourlyRatioComputed").get<bool>());
+    EXPECT_TRUE(a.at("nocturnalFallComputed").get<bool>());
+}
+
+TEST_F(AnalyzeCli, FiguresAndSinglePrecisionMeans) {
+    WriteSmallCase(casePath);
+    const CliRun run = RunCli({"analyze", casePath});
+    ASSERT_EQ(run.exitCode, 0);
+    const Json& a = run.json.at("analysis");
+    const Json& awake = a.at("periods").at("awake");
+    EXPECT_EQ(awake.at("sys").at("mean").get<double>(), static_cast<double>(401.0f / 3.0f));
+    EXPECT_EQ(awake.at("sysAboveCount").get<int>(), 1);
+    EXPECT_EQ(a.at("awakeSysLoad").get<double>(), 1.0 / 3.0);
+    EXPECT_EQ(a.at("asleepSysLoad").get<double>(), 1.0);
+    EXPECT_EQ(a.at("totalSysLoad").get<double>(), 0.5);
+    const double awakeMean = static_cast<double>(401.0f / 3.0f);
+    EXPECT_EQ(a.at("sysNocturnalFall").get<double>(), (awakeMean - 125.0) / awakeMean);
+    // Whole-recording SYS 141, 130, 130, 125 against 100-140: 130 and 125 within.
+    const Json& sys = a.at("summaries").at("whole").at("sys");
+    EXPECT_EQ(sys.at("aboveFraction").get<double>(), 0.25);
+    EXPECT_EQ(sys.at("maxHour").get<int>(), 12);
+    EXPECT_EQ(sys.at("minHour").get<int>(), 23);
+    // The asleep summary starts from the asleep thresholds: 125 is above 120.
+    EXPECT_EQ(a.at("summaries").at("asleep").at("sys").at("aboveFraction").get<double>(), 1.0);
+    EXPECT_EQ(a.at("correlation").at("asleepPoints"), Json::parse("[[125, 70]]"));
+}
+
+TEST_F(AnalyzeCli, ThresholdsFromTheConfigurationAndRangesForEveryPeriod) {
+    WriteSmallCase(casePath);
+    const std::string config = folder.File("VurConfig.ini");
+    WriteBytes(config,
+               "[Previous Config]\r\nCurrent Config=family\r\n[Configfamily]\r\n"
+               "Awake Sys Thresh=129\r\nAsleep Dia Thresh=69\r\n");
+    const CliRun run = RunCli({"analyze", casePath, "--config", config});
+    ASSERT_EQ(run.exitCode, 0);
+    const Json& a = run.json.at("analysis");
+    EXPECT_EQ(a.at("periods").at("awake").at("sysAboveCount").get<int>(), 3);
+    EXPECT_EQ(a.at("periods").at("asleep").at("diaAboveCount").get<int>(), 1);
+    EXPECT_EQ(a.at("periods").at("awake").at("diaAboveCount").get<int>(), 1);  // default 90
+    EXPECT_EQ(a.at("summaries").at("awake").at("sys").at("aboveFraction").get<double>(), 1.0);
+
+    const CliRun ranged = RunCli({"analyze", "--ranges", "130,140,60,90,60,100", casePath});
+    ASSERT_EQ(ranged.exitCode, 0);
+    for (const char* period : {"whole", "awake", "asleep"}) {
+        SCOPED_TRACE(period);
+        const Json& s = ranged.json.at("analysis").at("summaries").at(period).at("sys");
+        EXPECT_EQ(s.at("withinFraction").get<double>(), 0.0);  // nothing above 130 up to 140
+    }
+}
+
+TEST_F(AnalyzeCli, CaseThatCannotBeDividedStillGivesEveryMember) {
+    // The declared count is read, but the missing test begin stops the reading there.
+    WriteBytes(casePath,
+               "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=2\r\n"
+               "1=00007850465A001E0000000000\r\n");
+    const CliRun run = RunCli({"analyze", casePath});
+    EXPECT_EQ(run.exitCode, 3);
+    ASSERT_FALSE(run.json.is_discarded());
+    EXPECT_FALSE(run.json.at("loaded").get<bool>());
+    const Json& a = run.json.at("analysis");
+    EXPECT_FALSE(a.at("divided").get<bool>());
+    EXPECT_EQ(a.at("validCount").get<int>(), 0);
+    EXPECT_EQ(a.at("histograms").at("whole").at("sys").size(), 14u);
+    EXPECT_EQ(a.at("summaries").at("awake").at("dia").at("mean").get<double>(), 0.0);
+    EXPECT_FALSE(a.at("hourlyRatioComputed").get<bool>());
+    EXPECT_EQ(a.at("report").at("reportCentreSys").get<int>(), 0);
+
+    const CliRun missing = RunCli({"analyze", folder.File("none.awp")});
+    EXPECT_EQ(missing.exitCode, 3);
+    ASSERT_FALSE(missing.json.is_discarded());
+    EXPECT_EQ(missing.json.at("analysis").at("validCount").get<int>(), 0);
+}
+
+TEST_F(AnalyzeCli, ShortNamedCaseIsMultiDay) {
+    const std::string path = folder.File("01.awp");
+    WriteSmallCase(path);
+    const CliRun run = RunCli({"analyze", path});
+    ASSERT_EQ(run.exitCode, 0);
+    const Json& a = run.json.at("analysis");
+    EXPECT_EQ(a.at("validCount").get<int>(), 4);
+    EXPECT_EQ(a.at("awakeCount").get<int>(), 0);
+    EXPECT_EQ(a.at("totalSysLoad").get<double>(), 0.0);
+    EXPECT_FALSE(a.at("nocturnalFallComputed").get<bool>());
+    EXPECT_EQ(a.at("correlation").at("asleepPoints").size(), 1u);
+}
+
+TEST_F(AnalyzeCli, RefusesBadArguments) {
+    WriteSmallCase(casePath);
+    EXPECT_EQ(RunCli({"analyze"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, casePath}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--ranges"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--ranges", "1,2,3"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--ranges", "1,2,3,4,5,6,7"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--ranges", "1,2,3,4,5,x"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--config", folder.File("absent.ini")}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--verbose"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--ranges", "-5,2,3,4,5,6"}).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace vitalis
