@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "case/CaseWriter.h"
 #include "support/CaseFixtures.h"
+#include "support/RunProgram.h"
 #include "support/TempFolder.h"
 
 namespace vitalis {
@@ -23,28 +22,11 @@ struct CliRun {
     Json json;
 };
 
-std::string Quoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 CliRun RunCli(const std::vector<std::string>& args) {
-    std::string command = Quoted(VITALIS_CLI);
-    for (const std::string& arg : args)
-        command += " " + Quoted(arg);
-    command += " 2>/dev/null";
+    const test::ProgramResult result = test::RunProgram(VITALIS_CLI, args);
     CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode = result.exitCode;
+    run.out = result.out;
     run.json = Json::parse(run.out, nullptr, false);
     return run;
 }
