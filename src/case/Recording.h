@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/AnalysisResults.h"
 #include "analysis/ThresholdSettings.h"
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
@@ -68,6 +69,9 @@ public:
     // configuration takes effect without reloading. Null means the defaults.
     const ThresholdSettings* thresholdSource = nullptr;
     const ThresholdSettings& thresholds() const;
+
+    // What the last analysis of the readings found; the views and the report read it.
+    AnalysisResults analysis;
 
     const std::vector<Measurement>& allMeasurements() const { return all_; }
     const std::vector<Measurement>& plausibleMeasurements() const { return plausible_; }
