@@ -1,0 +1,49 @@
+#include "shell/gui/StatisticsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace vitalis {
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(Q(table.title));
+    auto* layout = new QVBoxLayout(this);
+    if (!table.loadCaption.empty()) layout->addWidget(new QLabel(Q(table.loadCaption), this));
+
+    auto* grid = new QTableWidget(static_cast<int>(table.rows.size()), StatisticsTable::kColumns, this);
+    grid->setObjectName(QStringLiteral("statisticsTable"));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QStringList columns;
+    for (const std::string& caption : table.columnCaptions) columns << Q(caption);
+    grid->setHorizontalHeaderLabels(columns);
+    QStringList rows;
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        rows << Q(table.rows[r].label);
+        for (int c = 0; c < StatisticsTable::kColumns; ++c) {
+            auto* cell = new QTableWidgetItem(Q(table.rows[r].cells[static_cast<size_t>(c)]));
+            cell->setTextAlignment(Qt::AlignCenter);
+            grid->setItem(static_cast<int>(r), c, cell);
+        }
+    }
+    grid->setVerticalHeaderLabels(rows);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(grid);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(Q(table.confirmText), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    resize(760, 240);
+}
+
+}  // namespace vitalis

@@ -1,0 +1,217 @@
+#include "views/CTensioView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "analysis/AnalysisOrder.h"
+#include "analysis/PeriodDivision.h"
+#include "analysis/PeriodStatistics.h"
+#include "shell/gui/CTensioDoc.h"
+#include "shell/gui/StatisticsDialog.h"
+
+namespace vitalis {
+namespace {
+
+constexpr int kControlsHeight = 96;
+
+}  // namespace
+
+CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
+                         std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
+                         QWidget* parent)
+    : QWidget(parent),
+      doc_(doc),
+      texts_(texts),
+      thresholds_(std::move(thresholds)),
+      messages_(std::move(messages)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the page covers the whole client area
+    setMinimumSize(640, 400);
+    BuildControls();
+    Relabel();
+    UpdateControls();
+}
+
+QString CTensioView::Text(std::string_view section, std::string_view key) const {
+    return QString::fromStdString(texts_.Text(section, key));
+}
+
+void CTensioView::BuildControls() {
+    controls_ = new QWidget(this);
+    controls_->setObjectName(QStringLiteral("viewControls"));
+    auto* row = new QHBoxLayout(controls_);
+    periodGroup_ = new QGroupBox(controls_);
+    auto* periods = new QHBoxLayout(periodGroup_);
+    for (int i = 0; i < 3; ++i) {
+        periodButtons_[i] = new QRadioButton(periodGroup_);
+        periodButtons_[i]->setObjectName(QStringLiteral("period%1").arg(1001 + i));
+        periods->addWidget(periodButtons_[i]);
+        connect(periodButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) ChoosePeriod(kPeriods[i]);
+        });
+    }
+    periodButtons_[0]->setChecked(true);
+    row->addWidget(periodGroup_);
+
+    auto* ranges = new QGridLayout;
+    const QString units[3] = {QStringLiteral(" mmHg"), QStringLiteral(" mmHg"), QStringLiteral(" BPM")};
+    for (int i = 0; i < 6; ++i) {
+        rangeLabels_[i] = new QLabel(controls_);
+        rangeSpins_[i] = new QSpinBox(controls_);
+        rangeSpins_[i]->setObjectName(QStringLiteral("range%1").arg(1013 + i));
+        rangeSpins_[i]->setRange(0, 300);
+        rangeSpins_[i]->setSuffix(units[i / 2]);
+        ranges->addWidget(rangeLabels_[i], i / 2, (i % 2) * 2);
+        ranges->addWidget(rangeSpins_[i], i / 2, (i % 2) * 2 + 1);
+        connect(rangeSpins_[i], &QSpinBox::valueChanged, this, &CTensioView::RangesChanged);
+    }
+    row->addLayout(ranges);
+    row->addStretch(1);
+    controls_->setGeometry(0, 0, 900, kControlsHeight);
+    SetRanges(kFirstSummaryRanges);
+}
+
+void CTensioView::Relabel() {
+    periodGroup_->setTitle(Text("Global Setting", "IDS_GRAPH_TYPE"));
+    const char* periodKeys[3] = {"IDS_ALL", "IDS_DAYTIME", "IDS_NIGHT"};
+    for (int i = 0; i < 3; ++i) periodButtons_[i]->setText(Text("Menu Setting", periodKeys[i]));
+    const char* names[3] = {"IDS_SYS", "IDS_DIA", "IDS_PULSE_RATE"};
+    for (int i = 0; i < 6; ++i) {
+        const QString bound = Text("Menu Setting", i % 2 == 0 ? "IDS_ABOVE" : "IDS_BELOW");
+        rangeLabels_[i]->setText(Text("ZuzodIriz", names[i / 2]) + QLatin1Char(' ') + bound);
+    }
+    update();
+}
+
+RangeBounds CTensioView::ranges() const {
+    return {rangeSpins_[0]->value(), rangeSpins_[1]->value(), rangeSpins_[2]->value(),
+            rangeSpins_[3]->value(), rangeSpins_[4]->value(), rangeSpins_[5]->value()};
+}
+
+void CTensioView::SetRanges(const RangeBounds& b) {
+    const int values[6] = {b.sysLow, b.sysHigh, b.diaLow, b.diaHigh, b.prLow, b.prHigh};
+    for (int i = 0; i < 6; ++i) {
+        const QSignalBlocker quiet(rangeSpins_[i]);
+        rangeSpins_[i]->setValue(values[i]);
+    }
+}
+
+QRadioButton* CTensioView::periodButton(Period period) const {
+    return periodButtons_[PeriodSlot(period)];
+}
+
+bool CTensioView::OpenCase(const QString& path) {
+    if (!doc_.OpenCase(path)) {
+        messages_.inform(this, Text("ZuzodIriz", "IDS_CASE_FILE"));
+        UpdateControls();
+        update();
+        return false;
+    }
+    period_ = Period::Whole;
+    {
+        const QSignalBlocker quiet(periodButtons_[0]);
+        periodButtons_[0]->setChecked(true);
+    }
+    SetRanges(kFirstSummaryRanges);
+    Reanalyse();
+    emit statusTextChanged(statusText());
+    return true;
+}
+
+void CTensioView::Reanalyse() {
+    if (!doc_.caseOpen()) return;
+    Recording& recording = doc_.recording();
+    const ViewAnalysis result = RunViewAnalysis(recording, recording.analysis, period_, ranges());
+    if (!result.divided) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
+    summary_ = result.summary;
+    UpdateControls();
+    update();
+}
+
+void CTensioView::ChoosePeriod(Period period) {
+    if (!doc_.caseOpen()) return;
+    period_ = period;
+    SetRanges(InitialRanges(period, thresholds_()));
+    summary_ = SelectPeriod(doc_.recording().analysis, period_, ranges());
+    update();
+}
+
+void CTensioView::RangesChanged() {
+    if (!doc_.caseOpen()) return;
+    summary_ = SelectPeriod(doc_.recording().analysis, period_, ranges());
+    update();
+}
+
+void CTensioView::ShowPage(PageKind kind) {
+    controller_.SetKind(kind);
+    UpdateControls();
+    update();
+}
+
+void CTensioView::UpdateControls() {
+    const bool open = doc_.caseOpen();
+    controls_->setVisible(open);
+    periodGroup_->setVisible(open && !doc_.recording().multiDay);
+}
+
+void CTensioView::ShowStatistics() {
+    if (!doc_.caseOpen()) return;
+    Recording& recording = doc_.recording();
+    if (!DivideMeasurements(recording, recording.analysis)) {
+        messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
+    }
+    ComputePeriodStats(thresholds_(), recording.analysis);
+    StatisticsDialog dialog(BuildStatisticsTable(recording.analysis, thresholds_(), texts_), this);
+    dialog.exec();
+    Reanalyse();  // the period lists the pages draw from
+}
+
+QString CTensioView::statusText() const {
+    if (!doc_.caseOpen()) return {};
+    const Recording& r = doc_.recording();
+    const ClockTime& b = r.testBegin;
+    return QStringLiteral("Patient:   %1   ID:   %2   Test date: %3/%4/%5 %6:%7")
+        .arg(QString::fromStdString(r.patientName), QString::fromStdString(r.patientId))
+        .arg(b.year)
+        .arg(b.month)
+        .arg(b.day)
+        .arg(b.hour)
+        .arg(b.minute);
+}
+
+QRect CTensioView::PageArea() const {
+    const int top = controls_->isVisible() ? kControlsHeight : 0;
+    return QRect(0, top, width(), height() - top);
+}
+
+void CTensioView::paintEvent(QPaintEvent*) {
+    // Drawn off screen first, so a page never flickers while it is built up.
+    QPixmap buffer(size() * devicePixelRatioF());
+    buffer.setDevicePixelRatio(devicePixelRatioF());
+    buffer.fill(kBackground);
+    if (doc_.caseOpen()) {
+        QPainter page(&buffer);
+        page.setRenderHint(QPainter::Antialiasing);
+        const PageContext context{doc_.recording(), summary_, period_, thresholds_(), texts_};
+        controller_.Draw(page, PageArea(), context);
+    }
+    QPainter screen(this);
+    screen.drawPixmap(0, 0, buffer);
+}
+
+void CTensioView::mousePressEvent(QMouseEvent* event) {
+    if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
+    Recording& recording = doc_.recording();
+    if (controller_.Click(event->position().toPoint(), PageArea(), recording)) {
+        recording.RebuildValidMeasurements();
+        Reanalyse();
+    }
+}
+
+}  // namespace vitalis

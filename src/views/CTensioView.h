@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "analysis/PeriodSummary.h"
+#include "analysis/ThresholdSettings.h"
+#include "case/TextSource.h"
+#include "ui/UserMessages.h"
+#include "views/PageController.h"
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+
+namespace vitalis {
+
+class CTensioDoc;
+
+// The single view of the main window: the analysis period and the pie ranges above, the
+// current page below. It runs the analysis whenever the readings or the period change.
+class CTensioView : public QWidget {
+    Q_OBJECT
+
+public:
+    static inline const QColor kBackground{199, 237, 204};
+
+    CTensioView(CTensioDoc& doc, const TextSource& texts,
+                std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
+                QWidget* parent = nullptr);
+
+    // Loads the case into the document and analyses it; false (and a message) when it fails.
+    bool OpenCase(const QString& path);
+    // Analyses the readings again after they changed (edits, a new sleep period).
+    void Reanalyse();
+    void ShowPage(PageKind kind);
+    // The statistics information: period counts and loads of the open case.
+    void ShowStatistics();
+    void Relabel();
+
+    PageController& controller() { return controller_; }
+    Period period() const { return period_; }
+    const PeriodSummary& summary() const { return summary_; }
+    RangeBounds ranges() const;
+    QRadioButton* periodButton(Period period) const;
+    QSpinBox* rangeSpin(int index) const { return rangeSpins_[index]; }  // 0..5: SYS, DIA, PR low/high
+    QString statusText() const;
+
+signals:
+    void statusTextChanged(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ChoosePeriod(Period period);
+    void RangesChanged();
+    void SetRanges(const RangeBounds& bounds);
+    void UpdateControls();
+    QRect PageArea() const;
+    QString Text(std::string_view section, std::string_view key) const;
+
+    CTensioDoc& doc_;
+    const TextSource& texts_;
+    std::function<const ThresholdSettings&()> thresholds_;
+    UserMessages messages_;
+    PageController controller_;
+    Period period_ = Period::Whole;
+    PeriodSummary summary_;
+    QWidget* controls_ = nullptr;
+    QGroupBox* periodGroup_ = nullptr;
+    QRadioButton* periodButtons_[3] = {};
+    QSpinBox* rangeSpins_[6] = {};
+    QLabel* rangeLabels_[6] = {};
+};
+
+}  // namespace vitalis
