@@ -37,13 +37,19 @@ void WriteUploadDefaults(ProfileStore& file, std::string_view section, const Upl
 }  // namespace
 
 AppConfig::AppConfig(LanguageTable& languages)
-    : languages_(languages), messages_(&NobodyListening()) {}
+    : languages_(languages),
+      messages_(&NobodyListening()),
+      applicationDirectory_(RunningProgramFolder()) {}
 
 AppConfig::~AppConfig() = default;
 
 void AppConfig::SetApplicationDirectory(std::string directory) {
-    applicationDirectory_ = std::move(directory);
-    configFilePath_.clear();
+    // Never an empty folder: paths built on it would point at the root of the file system.
+    applicationDirectory_ = directory.empty() ? RunningProgramFolder() : std::move(directory);
+}
+
+std::string AppConfig::ConfigFilePath() const {
+    return applicationDirectory_ + "/VurConfig.ini";
 }
 
 std::string AppConfig::StartFilePath() const {
@@ -80,18 +86,10 @@ void AppConfig::WriteThresholds(ProfileStore& file, std::string_view section) co
     file.WriteInt(section, "NightBPLoad", thresholds.nightLoad);
 }
 
-void AppConfig::EnsureApplicationDirectory() {
-    if (applicationDirectory_.empty())
-        applicationDirectory_ = RunningProgramFolder();
-}
-
 bool AppConfig::Load() {
-    EnsureApplicationDirectory();
-    if (configFilePath_.empty())
-        configFilePath_ = applicationDirectory_ + "/VurConfig.ini";
     languages_.SetApplicationDirectory(applicationDirectory_);
     {
-        ProfileStore file(configFilePath_);
+        ProfileStore file(ConfigFilePath());
         ProfileStore::Batch oneRead(file);
         useBluetooth = file.GetInt(kGlobal, "UseBluetooth", 0) != 0 ? 1 : 0;
         showSelectDevice = file.GetInt(kGlobal, "ShowSelectDevice", 1) != 0 ? 1 : 0;
@@ -102,7 +100,7 @@ bool AppConfig::Load() {
 
     currentConfig = std::string(kFamily);
     const std::string section = ConfigSection();
-    ProfileStore file(configFilePath_);
+    ProfileStore file(ConfigFilePath());
     ProfileStore::Batch oneRead(file);
     ReadUploadDefaults(file, section, upload);
     useDefaultPath = file.GetInt(section, "Use Default Path", 1);
@@ -118,14 +116,13 @@ bool AppConfig::Load() {
 }
 
 bool AppConfig::Save() {
-    if (configFilePath_.empty())
-        Load();
     // The language chosen during the run is in "Cnf.start"; it may be newer than ours.
+    // Without that file our own name stays: a save must not switch the language back.
     {
-        ProfileStore start(StartFilePath());
-        language = start.GetString("START", "Language", "English");
+        const ProfileStore start(StartFilePath(), ProfileOpen::ExistingOnly);
+        language = start.GetString("START", "Language", language);
     }
-    ProfileStore file(configFilePath_);
+    ProfileStore file(ConfigFilePath());
     ProfileStore::Batch batch(file);
     file.WriteString(kGlobal, "Current Config", kFamily);
     file.WriteInt(kGlobal, "UseBluetooth", useBluetooth);
@@ -137,8 +134,7 @@ bool AppConfig::Save() {
     WriteThresholds(file, section);
     file.WriteString(section, "Config Name", currentConfig);
     file.WriteString(kGlobal, "Language", language);
-    batch.Commit();
-    return true;
+    return batch.Commit();
 }
 
 bool AppConfig::ResetDefaults() {
@@ -161,9 +157,7 @@ bool AppConfig::DeleteConfigSection(const std::string& name) {
     // The configuration in use keeps its section.
     if (name.empty() || name == currentConfig)
         return false;
-    if (configFilePath_.empty())
-        Load();
-    ProfileStore file(configFilePath_);
+    ProfileStore file(ConfigFilePath());
     return file.DeleteSection("Config" + name);
 }
 
@@ -176,7 +170,6 @@ ReportTitles AppConfigHeron::ReportTitleRule() const {
 }
 
 ReportLayouts& AppConfig::ReportsOnFile() {
-    EnsureApplicationDirectory();
     reports.SetFilePath(ReportFilePath());
     return reports;
 }

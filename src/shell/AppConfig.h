@@ -37,11 +37,11 @@ class AppConfig {
     AppConfig(const AppConfig&) = delete;
     AppConfig& operator=(const AppConfig&) = delete;
 
-    // The folder of the running program unless set before the first Load (tests and tools
-    // set their own). Every file of the configuration lives there.
+    // The folder of the running program unless set otherwise (tests and tools choose their
+    // own). Every file of the configuration lives there.
     void SetApplicationDirectory(std::string directory);
     const std::string& applicationDirectory() const { return applicationDirectory_; }
-    const std::string& configFilePath() const { return configFilePath_; }
+    std::string ConfigFilePath() const;     // "VurConfig.ini"
     std::string StartFilePath() const;      // "Cnf.start", the language for the report program
     std::string DefaultCaseFolder() const;  // application directory + "/data"
     std::string ReportFilePath() const;     // "Report_" + configuration name + ".ini"
@@ -49,7 +49,9 @@ class AppConfig {
     void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
     LanguageTable& languages() const { return languages_; }
 
+    // Always true: whatever is missing takes its default.
     virtual bool Load();
+    // False when the file could not be written.
     virtual bool Save();
     virtual bool ResetDefaults();
     virtual bool SelectConfig(const std::string& name);
@@ -82,7 +84,6 @@ class AppConfig {
     bool Report(bool ok, std::string_view operation);
     // The layouts, pointed at this configuration's layout file.
     ReportLayouts& ReportsOnFile();
-    void EnsureApplicationDirectory();
 
   private:
     void ReadThresholds(const class ProfileStore& file, std::string_view section);
@@ -91,7 +92,6 @@ class AppConfig {
     LanguageTable& languages_;
     MessageSink* messages_;
     std::string applicationDirectory_;
-    std::string configFilePath_;
 };
 
 // The Heron workstation's configuration. With no current layout its report takes the

@@ -5,6 +5,7 @@
 
 #include "case/FileAccess.h"
 #include "case/ProfileStore.h"
+#include "shell/ProgramFolder.h"
 
 namespace vitalis {
 
@@ -58,11 +59,13 @@ int PreselectedLanguage(const std::vector<std::string>& names, std::string_view 
     return -1;
 }
 
-LanguageTable::LanguageTable(std::string applicationDirectory)
-    : applicationDirectory_(std::move(applicationDirectory)) {}
+LanguageTable::LanguageTable(std::string applicationDirectory) {
+    SetApplicationDirectory(std::move(applicationDirectory));
+}
 
 void LanguageTable::SetApplicationDirectory(std::string directory) {
-    applicationDirectory_ = std::move(directory);
+    // Never an empty folder: paths built on it would point at the root of the file system.
+    applicationDirectory_ = directory.empty() ? RunningProgramFolder() : std::move(directory);
 }
 
 std::string LanguageTable::LanguageFolder() const {

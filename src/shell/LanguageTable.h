@@ -25,7 +25,8 @@ class LanguageTable final : public TextSource {
   public:
     explicit LanguageTable(std::string applicationDirectory = {});
 
-    // Where "Language/" and "VurConfig.ini" are; set once the configuration knows it.
+    // Where "Language/" and "VurConfig.ini" are; the folder of the running program until the
+    // configuration sets it.
     void SetApplicationDirectory(std::string directory);
     const std::string& applicationDirectory() const { return applicationDirectory_; }
     std::string LanguageFolder() const;  // application directory + "/Language"

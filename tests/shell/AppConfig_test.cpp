@@ -6,7 +6,6 @@
 
 #include "case/ProfileStore.h"
 #include "shell/LanguageChoice.h"
-#include "shell/ProcessWide.h"
 #include "shell/ProgramFolder.h"
 #include "support/TempFolder.h"
 
@@ -40,10 +39,7 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(config.language, "English");
     EXPECT_EQ(config.useDefaultPath, 1);
     EXPECT_EQ(config.caseFolder, app.path() + "/data");
-    EXPECT_EQ(config.upload.awakeTime, 14);
-    EXPECT_EQ(config.upload.awakeSpan, 0);
     EXPECT_EQ(config.upload.asleepTime, 44);
-    EXPECT_EQ(config.upload.asleepSpan, 1);
     EXPECT_EQ(config.configNames, std::vector<std::string>{"family"});
     EXPECT_FALSE(config.caseOpen);
 
@@ -56,14 +52,10 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(file.GetInt("Configfamily", "Awake Dia Thresh", 0), 90);
     EXPECT_EQ(file.GetInt("Configfamily", "Asleep Sys Thresh", 0), 120);
     EXPECT_EQ(file.GetInt("Configfamily", "Asleep Dia Thresh", 0), 80);
-    EXPECT_EQ(file.GetInt("Configfamily", "Low CR", 0), 10);
-    EXPECT_EQ(file.GetInt("Configfamily", "High CR", 0), 15);
-    EXPECT_EQ(file.GetInt("Configfamily", "DayBPLoad", 0), 40);
     EXPECT_EQ(file.GetInt("Configfamily", "NightBPLoad", 0), 50);
     EXPECT_EQ(file.GetString("Configfamily", "Config Name", ""), "family");
     EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), app.path() + "/data");
-    const std::vector<std::string> keys = file.KeyNames("Configfamily");
-    EXPECT_EQ(keys.size(), 17u);
+    EXPECT_EQ(file.KeyNames("Configfamily").size(), 17u);
 }
 
 TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
@@ -83,11 +75,10 @@ TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
     EXPECT_EQ(reloaded.useBluetooth, 1);
     EXPECT_EQ(reloaded.showSelectDevice, 0);
     EXPECT_EQ(reloaded.caseFolder, app.File("cases"));
-    EXPECT_EQ(reloaded.thresholds.awakeSys, 135);
-    EXPECT_EQ(reloaded.thresholds.asleepDia, 70);
-    EXPECT_EQ(reloaded.thresholds.dayLoad, 30);
-    EXPECT_EQ(reloaded.thresholds.lowFall, 5);
-    EXPECT_EQ(reloaded.thresholds.highFall, 20);
+    const ThresholdSettings& t = reloaded.thresholds;
+    EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
+                                t.nightLoad, t.highFall, t.lowFall}),
+              std::vector<int>({135, 85, 115, 70, 30, 45, 20, 5}));
     EXPECT_EQ(reloaded.upload.patientName, "Ada Lovelace");
     EXPECT_EQ(reloaded.upload.asleepSpan, 5);
 }
@@ -118,17 +109,6 @@ TEST_F(AppConfigTest, AlwaysWorksInTheFamilySection) {
     EXPECT_EQ(Stored().GetInt("Configclinic", "Awake Sys Thresh", 0), 150);
 }
 
-TEST_F(AppConfigTest, LoadChoosesTheStoredLanguage) {
-    std::filesystem::create_directories(app.File("Language"));
-    test::WriteBytes(app.File("Language/German.lng"), "[Title]\r\nIDS_TITLE_RPT=Bericht\r\n");
-    languages.SetApplicationDirectory(app.path());
-    languages.ScanLanguages(languages.LanguageFolder());
-    Store("Previous Config", "Language", "german");
-    config.Load();
-    EXPECT_EQ(config.language, "german");
-    EXPECT_EQ(languages.languageFilePath(), app.File("Language/German.lng"));
-}
-
 TEST_F(AppConfigTest, ALanguageChosenDuringTheRunReachesTheFileAtTheNextSave) {
     std::filesystem::create_directories(app.File("Language"));
     test::WriteBytes(app.File("Language/English.lng"), "[Title]\r\nIDS_TITLE_RPT=Report\r\n");
@@ -145,6 +125,14 @@ TEST_F(AppConfigTest, ALanguageChosenDuringTheRunReachesTheFileAtTheNextSave) {
     EXPECT_EQ(config.language, "Spanish");
 }
 
+TEST_F(AppConfigTest, WithoutCnfStartASaveKeepsTheStoredLanguage) {
+    Store("Previous Config", "Language", "German");
+    config.Load();
+    ASSERT_TRUE(config.Save());
+    EXPECT_EQ(Stored().GetString("Previous Config", "Language", ""), "German");
+    EXPECT_FALSE(std::filesystem::exists(app.File("Cnf.start")));
+}
+
 TEST_F(AppConfigTest, ResetRestoresThresholdsFolderAndReportPagesButNotTheLimits) {
     config.Load();
     config.useDefaultPath = 0;
@@ -155,39 +143,11 @@ TEST_F(AppConfigTest, ResetRestoresThresholdsFolderAndReportPagesButNotTheLimits
     config.ResetDefaults();
     EXPECT_EQ(config.useDefaultPath, 1);
     EXPECT_EQ(config.caseFolder, app.path() + "/data");
-    EXPECT_EQ(config.thresholds.awakeSys, 140);
-    EXPECT_EQ(config.thresholds.awakeDia, 90);
-    EXPECT_EQ(config.thresholds.asleepSys, 120);
-    EXPECT_EQ(config.thresholds.asleepDia, 80);
-    EXPECT_EQ(config.thresholds.dayLoad, 33);
-    EXPECT_EQ(config.thresholds.lowFall, 11);
+    const ThresholdSettings& t = config.thresholds;
+    EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
+                                t.nightLoad, t.highFall, t.lowFall}),
+              std::vector<int>({140, 90, 120, 80, 33, 44, 22, 11}));
     EXPECT_EQ(config.reports.current, ReportLayout::Defaults());
-}
-
-TEST_F(AppConfigTest, OnlyForeignConfigurationSectionsCanBeDeleted) {
-    config.Load();
-    config.Save();
-    Store("Configclinic", "Awake Sys Thresh", "150");
-    EXPECT_FALSE(config.DeleteConfigSection("family"));
-    EXPECT_TRUE(Stored().HasKey("Configfamily", "Config Name"));
-    EXPECT_TRUE(config.DeleteConfigSection("clinic"));
-    EXPECT_FALSE(Stored().HasKey("Configclinic", "Awake Sys Thresh"));
-    EXPECT_TRUE(config.SelectConfig("clinic"));
-    EXPECT_EQ(config.currentConfig, "family");
-}
-
-TEST(ProcessWide, OneLanguageTableAndAnInstallableConfiguration) {
-    EXPECT_EQ(&Languages(), &Languages());
-    AppConfig& first = Config();
-    EXPECT_EQ(&first, &Config());
-    EXPECT_EQ(&first.languages(), &Languages());
-
-    TempFolder app;
-    auto replacement = std::make_unique<AppConfigHeron>(Languages());
-    replacement->SetApplicationDirectory(app.path());
-    AppConfig& installed = InstallConfig(std::move(replacement));
-    EXPECT_EQ(&installed, &Config());
-    EXPECT_EQ(Config().applicationDirectory(), app.path());
 }
 
 TEST(ProgramFolder, IsTheFolderOfThisTestProgram) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <thread>
 
 #include "case/ProfileStore.h"
 #include "shell/LanguageChoice.h"
@@ -19,99 +18,71 @@ using test::WriteBytes;
 class LanguageTableTest : public ::testing::Test {
   protected:
     TempFolder app;
-    std::string languageFolder = app.File("Language");
+    std::string folder = app.File("Language");
     LanguageTable table{app.path()};
 
-    void SetUp() override { std::filesystem::create_directories(languageFolder); }
-
-    void WriteLanguage(const std::string& name, const std::string& content) {
-        WriteBytes(languageFolder + "/" + name, content);
+    void SetUp() override {
+        std::filesystem::create_directories(folder + "/old");
+        WriteBytes(folder + "/English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
+        WriteBytes(folder + "/German.lng", "[Global Setting]\r\nIDS_EXIT=Beenden\r\n");
+        WriteBytes(folder + "/old/Deutsch.txt", "");
     }
-    std::string StoredLanguage() {
-        ProfileStore config(app.File("VurConfig.ini"), ProfileOpen::ExistingOnly);
-        return config.GetString("Previous Config", "Language", "<none>");
+    std::string Stored(const std::string& file, std::string_view section) {
+        return ProfileStore(app.File(file), ProfileOpen::ExistingOnly)
+            .GetString(section, "Language", "<none>");
     }
-    void StoreLanguage(const std::string& name) {
-        ProfileStore config(app.File("VurConfig.ini"));
-        config.WriteString("Previous Config", "Language", name);
+    void Store(const std::string& name) {
+        ProfileStore(app.File("VurConfig.ini")).WriteString("Previous Config", "Language", name);
     }
 };
 
-TEST_F(LanguageTableTest, ScanFindsNamesInSubfoldersButNotInHiddenOnes) {
-    WriteLanguage("English.lng", "");
-    WriteLanguage("Chinese(Simplified).lng", "");
-    std::filesystem::create_directories(languageFolder + "/old");
-    WriteLanguage("old/Deutsch.txt", "");
-    std::filesystem::create_directories(languageFolder + "/.backup");
-    WriteLanguage(".backup/Klingon.lng", "");
-    WriteLanguage("english.bak.lng", "");  // a different name: the order is case-sensitive
-
-    table.ScanLanguages(languageFolder);
+TEST_F(LanguageTableTest, ScanNamesFilesOfSubfoldersButSkipsHiddenOnes) {
+    std::filesystem::create_directories(folder + "/.backup");
+    WriteBytes(folder + "/.backup/Klingon.lng", "");
+    WriteBytes(folder + "/english.bak", "");
+    table.ScanLanguages(folder);
     EXPECT_EQ(table.GetLanguageNames(),
-              (std::vector<std::string>{"Chinese(Simplified)", "Deutsch", "English", "english"}));
-
+              (std::vector<std::string>{"Deutsch", "English", "German", "english"}));
     // A later scan shows the folder as it is now.
-    std::filesystem::remove(languageFolder + "/old/Deutsch.txt");
-    table.ScanLanguages(languageFolder);
+    std::filesystem::remove(folder + "/old/Deutsch.txt");
+    table.ScanLanguages(folder);
     EXPECT_EQ(table.GetLanguageNames().size(), 3u);
 }
 
-TEST_F(LanguageTableTest, ScanOfAMissingFolderGivesNoNames) {
-    table.ScanLanguages(app.File("nowhere"));
-    EXPECT_TRUE(table.GetLanguageNames().empty());
-}
-
-TEST_F(LanguageTableTest, SetLanguageFindsTheFileIgnoringCaseAndStoresTheNameAsGiven) {
-    WriteLanguage("English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
-    WriteLanguage("Spanish.lng", "[Global Setting]\r\nIDS_EXIT=Salir\r\n");
-    table.ScanLanguages(languageFolder);
-
-    table.SetLanguage("spanish");
-    EXPECT_EQ(table.languageFilePath(), languageFolder + "/Spanish.lng");
-    EXPECT_EQ(StoredLanguage(), "spanish");
+TEST_F(LanguageTableTest, SetLanguageIgnoresCaseAndFallsBackToEnglish) {
+    table.ScanLanguages(folder);
+    table.SetLanguage("german");
+    EXPECT_EQ(table.languageFilePath(), folder + "/German.lng");
+    EXPECT_EQ(Stored("VurConfig.ini", "Previous Config"), "german");
     ASSERT_TRUE(table.LoadLanguage());
-    EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Salir");
-}
+    EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Beenden");
 
-TEST_F(LanguageTableTest, UnknownOrEmptyNamesFallBackToEnglish) {
-    WriteLanguage("English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
-    std::filesystem::create_directories(languageFolder + "/old");
-    WriteLanguage("old/Deutsch.txt", "");
-    table.ScanLanguages(languageFolder);
-
-    table.SetLanguage("Klingon");
-    EXPECT_EQ(table.languageFilePath(), languageFolder + "/English.lng");
-    EXPECT_EQ(StoredLanguage(), "Klingon");
-
-    // Known by name, but without a language file of its own.
-    table.SetLanguage("Deutsch");
-    EXPECT_EQ(table.languageFilePath(), languageFolder + "/English.lng");
-    table.LoadLanguage();
-    EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Exit");
-
+    table.SetLanguage("Klingon");  // unknown: English texts, the choice stays stored
+    EXPECT_EQ(table.languageFilePath(), folder + "/English.lng");
+    EXPECT_EQ(Stored("VurConfig.ini", "Previous Config"), "Klingon");
+    table.SetLanguage("Deutsch");  // known only through a file that holds no texts
+    EXPECT_EQ(table.languageFilePath(), folder + "/English.lng");
     table.SetLanguage("");
-    EXPECT_EQ(StoredLanguage(), "English");
+    EXPECT_EQ(Stored("VurConfig.ini", "Previous Config"), "English");
 }
 
 TEST_F(LanguageTableTest, CurrentNameExpandsTheOldChineseNamesAndWritesThemBack) {
     EXPECT_EQ(table.GetCurrentLanguageName(), "English");
-    EXPECT_EQ(StoredLanguage(), "English");
-
-    StoreLanguage("chinesesimp");
+    Store("chinesesimp");
     EXPECT_EQ(table.GetCurrentLanguageName(), "Chinese(Simplified)");
-    EXPECT_EQ(StoredLanguage(), "Chinese(Simplified)");
-
-    StoreLanguage("CHINESETRAD");
+    EXPECT_EQ(Stored("VurConfig.ini", "Previous Config"), "Chinese(Simplified)");
+    Store("CHINESETRAD");
     EXPECT_EQ(table.GetCurrentLanguageName(), "Chinese(Traditional,Taiwan)");
-
-    StoreLanguage("ChineseSimplified");  // only the exact old names are rewritten
+    Store("ChineseSimplified");
     EXPECT_EQ(table.GetCurrentLanguageName(), "ChineseSimplified");
 }
 
-TEST_F(LanguageTableTest, TextsAreLookedUpExactlyAndMissingOnesAreEmpty) {
-    WriteLanguage("English.lng",
-                  "[Global Setting]\r\nIDS_EXIT=Exit\r\nIDS_EXIT=second copy\r\n"
-                  "IDS_NOTE=first++second\r\n[Menu Setting]\r\nIDS_EXIT=E&xit\r\n");
+TEST_F(LanguageTableTest, TextsAreFoundExactlyAndKeptWhole) {
+    const std::string longText(1500, 'x');
+    WriteBytes(folder + "/English.lng",
+               "[Global Setting]\r\nIDS_EXIT=Exit\r\nIDS_EXIT=second copy\r\nIDS_NOTE=a++b\r\n"
+               "[Menu Setting]\r\nIDS_EXIT=E&xit\r\nIDS_LONG=" +
+                   longText + "\r\n");
     table.SetLanguage("English");
     ASSERT_TRUE(table.LoadLanguage());
     EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Exit");
@@ -119,83 +90,50 @@ TEST_F(LanguageTableTest, TextsAreLookedUpExactlyAndMissingOnesAreEmpty) {
     EXPECT_EQ(table.GetText("Global Setting", "ids_exit"), "");
     EXPECT_EQ(table.GetText("global setting", "IDS_EXIT"), "");
     EXPECT_EQ(table.GetText("Title", "IDS_TITLE_RPT"), "");
-    EXPECT_EQ(table.GetText("Global Setting", "IDS_NOTE"), "first\r\nsecond");
-}
-
-TEST_F(LanguageTableTest, LongValuesAreKeptWhole) {
-    const std::string longText(1500, 'x');
-    WriteLanguage("English.lng", "[Dialog Setting]\r\nIDS_USER_INFO1=" + longText + "\r\n");
-    table.SetLanguage("English");
-    table.LoadLanguage();
-    EXPECT_EQ(table.GetText("Dialog Setting", "IDS_USER_INFO1"), longText);
+    EXPECT_EQ(table.GetText("Global Setting", "IDS_NOTE"), "a\r\nb");
+    EXPECT_EQ(table.GetText("Menu Setting", "IDS_LONG"), longText);
 }
 
 TEST_F(LanguageTableTest, Utf16FilesLoadLikeEightBitOnes) {
-    const std::string text = "[Global Setting]\r\nIDS_EXIT=Salir – ¿sí?\r\n";
+    // "[T]\r\nK=Café" in UTF-16LE with its byte-order mark.
     std::string utf16 = "\xFF\xFE";
-    // The text's characters are all below U+0800: decode UTF-8 by hand into UTF-16LE.
-    for (size_t i = 0; i < text.size();) {
-        unsigned c = static_cast<unsigned char>(text[i]);
-        unsigned code = c;
-        if (c >= 0xE0) {
-            code = ((c & 0x0F) << 12) | ((text[i + 1] & 0x3F) << 6) | (text[i + 2] & 0x3F);
-            i += 3;
-        } else if (c >= 0xC0) {
-            code = ((c & 0x1F) << 6) | (text[i + 1] & 0x3F);
-            i += 2;
-        } else {
-            ++i;
-        }
-        utf16 += static_cast<char>(code & 0xFF);
-        utf16 += static_cast<char>(code >> 8);
-    }
-    WriteLanguage("Spanish.lng", utf16);
-    table.ScanLanguages(languageFolder);
-    table.SetLanguage("Spanish");
+    for (const char c : std::string("[T]\r\nK=Caf"))
+        utf16 += std::string{c, '\0'};
+    utf16 += std::string("\xE9\0", 2);
+    WriteBytes(folder + "/German.lng", utf16);
+    table.ScanLanguages(folder);
+    table.SetLanguage("German");
     ASSERT_TRUE(table.LoadLanguage());
-    EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Salir – ¿sí?");
+    EXPECT_EQ(table.GetText("T", "K"), "Caf\xC3\xA9");
 }
 
 TEST_F(LanguageTableTest, MissingFilesGiveEmptyTextsAndAreNotCreated) {
     table.SetLanguage("English");
+    table.LoadLanguage();
+    std::filesystem::remove(folder + "/English.lng");
     EXPECT_FALSE(table.LoadLanguage());
     EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "");
-    EXPECT_FALSE(std::filesystem::exists(languageFolder + "/English.lng"));
-
-    // A change to a missing language empties a table that held texts.
-    WriteLanguage("English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
-    table.LoadLanguage();
-    std::filesystem::remove(languageFolder + "/English.lng");
-    table.LoadLanguage();
-    EXPECT_EQ(table.SectionCount(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/English.lng"));
 }
 
-TEST_F(LanguageTableTest, StartUpRecordsTheLanguageForTheReportProgram) {
-    WriteLanguage("English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
-    WriteLanguage("German.lng", "[Global Setting]\r\nIDS_EXIT=Beenden\r\n");
-    StoreLanguage("german");
-
+TEST_F(LanguageTableTest, TheLanguageReachesCnfStartAtStartAndAtEveryChange) {
+    Store("german");
     StartLanguage(table);
     EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Beenden");
-    ProfileStore start(app.File("Cnf.start"), ProfileOpen::ExistingOnly);
-    EXPECT_EQ(start.GetString("START", "Language", ""), "german");
+    EXPECT_EQ(Stored("Cnf.start", "START"), "german");
 
     ChangeLanguage(table, "English");
     EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Exit");
-    EXPECT_EQ(start.GetString("START", "Language", ""), "English");
-    EXPECT_EQ(StoredLanguage(), "English");
+    EXPECT_EQ(Stored("Cnf.start", "START"), "English");
+    EXPECT_EQ(Stored("VurConfig.ini", "Previous Config"), "English");
 }
 
-TEST_F(LanguageTableTest, ReadingTheStoredLanguageChangesNoFile) {
-    WriteLanguage("German.lng", "[Global Setting]\r\nIDS_EXIT=Beenden\r\n");
-    StoreLanguage("ChineseSimp");
+TEST_F(LanguageTableTest, ReadingTheStoredLanguageWritesNothing) {
+    Store("German");
     const std::string before = ReadBytes(app.File("VurConfig.ini"));
-    EXPECT_FALSE(table.LoadStoredLanguage());  // no English.lng to fall back to
-    EXPECT_EQ(ReadBytes(app.File("VurConfig.ini")), before);
-
-    StoreLanguage("German");
     EXPECT_TRUE(table.LoadStoredLanguage());
     EXPECT_EQ(table.GetText("Global Setting", "IDS_EXIT"), "Beenden");
+    EXPECT_EQ(ReadBytes(app.File("VurConfig.ini")), before);
     EXPECT_FALSE(std::filesystem::exists(app.File("Cnf.start")));
 
     LanguageTable elsewhere(app.File("empty"));
@@ -203,30 +141,10 @@ TEST_F(LanguageTableTest, ReadingTheStoredLanguageChangesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(app.File("empty")));
 }
 
-TEST_F(LanguageTableTest, TextsCanBeReadWhileTheLanguageChanges) {
-    WriteLanguage("English.lng", "[Global Setting]\r\nIDS_EXIT=Exit\r\n");
-    WriteLanguage("German.lng", "[Global Setting]\r\nIDS_EXIT=Beenden\r\n");
-    table.ScanLanguages(languageFolder);
-    table.SetLanguage("English");
-    table.LoadLanguage();
-    std::thread reader([this] {
-        for (int i = 0; i < 2000; ++i) {
-            const std::string text = table.GetText("Global Setting", "IDS_EXIT");
-            ASSERT_TRUE(text == "Exit" || text == "Beenden" || text.empty()) << text;
-        }
-    });
-    for (int i = 0; i < 20; ++i) {
-        table.SetLanguage(i % 2 ? "English" : "German");
-        table.LoadLanguage();
-    }
-    reader.join();
-}
-
-TEST(LanguageNames, PreselectionTakesTheFirstNameBeginningWithTheCurrentOne) {
+TEST(LanguageDialog, PreselectsTheFirstNameBeginningWithTheCurrentOne) {
     const std::vector<std::string> names{"Chinese(Simplified)", "Chinese(Traditional,Taiwan)",
-                                         "English", "German"};
+                                         "English"};
     EXPECT_EQ(PreselectedLanguage(names, "chinese"), 0);
-    EXPECT_EQ(PreselectedLanguage(names, "Chinese(Traditional,Taiwan)"), 1);
     EXPECT_EQ(PreselectedLanguage(names, "ENGLISH"), 2);
     EXPECT_EQ(PreselectedLanguage(names, "Spanish"), -1);
 }

@@ -9,7 +9,6 @@
 namespace vitalis {
 namespace {
 
-using test::TempFolder;
 using test::WriteBytes;
 
 class CollectedMessages final : public MessageSink {
@@ -28,7 +27,7 @@ ReportLayout Pages(std::initializer_list<int> on, std::string title = {}) {
 
 class ReportLayoutsTest : public ::testing::Test {
   protected:
-    TempFolder app;
+    test::TempFolder app;
     LanguageTable languages{app.path()};
     AppConfigHeron config{languages};
     CollectedMessages messages;
@@ -36,16 +35,20 @@ class ReportLayoutsTest : public ::testing::Test {
 
     void SetUp() override {
         std::filesystem::create_directories(app.File("Language"));
-        WriteBytes(app.File("Language/English.lng"),
-                   "[Title]\r\nIDS_TITLE_RPT=Ambulatory Blood Pressure Report\r\n");
+        WriteBytes(app.File("Language/English.lng"), "[Title]\r\nIDS_TITLE_RPT=ABPM report\r\n");
         config.SetApplicationDirectory(app.path());
         config.SetMessageSink(messages);
         config.Load();
-        languages.ScanLanguages(languages.LanguageFolder());
         languages.LoadLanguage();
     }
     ProfileStore Stored() { return ProfileStore(file, ProfileOpen::ExistingOnly); }
-
+    // The layouts as the next run of the workstation finds them.
+    ReportLayouts Restarted() {
+        AppConfigHeron restarted(languages);
+        restarted.SetApplicationDirectory(app.path());
+        restarted.LoadReports();
+        return restarted.reports;
+    }
     // A new layout as the editor's OK stores it.
     void AddLayout(const std::string& name, const ReportLayout& layout) {
         config.reports.edited = layout;
@@ -54,98 +57,60 @@ class ReportLayoutsTest : public ::testing::Test {
     }
 };
 
-TEST_F(ReportLayoutsTest, WithoutAFileTheTitleComesFromTheLanguage) {
-    ASSERT_TRUE(config.LoadReports());
-    EXPECT_EQ(config.reports.currentName, "");
-    EXPECT_EQ(config.reports.current.title, "Ambulatory Blood Pressure Report");
-    EXPECT_EQ(config.reports.current.pages, ReportLayout::Defaults().pages);
-    EXPECT_TRUE(config.reports.names.empty());
-    EXPECT_TRUE(messages.texts.empty());
-}
+TEST_F(ReportLayoutsTest, TitlesAndPagesAtStartUp) {
+    ASSERT_TRUE(config.LoadReports());  // no file yet
+    EXPECT_EQ(config.reports.current, Pages({1, 5, 6, 7, 11}, "ABPM report"));
 
-TEST_F(ReportLayoutsTest, ACurrentLayoutReadsItsPagesOverTheDefaults) {
     WriteBytes(file,
-               "[INFO]\r\ncurrentReportName=Short\r\ncount=2\r\nRP1=Short\r\nRP2=Full\r\n"
-               "[Short]\r\nStatistics Page=1\r\nSpo2 Page=1\r\n");
+               "[INFO]\r\ncurrentReportName=Short\r\n[Short]\r\nStatistics Page=1\r\n"
+               "Spo2 Page=1\r\n");
     config.LoadReports();
-    EXPECT_EQ(config.reports.currentName, "Short");
-    EXPECT_EQ(config.reports.current.title, "Blood Pressure Report");
-    // Demographics, Statistics, Bar Graph, BP Histogram, BP Pie and Data; the SpO2 page is
-    // not read at start-up.
-    EXPECT_EQ(config.reports.current.pages, Pages({1, 2, 5, 6, 7, 11}).pages);
-    EXPECT_EQ(config.reports.names, (std::vector<std::string>{"Short", "Full"}));
-}
-
-TEST_F(ReportLayoutsTest, TheBaseConfigurationHasItsOwnTitle) {
-    WriteBytes(file, "[INFO]\r\ncurrentReportName=Short\r\n[Short]\r\nStatistics Page=1\r\n");
+    // The SpO2 page is not read at start-up.
+    EXPECT_EQ(config.reports.current, Pages({1, 2, 5, 6, 7, 11}, "Blood Pressure Report"));
     AppConfig base(languages);
     base.SetApplicationDirectory(app.path());
     base.LoadReports();
     EXPECT_EQ(base.reports.current.title, "Ambulatory Blood Pressure Report");
-}
-
-TEST_F(ReportLayoutsTest, TheListIsKeptEvenWhenNoLayoutIsCurrent) {
-    WriteBytes(file, "[INFO]\r\ncurrentReportName=\r\ncount=2\r\nRP1=Short\r\nRP2=Full\r\n");
-    config.LoadReports();
-    EXPECT_EQ(config.reports.names.size(), 2u);
-    config.SaveReports();
-    EXPECT_EQ(Stored().GetInt("INFO", "count", 0), 2);
-    EXPECT_EQ(Stored().GetString("INFO", "RP2", ""), "Full");
-}
-
-TEST_F(ReportLayoutsTest, AnAnnouncedCountIsTrustedOnlyAsFarAsTheKeysGo) {
-    WriteBytes(file,
-               "[INFO]\r\ncount=2000000000\r\nRP1=Short\r\nRP2=\r\nRP3=short\r\nRP4=Full\r\n");
-    config.LoadReports();
-    EXPECT_EQ(config.reports.names, (std::vector<std::string>{"Short", "Full"}));
-}
-
-TEST_F(ReportLayoutsTest, LayoutsMadeInTheEditorAreStoredAndListed) {
-    config.LoadReports();
-    AddLayout("Cardiology", Pages({1, 2, 11}, "Cardiology ABPM"));
-    AddLayout("Short", Pages({1}));
-    EXPECT_EQ(config.reports.names, (std::vector<std::string>{"Cardiology", "Short"}));
-    const ProfileStore stored = Stored();
-    EXPECT_EQ(stored.GetInt("INFO", "count", 0), 2);
-    EXPECT_EQ(stored.GetString("INFO", "RP1", ""), "Cardiology");
-    EXPECT_EQ(stored.GetString("Cardiology", "Title", ""), "Cardiology ABPM");
-    EXPECT_EQ(stored.GetInt("Cardiology", "Data Page", 0), 1);
-    EXPECT_EQ(stored.GetInt("Cardiology", "Bar Graph Page", 1), 0);
-    EXPECT_EQ(stored.KeyNames("Cardiology").size(), 13u);
-
-    ASSERT_TRUE(config.LoadReportSection("Cardiology"));
-    EXPECT_EQ(config.reports.edited, Pages({1, 2, 11}, "Cardiology ABPM"));
     EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(ReportLayoutsTest, ChoosingACurrentLayoutTakesItsPagesAndSurvivesARestart) {
+TEST_F(ReportLayoutsTest, TheListSurvivesEvenWithoutACurrentLayout) {
+    WriteBytes(file,
+               "[INFO]\r\ncurrentReportName=\r\ncount=2000000000\r\nRP1=Short\r\nRP2=\r\n"
+               "RP3=short\r\nRP4=Full\r\n");
+    config.LoadReports();
+    EXPECT_EQ(config.reports.names, (std::vector<std::string>{"Short", "Full"}));
+    config.SaveReports();
+    EXPECT_EQ(Restarted().names, config.reports.names);
+}
+
+TEST_F(ReportLayoutsTest, EditingOneLayoutNeverChangesTheCurrentOne) {
     config.LoadReports();
     AddLayout("Cardiology", Pages({1, 2, 11}, "Cardiology ABPM"));
     AddLayout("Short", Pages({1}, "Short report"));
+    EXPECT_EQ(Stored().GetString("INFO", "RP2", ""), "Short");
+    EXPECT_EQ(Stored().KeyNames("Cardiology").size(), 13u);
     ASSERT_TRUE(config.SetCurReportSettings("Short"));
     EXPECT_EQ(config.reports.current, Pages({1}, "Short report"));
 
-    // Editing another layout leaves the current one alone, in memory and at exit.
     ASSERT_TRUE(config.LoadReportSection("Cardiology"));
+    EXPECT_EQ(config.reports.edited, Pages({1, 2, 11}, "Cardiology ABPM"));
     config.reports.edited.pages[7] = 1;
     ASSERT_TRUE(config.SaveReportSection("Cardiology"));
     EXPECT_EQ(config.reports.current, Pages({1}, "Short report"));
     config.SaveReports();
     EXPECT_EQ(Stored().GetInt("Short", "Data Page", 1), 0);
-    EXPECT_EQ(Stored().GetInt("Cardiology", "BP Correlation Page", 0), 1);
 
-    // Editing the current layout takes effect at once.
+    // Editing the current layout takes effect at once and after a restart.
     config.LoadReportSection("Short");
     config.reports.edited.title = "Brief";
     config.SaveReportSection("Short");
     EXPECT_EQ(config.reports.current.title, "Brief");
-
-    AppConfigHeron restarted(languages);
-    restarted.SetApplicationDirectory(app.path());
-    restarted.LoadReports();
-    EXPECT_EQ(restarted.reports.currentName, "Short");
-    EXPECT_EQ(restarted.reports.current, Pages({1}, "Brief"));
-    EXPECT_EQ(restarted.reports.names, config.reports.names);
+    const ReportLayouts restarted = Restarted();
+    EXPECT_EQ(restarted.currentName, "Short");
+    EXPECT_EQ(restarted.current, Pages({1}, "Brief"));
+    EXPECT_EQ(restarted.names, config.reports.names);
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(ReportLayoutsTest, DeletingRemovesTheSectionAndRenumbersTheList) {
@@ -156,39 +121,23 @@ TEST_F(ReportLayoutsTest, DeletingRemovesTheSectionAndRenumbersTheList) {
     config.SetCurReportSettings("B");
     ASSERT_TRUE(config.DeleteReportSection("b"));
     EXPECT_EQ(config.reports.names, (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(config.reports.currentName, "");
-    EXPECT_EQ(config.reports.current.title, "Ambulatory Blood Pressure Report");
+    EXPECT_EQ(config.reports.current.title, "ABPM report");
     const ProfileStore stored = Stored();
     EXPECT_TRUE(stored.KeyNames("B").empty());
     EXPECT_EQ(stored.GetString("INFO", "currentReportName", "x"), "");
     EXPECT_EQ(stored.GetString("INFO", "RP2", ""), "C");
     EXPECT_FALSE(stored.HasKey("INFO", "RP3"));
-    EXPECT_EQ(stored.GetInt("INFO", "count", 0), 2);
 }
 
-TEST_F(ReportLayoutsTest, FailuresAreReportedAndLeaveTheSettingsAsTheyWere) {
+TEST_F(ReportLayoutsTest, FailuresAreReportedAndLeaveMemoryAsItWas) {
     config.LoadReports();
     AddLayout("A", Pages({1}, "First"));
     config.SetCurReportSettings("A");
-
+    const ReportLayouts before = config.reports;
     EXPECT_FALSE(config.DeleteReportSection("missing"));
-    EXPECT_FALSE(config.SetCurReportSettings("missing"));
     EXPECT_FALSE(config.AddReportSection("a"));  // the file does not tell letter case apart
     EXPECT_FALSE(config.AddReportSection("INFO"));
     EXPECT_FALSE(config.LoadReportSection(""));
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{
-                                  "Error in DeleteReportSection!", "Error in SetCurReportSettings!",
-                                  "Error in AddReportSection!", "Error in AddReportSection!",
-                                  "Error in LoadReportSection!"}));
-    EXPECT_EQ(config.reports.names, std::vector<std::string>{"A"});
-    EXPECT_EQ(config.reports.current.title, "First");
-}
-
-TEST_F(ReportLayoutsTest, AnUnwritableFileFailsWithoutChangingMemory) {
-    config.LoadReports();
-    AddLayout("A", Pages({1}));
-    config.SetCurReportSettings("A");
-    const ReportLayouts before = config.reports;
     // A folder where the file should be cannot be replaced, whoever runs the test.
     std::filesystem::remove(file);
     std::filesystem::create_directories(file + "/blocked");
@@ -196,26 +145,27 @@ TEST_F(ReportLayoutsTest, AnUnwritableFileFailsWithoutChangingMemory) {
     EXPECT_FALSE(config.DeleteReportSection("A"));
     EXPECT_FALSE(config.SetCurReportSettings(""));
     EXPECT_FALSE(config.SaveReports());
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{
+                                  "Error in DeleteReportSection!", "Error in AddReportSection!",
+                                  "Error in AddReportSection!", "Error in LoadReportSection!",
+                                  "Error in AddReportSection!", "Error in DeleteReportSection!",
+                                  "Error in SetCurReportSettings!", "Error in SaveReports!"}));
     EXPECT_EQ(config.reports.names, before.names);
     EXPECT_EQ(config.reports.currentName, "A");
     EXPECT_EQ(config.reports.current, before.current);
-    EXPECT_EQ(messages.texts.size(), 4u);
 }
 
-TEST(LayoutEditor, RefusesEmptyPagesEmptyNamesAndDuplicates) {
+TEST(LayoutEditor, RefusesEmptyPagesUnusableNamesAndDuplicates) {
     const std::vector<std::string> existing{"Cardiology", "Short"};
-    ReportLayout none;
-    EXPECT_EQ(RefuseLayoutEdit(none, "New", true, existing), "IDS_REPOET_PAGE");
-    EXPECT_EQ(RefuseLayoutEdit(none, "Short", false, existing), "IDS_REPOET_PAGE");
-
     const ReportLayout some = Pages({11});
+    EXPECT_EQ(RefuseLayoutEdit(ReportLayout(), "New", true, existing), "IDS_REPOET_PAGE");
     EXPECT_EQ(RefuseLayoutEdit(some, TrimLayoutName("  \t"), true, existing), "IDS_SPECIFY_FILE");
     EXPECT_EQ(RefuseLayoutEdit(some, TrimLayoutName(" short "), true, existing),
               "IDS_DUPLICATE_FORMAT");
     EXPECT_EQ(RefuseLayoutEdit(some, "Info", true, existing), "IDS_SPECIFY_FILE");
     EXPECT_EQ(RefuseLayoutEdit(some, "Ward [3]", true, existing), "IDS_SPECIFY_FILE");
     EXPECT_EQ(RefuseLayoutEdit(some, "Short", false, existing), "");
-    EXPECT_EQ(RefuseLayoutEdit(some, TrimLayoutName(" Night shift "), true, existing), "");
+    EXPECT_EQ(RefuseLayoutEdit(some, "Night shift", true, existing), "");
 }
 
 }  // namespace
