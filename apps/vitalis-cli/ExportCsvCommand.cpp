@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "case/CsvExport.h"
 #include "case/Recording.h"
+#include "shell/LanguageTable.h"
+#include "shell/ProgramFolder.h"
 
 namespace vitalis::cli {
 
@@ -19,7 +21,10 @@ int RunExportCsv(const Arguments& args) {
         return kExitLoadFailed;
     }
     const std::string path = CsvExportPath(args[1]);
-    NoTexts texts;
+    // The heading is in the language the workstation of this folder uses; reading it
+    // changes none of the workstation's settings.
+    LanguageTable texts(RunningProgramFolder());
+    texts.LoadStoredLanguage();
     if (!ExportCsv(recording, path, texts)) {
         std::cerr << "vitalis-cli: cannot write " << path << '\n';
         return kExitFailed;

@@ -1,0 +1,211 @@
+#include "shell/AppConfig.h"
+
+#include "case/ProfileStore.h"
+#include "shell/ProgramFolder.h"
+
+namespace vitalis {
+
+namespace {
+
+constexpr std::string_view kGlobal = "Previous Config";
+constexpr std::string_view kFamily = "family";
+
+SilentMessages& NobodyListening() {
+    static SilentMessages silent;
+    return silent;
+}
+
+// The schedule and identity keys the upload dialog leaves for its next run.
+void ReadUploadDefaults(const ProfileStore& file, std::string_view section, UploadDefaults& u) {
+    u.patientName = file.GetString(section, "PatientName", "");
+    u.patientId = file.GetString(section, "PatientID", "");
+    u.awakeTime = file.GetInt(section, "Awake Time", 14);
+    u.awakeSpan = file.GetInt(section, "Awake Span", 0);
+    u.asleepTime = file.GetInt(section, "Asleep Time", 44);
+    u.asleepSpan = file.GetInt(section, "Asleep Span", 1);
+}
+
+void WriteUploadDefaults(ProfileStore& file, std::string_view section, const UploadDefaults& u) {
+    file.WriteString(section, "PatientName", u.patientName);
+    file.WriteString(section, "PatientID", u.patientId);
+    file.WriteInt(section, "Awake Time", u.awakeTime);
+    file.WriteInt(section, "Awake Span", u.awakeSpan);
+    file.WriteInt(section, "Asleep Time", u.asleepTime);
+    file.WriteInt(section, "Asleep Span", u.asleepSpan);
+}
+
+}  // namespace
+
+AppConfig::AppConfig(LanguageTable& languages)
+    : languages_(languages),
+      messages_(&NobodyListening()),
+      applicationDirectory_(RunningProgramFolder()) {}
+
+AppConfig::~AppConfig() = default;
+
+void AppConfig::SetApplicationDirectory(std::string directory) {
+    // Never an empty folder: paths built on it would point at the root of the file system.
+    applicationDirectory_ = directory.empty() ? RunningProgramFolder() : std::move(directory);
+}
+
+std::string AppConfig::ConfigFilePath() const {
+    return applicationDirectory_ + "/VurConfig.ini";
+}
+
+std::string AppConfig::StartFilePath() const {
+    return applicationDirectory_ + "/Cnf.start";
+}
+std::string AppConfig::DefaultCaseFolder() const {
+    return applicationDirectory_ + "/data";
+}
+
+std::string AppConfig::ReportFilePath() const {
+    return applicationDirectory_ + "/Report_" + currentConfig + ".ini";
+}
+
+void AppConfig::ReadThresholds(const ProfileStore& file, std::string_view section) {
+    const ThresholdSettings d;
+    thresholds.awakeSys = file.GetInt(section, "Awake Sys Thresh", d.awakeSys);
+    thresholds.awakeDia = file.GetInt(section, "Awake Dia Thresh", d.awakeDia);
+    thresholds.asleepSys = file.GetInt(section, "Asleep Sys Thresh", d.asleepSys);
+    thresholds.asleepDia = file.GetInt(section, "Asleep Dia Thresh", d.asleepDia);
+    thresholds.lowFall = file.GetInt(section, "Low CR", d.lowFall);
+    thresholds.highFall = file.GetInt(section, "High CR", d.highFall);
+    thresholds.dayLoad = file.GetInt(section, "DayBPLoad", d.dayLoad);
+    thresholds.nightLoad = file.GetInt(section, "NightBPLoad", d.nightLoad);
+}
+
+void AppConfig::WriteThresholds(ProfileStore& file, std::string_view section) const {
+    file.WriteInt(section, "Awake Sys Thresh", thresholds.awakeSys);
+    file.WriteInt(section, "Awake Dia Thresh", thresholds.awakeDia);
+    file.WriteInt(section, "Asleep Sys Thresh", thresholds.asleepSys);
+    file.WriteInt(section, "Asleep Dia Thresh", thresholds.asleepDia);
+    file.WriteInt(section, "Low CR", thresholds.lowFall);
+    file.WriteInt(section, "High CR", thresholds.highFall);
+    file.WriteInt(section, "DayBPLoad", thresholds.dayLoad);
+    file.WriteInt(section, "NightBPLoad", thresholds.nightLoad);
+}
+
+bool AppConfig::Load() {
+    languages_.SetApplicationDirectory(applicationDirectory_);
+    {
+        ProfileStore file(ConfigFilePath());
+        ProfileStore::Batch oneRead(file);
+        useBluetooth = file.GetInt(kGlobal, "UseBluetooth", 0) != 0 ? 1 : 0;
+        showSelectDevice = file.GetInt(kGlobal, "ShowSelectDevice", 1) != 0 ? 1 : 0;
+        language = file.GetString(kGlobal, "Language", "English");
+    }
+    // Choosing the language stores the name again, so the file is read before this.
+    languages_.SetLanguage(language);
+
+    currentConfig = std::string(kFamily);
+    const std::string section = ConfigSection();
+    ProfileStore file(ConfigFilePath());
+    ProfileStore::Batch oneRead(file);
+    ReadUploadDefaults(file, section, upload);
+    useDefaultPath = file.GetInt(section, "Use Default Path", 1);
+    caseFolder = DefaultCaseFolder();
+    if (useDefaultPath == 0) {
+        const std::string stored = file.GetString(section, "Patient File Path", caseFolder);
+        if (!stored.empty())
+            caseFolder = stored;
+    }
+    ReadThresholds(file, section);
+    configNames.assign(1, std::string(kFamily));
+    return true;
+}
+
+bool AppConfig::Save() {
+    // The language chosen during the run is in "Cnf.start"; it may be newer than ours.
+    // Without that file our own name stays: a save must not switch the language back.
+    {
+        const ProfileStore start(StartFilePath(), ProfileOpen::ExistingOnly);
+        language = start.GetString("START", "Language", language);
+    }
+    ProfileStore file(ConfigFilePath());
+    ProfileStore::Batch batch(file);
+    file.WriteString(kGlobal, "Current Config", kFamily);
+    file.WriteInt(kGlobal, "UseBluetooth", useBluetooth);
+    file.WriteInt(kGlobal, "ShowSelectDevice", showSelectDevice);
+    const std::string section = ConfigSection();
+    WriteUploadDefaults(file, section, upload);
+    file.WriteInt(section, "Use Default Path", useDefaultPath);
+    file.WriteString(section, "Patient File Path", caseFolder);
+    WriteThresholds(file, section);
+    file.WriteString(section, "Config Name", currentConfig);
+    file.WriteString(kGlobal, "Language", language);
+    return batch.Commit();
+}
+
+bool AppConfig::ResetDefaults() {
+    caseFolder = DefaultCaseFolder();
+    useDefaultPath = 1;
+    const ThresholdSettings defaults;
+    thresholds.awakeSys = defaults.awakeSys;
+    thresholds.awakeDia = defaults.awakeDia;
+    thresholds.asleepSys = defaults.asleepSys;
+    thresholds.asleepDia = defaults.asleepDia;
+    reports.ResetDefaults();
+    return true;
+}
+
+bool AppConfig::SelectConfig(const std::string&) {
+    return true;
+}
+
+bool AppConfig::DeleteConfigSection(const std::string& name) {
+    // The configuration in use keeps its section.
+    if (name.empty() || name == currentConfig)
+        return false;
+    ProfileStore file(ConfigFilePath());
+    return file.DeleteSection("Config" + name);
+}
+
+ReportTitles AppConfig::ReportTitleRule() const {
+    return {"Ambulatory Blood Pressure Report", "Ambulatory Blood Pressure Report"};
+}
+
+ReportTitles AppConfigHeron::ReportTitleRule() const {
+    return {languages().GetText("Title", "IDS_TITLE_RPT"), "Blood Pressure Report"};
+}
+
+ReportLayouts& AppConfig::ReportsOnFile() {
+    reports.SetFilePath(ReportFilePath());
+    return reports;
+}
+
+bool AppConfig::Report(bool ok, std::string_view operation) {
+    if (!ok)
+        messages_->ShowMessage("Error in " + std::string(operation) + "!");
+    return ok;
+}
+
+bool AppConfig::LoadReports() {
+    return Report(ReportsOnFile().Load(ReportTitleRule()), "LoadReports");
+}
+
+bool AppConfig::SaveReports() {
+    return Report(ReportsOnFile().Save(), "SaveReports");
+}
+
+bool AppConfig::LoadReportSection(const std::string& name) {
+    return Report(ReportsOnFile().LoadSection(name), "LoadReportSection");
+}
+
+bool AppConfig::SaveReportSection(const std::string& name) {
+    return Report(ReportsOnFile().SaveSection(name), "SaveReportSection");
+}
+
+bool AppConfig::AddReportSection(const std::string& name) {
+    return Report(ReportsOnFile().Add(name), "AddReportSection");
+}
+
+bool AppConfig::DeleteReportSection(const std::string& name) {
+    return Report(ReportsOnFile().Delete(name, ReportTitleRule()), "DeleteReportSection");
+}
+
+bool AppConfig::SetCurReportSettings(const std::string& name) {
+    return Report(ReportsOnFile().SetCurrent(name, ReportTitleRule()), "SetCurReportSettings");
+}
+
+}  // namespace vitalis

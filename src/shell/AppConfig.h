@@ -1,0 +1,108 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/ThresholdSettings.h"
+#include "shell/LanguageTable.h"
+#include "shell/MessageSink.h"
+#include "shell/ReportLayouts.h"
+
+namespace vitalis {
+
+// What the upload dialog offers for the next programming run. The schedule values are the
+// positions of the chosen entries in the dialog's lists, stored as the dialog keeps them.
+struct UploadDefaults {
+    std::string patientName;
+    std::string patientId;
+    int awakeTime = 14;   // "Awake Time"
+    int awakeSpan = 0;    // "Awake Span"
+    int asleepTime = 44;  // "Asleep Time"
+    int asleepSpan = 1;   // "Asleep Span"
+};
+
+// The workstation's settings: "VurConfig.ini" in the application directory, read once at
+// start-up and written back whenever a settings dialog is confirmed and at exit. Every part
+// of the program reads settings from this object, never from the file; callers change the
+// fields and then call Save.
+//
+// Reading never fails: missing files, sections and keys give the defaults below. Only the
+// report operations tell the user about failures, each with its fixed text
+// "Error in <operation>!" sent to the message sink.
+class AppConfig {
+  public:
+    explicit AppConfig(LanguageTable& languages);
+    virtual ~AppConfig();
+    AppConfig(const AppConfig&) = delete;
+    AppConfig& operator=(const AppConfig&) = delete;
+
+    // The folder of the running program unless set otherwise (tests and tools choose their
+    // own). Every file of the configuration lives there.
+    void SetApplicationDirectory(std::string directory);
+    const std::string& applicationDirectory() const { return applicationDirectory_; }
+    std::string ConfigFilePath() const;     // "VurConfig.ini"
+    std::string StartFilePath() const;      // "Cnf.start", the language for the report program
+    std::string DefaultCaseFolder() const;  // application directory + "/data"
+    std::string ReportFilePath() const;     // "Report_" + configuration name + ".ini"
+
+    void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
+    LanguageTable& languages() const { return languages_; }
+
+    // Always true: whatever is missing takes its default.
+    virtual bool Load();
+    // False when the file could not be written.
+    virtual bool Save();
+    virtual bool ResetDefaults();
+    virtual bool SelectConfig(const std::string& name);
+    virtual bool LoadReportSection(const std::string& name);
+    virtual bool SaveReportSection(const std::string& name);
+    virtual bool DeleteReportSection(const std::string& name);
+    virtual bool AddReportSection(const std::string& name);
+    virtual bool DeleteConfigSection(const std::string& name);
+    virtual bool LoadReports();
+    virtual bool SaveReports();
+    virtual bool SetCurReportSettings(const std::string& name);
+
+    std::string ConfigSection() const { return "Config" + currentConfig; }
+
+    int useBluetooth = 0;      // link of the last session: 0 cable, 1 Bluetooth
+    int showSelectDevice = 1;  // 1: ask for the link before connecting
+    std::string language = "English";
+    int useDefaultPath = 1;  // 1: the case folder is the default one
+    std::string caseFolder;  // where the case files are
+    ThresholdSettings thresholds;
+    UploadDefaults upload;
+    std::vector<std::string> configNames{"family"};
+    std::string currentConfig = "family";
+    ReportLayouts reports;
+    bool caseOpen = false;  // a case is open and divided; never stored
+
+  protected:
+    // The titles of layouts whose file gives none.
+    virtual ReportTitles ReportTitleRule() const;
+    bool Report(bool ok, std::string_view operation);
+    // The layouts, pointed at this configuration's layout file.
+    ReportLayouts& ReportsOnFile();
+
+  private:
+    void ReadThresholds(const class ProfileStore& file, std::string_view section);
+    void WriteThresholds(class ProfileStore& file, std::string_view section) const;
+
+    LanguageTable& languages_;
+    MessageSink* messages_;
+    std::string applicationDirectory_;
+};
+
+// The Heron workstation's configuration. With no current layout its report takes the
+// language's default title ("IDS_TITLE_RPT" of section "Title"), and a current layout
+// without a title of its own is a "Blood Pressure Report".
+class AppConfigHeron final : public AppConfig {
+  public:
+    using AppConfig::AppConfig;
+
+  protected:
+    ReportTitles ReportTitleRule() const override;
+};
+
+}  // namespace vitalis

@@ -1,0 +1,17 @@
+#include "shell/ProgramFolder.h"
+
+#include <filesystem>
+
+namespace vitalis {
+
+std::string RunningProgramFolder() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (!error && program.has_parent_path())
+        return program.parent_path().string();
+    const fs::path here = fs::current_path(error);
+    return error ? std::string(".") : here.string();
+}
+
+}  // namespace vitalis

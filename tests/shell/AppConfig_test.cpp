@@ -1,0 +1,158 @@
+#include "shell/AppConfig.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "case/ProfileStore.h"
+#include "shell/LanguageChoice.h"
+#include "shell/ProgramFolder.h"
+#include "support/TempFolder.h"
+
+namespace vitalis {
+namespace {
+
+using test::TempFolder;
+
+class AppConfigTest : public ::testing::Test {
+  protected:
+    TempFolder app;
+    LanguageTable languages;
+    AppConfigHeron config{languages};
+
+    void SetUp() override { config.SetApplicationDirectory(app.path()); }
+
+    ProfileStore Stored() {
+        return ProfileStore(app.File("VurConfig.ini"), ProfileOpen::ExistingOnly);
+    }
+    void Store(std::string_view section, std::string_view key, std::string_view value) {
+        ProfileStore file(app.File("VurConfig.ini"));
+        file.WriteString(section, key, value);
+    }
+};
+
+TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
+    ASSERT_TRUE(config.Load());
+    EXPECT_TRUE(std::filesystem::exists(app.File("VurConfig.ini")));
+    EXPECT_EQ(config.useBluetooth, 0);
+    EXPECT_EQ(config.showSelectDevice, 1);
+    EXPECT_EQ(config.language, "English");
+    EXPECT_EQ(config.useDefaultPath, 1);
+    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    EXPECT_EQ(config.upload.asleepTime, 44);
+    EXPECT_EQ(config.configNames, std::vector<std::string>{"family"});
+    EXPECT_FALSE(config.caseOpen);
+
+    ASSERT_TRUE(config.Save());
+    const ProfileStore file = Stored();
+    EXPECT_EQ(file.GetString("Previous Config", "Current Config", ""), "family");
+    EXPECT_EQ(file.GetString("Previous Config", "Language", ""), "English");
+    EXPECT_EQ(file.GetInt("Previous Config", "ShowSelectDevice", -1), 1);
+    EXPECT_EQ(file.GetInt("Configfamily", "Awake Sys Thresh", 0), 140);
+    EXPECT_EQ(file.GetInt("Configfamily", "Awake Dia Thresh", 0), 90);
+    EXPECT_EQ(file.GetInt("Configfamily", "Asleep Sys Thresh", 0), 120);
+    EXPECT_EQ(file.GetInt("Configfamily", "Asleep Dia Thresh", 0), 80);
+    EXPECT_EQ(file.GetInt("Configfamily", "NightBPLoad", 0), 50);
+    EXPECT_EQ(file.GetString("Configfamily", "Config Name", ""), "family");
+    EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), app.path() + "/data");
+    EXPECT_EQ(file.KeyNames("Configfamily").size(), 17u);
+}
+
+TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
+    config.Load();
+    config.useBluetooth = 1;
+    config.showSelectDevice = 0;
+    config.useDefaultPath = 0;
+    config.caseFolder = app.File("cases");
+    config.thresholds = {135, 85, 115, 70, 30, 45, 20, 5};
+    config.upload = {"Ada Lovelace", "A-17", 12, 3, 40, 5};
+    config.Save();
+
+    LanguageTable otherLanguages;
+    AppConfigHeron reloaded(otherLanguages);
+    reloaded.SetApplicationDirectory(app.path());
+    reloaded.Load();
+    EXPECT_EQ(reloaded.useBluetooth, 1);
+    EXPECT_EQ(reloaded.showSelectDevice, 0);
+    EXPECT_EQ(reloaded.caseFolder, app.File("cases"));
+    const ThresholdSettings& t = reloaded.thresholds;
+    EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
+                                t.nightLoad, t.highFall, t.lowFall}),
+              std::vector<int>({135, 85, 115, 70, 30, 45, 20, 5}));
+    EXPECT_EQ(reloaded.upload.patientName, "Ada Lovelace");
+    EXPECT_EQ(reloaded.upload.asleepSpan, 5);
+}
+
+TEST_F(AppConfigTest, TheDefaultFolderFlagWinsOverAStoredPath) {
+    Store("Configfamily", "Use Default Path", "1");
+    Store("Configfamily", "Patient File Path", "/somewhere/else");
+    config.Load();
+    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+
+    Store("Configfamily", "Use Default Path", "0");
+    config.Load();
+    EXPECT_EQ(config.caseFolder, "/somewhere/else");
+
+    Store("Configfamily", "Patient File Path", "");
+    config.Load();
+    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+}
+
+TEST_F(AppConfigTest, AlwaysWorksInTheFamilySection) {
+    Store("Previous Config", "Current Config", "clinic");
+    Store("Configclinic", "Awake Sys Thresh", "150");
+    Store("Configfamily", "Awake Sys Thresh", "145");
+    config.Load();
+    EXPECT_EQ(config.thresholds.awakeSys, 145);
+    config.Save();
+    EXPECT_EQ(Stored().GetString("Previous Config", "Current Config", ""), "family");
+    EXPECT_EQ(Stored().GetInt("Configclinic", "Awake Sys Thresh", 0), 150);
+}
+
+TEST_F(AppConfigTest, ALanguageChosenDuringTheRunReachesTheFileAtTheNextSave) {
+    std::filesystem::create_directories(app.File("Language"));
+    test::WriteBytes(app.File("Language/English.lng"), "[Title]\r\nIDS_TITLE_RPT=Report\r\n");
+    test::WriteBytes(app.File("Language/Spanish.lng"), "[Title]\r\nIDS_TITLE_RPT=Informe\r\n");
+    config.Load();
+    StartLanguage(languages);
+    EXPECT_EQ(config.language, "English");
+
+    ChangeLanguage(languages, "Spanish");
+    // Something in the run stores the old name again, as the link dialog's save would.
+    Store("Previous Config", "Language", "English");
+    config.Save();
+    EXPECT_EQ(Stored().GetString("Previous Config", "Language", ""), "Spanish");
+    EXPECT_EQ(config.language, "Spanish");
+}
+
+TEST_F(AppConfigTest, WithoutCnfStartASaveKeepsTheStoredLanguage) {
+    Store("Previous Config", "Language", "German");
+    config.Load();
+    ASSERT_TRUE(config.Save());
+    EXPECT_EQ(Stored().GetString("Previous Config", "Language", ""), "German");
+    EXPECT_FALSE(std::filesystem::exists(app.File("Cnf.start")));
+}
+
+TEST_F(AppConfigTest, ResetRestoresThresholdsFolderAndReportPagesButNotTheLimits) {
+    config.Load();
+    config.useDefaultPath = 0;
+    config.caseFolder = "/elsewhere";
+    config.thresholds = {160, 100, 130, 85, 33, 44, 22, 11};
+    config.reports.current.title = "Cardiology";
+    config.reports.current.pages.fill(0);
+    config.ResetDefaults();
+    EXPECT_EQ(config.useDefaultPath, 1);
+    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    const ThresholdSettings& t = config.thresholds;
+    EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
+                                t.nightLoad, t.highFall, t.lowFall}),
+              std::vector<int>({140, 90, 120, 80, 33, 44, 22, 11}));
+    EXPECT_EQ(config.reports.current, ReportLayout::Defaults());
+}
+
+TEST(ProgramFolder, IsTheFolderOfThisTestProgram) {
+    EXPECT_TRUE(std::filesystem::equivalent(RunningProgramFolder(), VITALIS_BIN_DIR));
+}
+
+}  // namespace
+}  // namespace vitalis
