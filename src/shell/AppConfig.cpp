@@ -2,6 +2,7 @@
 
 #include "case/ProfileStore.h"
 #include "shell/ProgramFolder.h"
+#include "shell/ThresholdKeys.h"
 
 namespace vitalis {
 
@@ -63,29 +64,6 @@ std::string AppConfig::ReportFilePath() const {
     return applicationDirectory_ + "/Report_" + currentConfig + ".ini";
 }
 
-void AppConfig::ReadThresholds(const ProfileStore& file, std::string_view section) {
-    const ThresholdSettings d;
-    thresholds.awakeSys = file.GetInt(section, "Awake Sys Thresh", d.awakeSys);
-    thresholds.awakeDia = file.GetInt(section, "Awake Dia Thresh", d.awakeDia);
-    thresholds.asleepSys = file.GetInt(section, "Asleep Sys Thresh", d.asleepSys);
-    thresholds.asleepDia = file.GetInt(section, "Asleep Dia Thresh", d.asleepDia);
-    thresholds.lowFall = file.GetInt(section, "Low CR", d.lowFall);
-    thresholds.highFall = file.GetInt(section, "High CR", d.highFall);
-    thresholds.dayLoad = file.GetInt(section, "DayBPLoad", d.dayLoad);
-    thresholds.nightLoad = file.GetInt(section, "NightBPLoad", d.nightLoad);
-}
-
-void AppConfig::WriteThresholds(ProfileStore& file, std::string_view section) const {
-    file.WriteInt(section, "Awake Sys Thresh", thresholds.awakeSys);
-    file.WriteInt(section, "Awake Dia Thresh", thresholds.awakeDia);
-    file.WriteInt(section, "Asleep Sys Thresh", thresholds.asleepSys);
-    file.WriteInt(section, "Asleep Dia Thresh", thresholds.asleepDia);
-    file.WriteInt(section, "Low CR", thresholds.lowFall);
-    file.WriteInt(section, "High CR", thresholds.highFall);
-    file.WriteInt(section, "DayBPLoad", thresholds.dayLoad);
-    file.WriteInt(section, "NightBPLoad", thresholds.nightLoad);
-}
-
 bool AppConfig::Load() {
     languages_.SetApplicationDirectory(applicationDirectory_);
     {
@@ -110,7 +88,7 @@ bool AppConfig::Load() {
         if (!stored.empty())
             caseFolder = stored;
     }
-    ReadThresholds(file, section);
+    thresholds = ReadThresholdSettings(file, section);
     configNames.assign(1, std::string(kFamily));
     return true;
 }
@@ -131,7 +109,7 @@ bool AppConfig::Save() {
     WriteUploadDefaults(file, section, upload);
     file.WriteInt(section, "Use Default Path", useDefaultPath);
     file.WriteString(section, "Patient File Path", caseFolder);
-    WriteThresholds(file, section);
+    WriteThresholdSettings(file, section, thresholds);
     file.WriteString(section, "Config Name", currentConfig);
     file.WriteString(kGlobal, "Language", language);
     return batch.Commit();

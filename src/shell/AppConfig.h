@@ -86,9 +86,6 @@ class AppConfig {
     ReportLayouts& ReportsOnFile();
 
   private:
-    void ReadThresholds(const class ProfileStore& file, std::string_view section);
-    void WriteThresholds(class ProfileStore& file, std::string_view section) const;
-
     LanguageTable& languages_;
     MessageSink* messages_;
     std::string applicationDirectory_;
