@@ -1,14 +1,25 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QScreen>
 
+#include "shell/AppConfig.h"
+#include "shell/ProcessWide.h"
+#include "shell/gui/CMainFrameHeron.h"
+#include "shell/gui/Workstation.h"
 #include "ui/ApplicationStyle.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     vitalis::ApplyApplicationStyle(app);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vitalis"));
-    window.resize(1024, 720);
-    window.show();
-    return app.exec();
+    vitalis::AppConfig& config =
+        vitalis::InstallConfig(std::make_unique<vitalis::AppConfigHeron>(vitalis::Languages()));
+    vitalis::Workstation workstation(config, vitalis::UserMessages::MessageBoxes());
+    workstation.Start(app.arguments().mid(1));
+    // The window covers the screen from the start.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        workstation.frame().setGeometry(screen->availableGeometry());
+    }
+    workstation.frame().showMaximized();
+    const int exitCode = app.exec();
+    workstation.Exit();
+    return exitCode;
 }

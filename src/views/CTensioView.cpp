@@ -205,6 +205,10 @@ void CTensioView::paintEvent(QPaintEvent*) {
     screen.drawPixmap(0, 0, buffer);
 }
 
+void CTensioView::resizeEvent(QResizeEvent*) {
+    controls_->setGeometry(0, 0, width(), kControlsHeight);
+}
+
 void CTensioView::mousePressEvent(QMouseEvent* event) {
     if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
     Recording& recording = doc_.recording();

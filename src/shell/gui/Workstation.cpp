@@ -1,0 +1,167 @@
+#include "shell/gui/Workstation.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QIcon>
+
+#include "case/FileAccess.h"
+#include "case/gui/CaseCopyDialog.h"
+#include "case/gui/CaseDeleteDialog.h"
+#include "case/gui/CaseOpenDialog.h"
+#include "shell/AppConfig.h"
+#include "shell/CommandTable.h"
+#include "shell/LanguageChoice.h"
+#include "shell/ReportHandOffFolder.h"
+#include "shell/gui/AboutDialog.h"
+#include "shell/gui/CMainFrameHeron.h"
+#include "shell/gui/CTensioDoc.h"
+#include "shell/gui/LanguageDialog.h"
+#include "views/CTensioView.h"
+
+namespace vitalis {
+
+Workstation::Workstation(AppConfig& config, UserMessages messages)
+    : config_(config), languages_(config.languages()), messages_(std::move(messages)) {}
+
+Workstation::~Workstation() { Exit(); }
+
+void Workstation::WindowMessages::ShowMessage(std::string_view text) {
+    owner_.messages_.inform(owner_.frame_.get(), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+void Workstation::Start(const QStringList& arguments) {
+    config_.SetMessageSink(configMessages_);
+    config_.Load();
+    StartLanguage(languages_);
+
+    doc_ = std::make_unique<CTensioDoc>();
+    frame_ = std::make_unique<CMainFrameHeron>(languages_);
+    view_ = new CTensioView(
+        *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
+        messages_, frame_.get());
+    frame_->setCentralWidget(view_);
+    connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
+    connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
+    connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
+        config_.caseOpen = open;
+        frame_->SetCaseOpen(open);
+    });
+    MarkUnavailableCommands();
+
+    const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
+    if (QFile::exists(icon)) {
+        frame_->setWindowIcon(QIcon(icon));
+        QApplication::setWindowIcon(QIcon(icon));
+    }
+    frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    config_.LoadReports();
+
+    // A case file named on the command line is opened as the document.
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            OpenCase(argument);
+            break;
+        }
+    }
+}
+
+void Workstation::Exit() {
+    if (exited_ || !doc_) return;
+    exited_ = true;
+    doc_->SaveOpenCase();
+    config_.Save();
+    config_.SaveReports();
+    RemoveReportHandOffFolder(config_.applicationDirectory());
+}
+
+QString Workstation::CaseFolder() const {
+    const std::string folder =
+        config_.useDefaultPath != 0 ? config_.DefaultCaseFolder() : config_.caseFolder;
+    return QString::fromStdString(folder);
+}
+
+void Workstation::MarkUnavailableCommands() {
+    // Commands whose windows this version does not have yet stay visible but disabled, with
+    // the reason in their tip.
+    const QString later = QStringLiteral("not available in this version");
+    using namespace command;
+    for (const int id : {kCaseFolderSettings, kDownload, kUpload, kLinkWay, kReport, kFilePreview,
+                         kPrinterSetup, kReportSettings, kEditReadings, kPatientData, kSleepPeriod,
+                         kThresholdSettings, kWearInstructions, kHelp, kRecordingInfo}) {
+        frame_->SetUnavailable(id, later);
+    }
+    const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
+                                              {kBarGraph, PageKind::Histogram},
+                                              {kPieChart, PageKind::Pie},
+                                              {kCorrelationChart, PageKind::Correlation}};
+    for (const auto& [id, kind] : pages) {
+        if (!view_->controller().HasPage(kind)) frame_->SetUnavailable(id, later);
+    }
+}
+
+void Workstation::Run(int commandId) {
+    using namespace command;
+    switch (commandId) {
+        case kOpenCase: OpenCaseDialog(); break;
+        case kCopyCases: CopyCasesDialog(); break;
+        case kDeleteCases: DeleteCasesDialog(); break;
+        case kExit: frame_->close(); break;
+        case kLanguage: ChooseLanguage(); break;
+        case kAbout: AboutDialog(frame_.get()).exec(); break;
+        case kStatistics: view_->ShowStatistics(); break;
+        case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
+        case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
+        case kPieChart: view_->ShowPage(PageKind::Pie); break;
+        case kCorrelationChart: view_->ShowPage(PageKind::Correlation); break;
+        default: break;  // disabled in this version
+    }
+}
+
+bool Workstation::OpenCase(const QString& path) { return view_->OpenCase(path); }
+
+void Workstation::OpenCaseDialog(const QString& offeredPath) {
+    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    CreateFolders(folder.toStdString());
+    CaseOpenDialog dialog(languages_, doc_->fileTable(), folder, messages_, frame_.get());
+    if (!offeredPath.isEmpty()) dialog.SelectFile(offeredPath);
+    if (dialog.exec() != QDialog::Accepted) return;
+    lastFolder_ = dialog.folder();
+    OpenCase(dialog.chosenPath());
+    config_.Save();
+}
+
+void Workstation::CopyCasesDialog() {
+    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    auto chooseTarget = [this](QWidget* parent) {
+        return QFileDialog::getExistingDirectory(
+            parent, QString::fromStdString(languages_.GetText("Dialog Setting", "IDS_SEL_PATH")));
+    };
+    CaseCopyDialog dialog(languages_, doc_->fileTable(), folder, messages_, chooseTarget, frame_.get());
+    dialog.exec();
+}
+
+void Workstation::DeleteCasesDialog() {
+    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    const QString open = doc_->caseOpen() ? doc_->casePath() : QString();
+    CaseDeleteDialog dialog(languages_, doc_->fileTable(), folder, messages_, open, frame_.get());
+    dialog.exec();
+}
+
+void Workstation::ChooseLanguage() {
+    LanguageDialog dialog(languages_, frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    Relabel();
+}
+
+void Workstation::Relabel() {
+    frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));
+    view_->Relabel();
+    frame_->Relabel();
+    frame_->SetStatusText(view_->statusText().isEmpty()
+                              ? QString::fromStdString(languages_.GetText("Global Setting", "IDS_IDLEMESSAGE"))
+                              : view_->statusText());
+}
+
+}  // namespace vitalis

@@ -1,0 +1,116 @@
+#include <QAction>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "case/ProfileStore.h"
+#include "shell/AppConfig.h"
+#include "shell/CommandTable.h"
+#include "shell/LanguageChoice.h"
+#include "shell/gui/CMainFrameHeron.h"
+#include "shell/gui/CTensioDoc.h"
+#include "shell/gui/Workstation.h"
+#include "support/CaseFixtures.h"
+#include "support/TempFolder.h"
+#include "views/CTensioView.h"
+
+namespace vitalis {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+
+// An application folder with the shipped languages and nothing else.
+class WorkstationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", folder.File("Language"),
+                 fs::copy_options::recursive);
+        config.SetApplicationDirectory(folder.path());
+    }
+    UserMessages Recorded() {
+        return {[this](QWidget*, const QString& text) { told.push_back(text); },
+                [this](QWidget*, const QString& text) {
+                    told.push_back(text);
+                    return true;
+                }};
+    }
+    QString ButtonText(Workstation& station, int id) {
+        return station.frame().Action(id)->iconText();
+    }
+
+    TempFolder folder;
+    LanguageTable languages;
+    AppConfigHeron config{languages};
+    std::vector<QString> told;
+};
+
+TEST_F(WorkstationTest, StartsInEnglishAndExitWritesSettingsAndRemovesTheHandOff) {
+    {
+        Workstation station(config, Recorded());
+        station.Start({});
+        EXPECT_EQ(station.frame().windowTitle(), QStringLiteral("Vitalis"));
+        EXPECT_FALSE(ButtonText(station, command::kOpenCase).isEmpty());
+        EXPECT_TRUE(station.frame().Action(command::kOpenCase)->isEnabled());
+        EXPECT_FALSE(station.frame().Action(command::kStatistics)->isEnabled());
+        EXPECT_EQ(ProfileStore(folder.File("Cnf.start")).GetString("START", "Language", ""),
+                  "English");
+        fs::create_directories(folder.File("TensioStart/sub"));
+        test::WriteBytes(folder.File("TensioStart/sub/1.rp"), "page");
+        station.Exit();
+    }
+    EXPECT_FALSE(fs::exists(folder.File("TensioStart")));
+    const ProfileStore settings(folder.File("VurConfig.ini"));
+    EXPECT_EQ(settings.GetString("Previous Config", "Current Config", ""), "family");
+    EXPECT_EQ(settings.GetInt("Configfamily", "Awake Sys Thresh", 0), 140);
+    EXPECT_EQ(settings.GetInt("Configfamily", "Asleep Dia Thresh", 0), 80);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(WorkstationTest, CaseOnTheCommandLineOpensAndEnablesTheCaseCommands) {
+    const std::string path = folder.File("data/2603010800.awp");
+    fs::create_directories(folder.File("data"));
+    test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 48);
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    EXPECT_TRUE(station.doc().caseOpen());
+    EXPECT_TRUE(config.caseOpen);
+    EXPECT_TRUE(station.frame().Action(command::kStatistics)->isEnabled());
+    EXPECT_EQ(station.doc().recording().analysis.validCount, 45);
+    EXPECT_TRUE(station.view().statusText().startsWith(QStringLiteral("Patient:   Ada Lovelace   ID:   P-0042")));
+    EXPECT_EQ(station.CaseFolder(), QString::fromStdString(folder.File("data")));
+
+    // Choosing another period moves the range controls to that period's thresholds.
+    station.view().periodButton(Period::Asleep)->setChecked(true);
+    EXPECT_EQ(station.view().period(), Period::Asleep);
+    EXPECT_EQ(station.view().rangeSpin(1)->value(), 120);
+
+    // A file that is no case: the message, and the case commands off again.
+    test::WriteBytes(folder.File("data/junk.awp"), "junk");
+    EXPECT_FALSE(station.OpenCase(QString::fromStdString(folder.File("data/junk.awp"))));
+    EXPECT_FALSE(station.frame().Action(command::kStatistics)->isEnabled());
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back(), QString::fromStdString(languages.GetText("ZuzodIriz", "IDS_CASE_FILE")));
+}
+
+TEST_F(WorkstationTest, LanguageSwitchRelabelsTheWindow) {
+    Workstation station(config, Recorded());
+    station.Start({});
+    const QString english = ButtonText(station, command::kExit);
+    const QString englishMenu = station.frame().Action(command::kCopyCases)->text();
+    ChangeLanguage(languages, "German");
+    station.Relabel();
+    EXPECT_NE(ButtonText(station, command::kExit), english);
+    EXPECT_NE(station.frame().Action(command::kCopyCases)->text(), englishMenu);
+    EXPECT_EQ(ProfileStore(folder.File("Cnf.start")).GetString("START", "Language", ""), "German");
+    station.Exit();
+    // The language chosen during the run reaches the settings file at the save.
+    EXPECT_EQ(ProfileStore(folder.File("VurConfig.ini")).GetString("Previous Config", "Language", ""),
+              "German");
+}
+
+}  // namespace
+}  // namespace vitalis
