@@ -16,8 +16,6 @@ constexpr size_t kKeysForBulkWrite = 64;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-
 uint64_t HashIgnoringCase(std::string_view text) {
     uint64_t hash = 1469598103934665603ull;
     for (const char c : text) {
@@ -43,14 +41,6 @@ uint64_t HashIgnoringCase(std::string_view text) {
 }
 
 }  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 IniDocument::IniDocument(std::string text) : arena_(std::move(text)) {
     sections_.emplace_back();  // the lines before the first section

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "case/AsciiCase.h"
+
 namespace vitalis {
 
 // The parsed text of one INI-style file: sections of "key=value" lines, CR LF line ends.
@@ -95,7 +97,5 @@ private:
     std::vector<Section> sections_;
     mutable size_t lastSection_ = SIZE_MAX;  // the first section of its name, when set
 };
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace vitalis

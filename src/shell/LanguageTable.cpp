@@ -17,12 +17,8 @@ constexpr std::string_view kDefaultLanguage = "English";
 constexpr std::string_view kGlobalSection = "Previous Config";
 constexpr std::string_view kLanguageKey = "Language";
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualIgnoringCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // The language name a file stands for: its name up to the first ".".
@@ -33,20 +29,10 @@ std::string NameOfFile(const fs::path& file) {
 
 }  // namespace
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 std::string ExpandLanguageName(std::string_view stored) {
-    if (EqualIgnoringCase(stored, "ChineseSimp"))
+    if (EqualsIgnoringCase(stored, "ChineseSimp"))
         return "Chinese(Simplified)";
-    if (EqualIgnoringCase(stored, "ChineseTrad"))
+    if (EqualsIgnoringCase(stored, "ChineseTrad"))
         return "Chinese(Traditional,Taiwan)";
     return std::string(stored);
 }
@@ -122,7 +108,7 @@ std::string LanguageTable::GetCurrentLanguageName() {
 std::string LanguageTable::FileForName(std::string_view name) const {
     const std::string folder = LanguageFolder();
     for (const std::string& known : names_) {
-        if (!EqualIgnoringCase(known, name))
+        if (!EqualsIgnoringCase(known, name))
             continue;
         std::string path = folder + "/" + known + ".lng";
         // A name found only through a file of another kind has no texts of its own.

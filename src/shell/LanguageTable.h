@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "case/AsciiCase.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -88,8 +89,6 @@ class LanguageTable final : public TextSource {
 // The old short names of the two Chinese languages, any letter case, as their full names;
 // every other name unchanged.
 std::string ExpandLanguageName(std::string_view stored);
-// True when the two texts are equal ignoring ASCII letter case.
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 // The position in names of the first entry that begins with current (ignoring ASCII letter
 // case), as the language dialog preselects it; -1 when there is none.
 int PreselectedLanguage(const std::vector<std::string>& names, std::string_view current);

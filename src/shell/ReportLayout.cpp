@@ -38,7 +38,7 @@ bool UsableLayoutName(std::string_view name) {
         return false;
     // The layout file keeps its list of names in "INFO": a layout of that name would write
     // its pages into the list, and deleting it would lose every layout.
-    if (EqualIgnoringCase(name, "INFO"))
+    if (EqualsIgnoringCase(name, "INFO"))
         return false;
     return name.find_first_of("[]\r\n") == std::string_view::npos;
 }
@@ -52,7 +52,7 @@ std::string_view RefuseNewLayoutName(std::string_view name,
     if (!UsableLayoutName(name))
         return "IDS_SPECIFY_FILE";
     for (const std::string& other : existing) {
-        if (EqualIgnoringCase(other, name))
+        if (EqualsIgnoringCase(other, name))
             return "IDS_DUPLICATE_FORMAT";
     }
     return {};

@@ -46,7 +46,7 @@ std::vector<std::string> ReadNames(const ProfileStore& file) {
     for (size_t i = 0; i < count; ++i) {
         std::string name = file.GetString(kInfo, ListKey(i), "");
         const bool known = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
-            return EqualIgnoringCase(n, name);
+            return EqualsIgnoringCase(n, name);
         });
         if (!name.empty() && !known)
             names.push_back(std::move(name));
@@ -91,7 +91,7 @@ void ReportLayouts::Restore(Snapshot snapshot) {
 
 int ReportLayouts::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < names.size(); ++i) {
-        if (EqualIgnoringCase(names[i], name))
+        if (EqualsIgnoringCase(names[i], name))
             return static_cast<int>(i);
     }
     return -1;
@@ -152,7 +152,7 @@ bool ReportLayouts::SaveSection(std::string_view name) {
     }
     if (!batch.Commit())
         return false;
-    if (!currentName.empty() && EqualIgnoringCase(name, currentName))
+    if (!currentName.empty() && EqualsIgnoringCase(name, currentName))
         current = edited;
     return true;
 }
@@ -179,7 +179,7 @@ bool ReportLayouts::Delete(std::string_view name, const ReportTitles& titles) {
     Snapshot before = Take();
     const std::string section = names[index];
     names.erase(names.begin() + index);
-    if (EqualIgnoringCase(section, currentName)) {
+    if (EqualsIgnoringCase(section, currentName)) {
         currentName.clear();
         current = ReportLayout::Defaults();
         current.title = titles.noneCurrent;
