@@ -10,6 +10,7 @@
 #include "case/gui/CaseCopyDialog.h"
 #include "case/gui/CaseDeleteDialog.h"
 #include "case/gui/CaseOpenDialog.h"
+#include "case/gui/MeasurementEditorDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
 #include "shell/LanguageChoice.h"
@@ -88,7 +89,7 @@ void Workstation::MarkUnavailableCommands() {
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
     for (const int id : {kCaseFolderSettings, kDownload, kUpload, kLinkWay, kReport, kFilePreview,
-                         kPrinterSetup, kReportSettings, kEditReadings, kPatientData, kSleepPeriod,
+                         kPrinterSetup, kReportSettings, kPatientData, kSleepPeriod,
                          kThresholdSettings, kWearInstructions, kHelp, kRecordingInfo}) {
         frame_->SetUnavailable(id, later);
     }
@@ -111,6 +112,7 @@ void Workstation::Run(int commandId) {
         case kLanguage: ChooseLanguage(); break;
         case kAbout: AboutDialog(frame_.get()).exec(); break;
         case kStatistics: view_->ShowStatistics(); break;
+        case kEditReadings: EditReadings(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
@@ -147,6 +149,17 @@ void Workstation::DeleteCasesDialog() {
     const QString open = doc_->caseOpen() ? doc_->casePath() : QString();
     CaseDeleteDialog dialog(languages_, doc_->fileTable(), folder, messages_, open, frame_.get());
     dialog.exec();
+}
+
+void Workstation::EditReadings() {
+    if (!doc_->caseOpen()) return;
+    auto chooseCsvPath = [](QWidget* parent) {
+        return QFileDialog::getSaveFileName(parent, QString(), QString(),
+                                            QStringLiteral("All Files(*.CSV)"));
+    };
+    MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
+                                   frame_.get());
+    if (dialog.exec() == QDialog::Accepted) view_->Reanalyse();
 }
 
 void Workstation::ChooseLanguage() {

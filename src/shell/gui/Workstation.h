@@ -46,6 +46,7 @@ private:
     void OpenCaseDialog(const QString& offeredPath = {});
     void CopyCasesDialog();
     void DeleteCasesDialog();
+    void EditReadings();
     void ChooseLanguage();
     void MarkUnavailableCommands();
 

@@ -1,0 +1,117 @@
+#include "case/gui/MeasurementEditorDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "case/ColumnHeadings.h"
+#include "case/CsvExport.h"
+#include "case/ReadingColumns.h"
+
+namespace vitalis {
+
+MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const TextSource& texts,
+                                                 UserMessages messages,
+                                                 std::function<QString(QWidget*)> chooseCsvPath,
+                                                 QWidget* parent)
+    : QDialog(parent),
+      recording_(recording),
+      texts_(texts),
+      messages_(std::move(messages)),
+      chooseCsvPath_(std::move(chooseCsvPath)),
+      edits_(recording) {
+    const auto text = [&](std::string_view section, std::string_view key) {
+        return QString::fromStdString(texts_.Text(section, key));
+    };
+    setWindowTitle(text("Message Setting", "IDS_EDIT_PREDATA"));
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("readingList"));
+    list_->setRootIsDecorated(false);
+    list_->setUniformRowHeights(true);
+    list_->setColumnCount(10);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);  // only the remark, on a click
+    const auto columns = ParseColumnHeadings(texts_.Text("Dialog Setting", "IDS_SET_HEADING"));
+    QStringList titles;
+    for (const ColumnHeading& column : columns) titles << QString::fromStdString(column.title);
+    while (titles.size() < 10) titles << QString();
+    list_->setHeaderLabels(titles);
+    for (size_t i = 0; i < columns.size() && i < 10; ++i) {
+        if (columns[i].width > 0) list_->setColumnWidth(static_cast<int>(i), columns[i].width);
+    }
+    layout->addWidget(list_, 1);
+    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int column) {
+        if (column == kExclusionColumn) ClickMark(list_->indexOfTopLevelItem(item));
+        if (column == kRemarkColumn) list_->editItem(item, kRemarkColumn);
+    });
+    connect(list_, &QTreeWidget::itemChanged, this, &MeasurementEditorDialog::RemarkEdited);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* exportButton =
+        buttons->addButton(text("Dialog Setting", "IDS_DERIVE_DATA"), QDialogButtonBox::ActionRole);
+    buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    connect(exportButton, &QPushButton::clicked, this, &MeasurementEditorDialog::ExportCsv);
+    connect(buttons, &QDialogButtonBox::accepted, this, &MeasurementEditorDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(900, 600);
+    Fill();
+}
+
+void MeasurementEditorDialog::Fill() {
+    const QSignalBlocker quiet(list_);
+    list_->clear();
+    for (const Measurement& m : recording_.allMeasurements()) {
+        const auto cells = MeasurementRowTexts(m);
+        auto* item = new QTreeWidgetItem(list_);
+        for (int c = 0; c < 10; ++c) item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    }
+    UpdateHeader();
+}
+
+void MeasurementEditorDialog::UpdateHeader() {
+    list_->headerItem()->setText(kExclusionColumn, QString::fromStdString(edits_.HeaderText()));
+}
+
+void MeasurementEditorDialog::ClickMark(int row) {
+    if (row < 0 || row >= edits_.size() || !edits_.ToggleExclusion(row)) return;
+    const QSignalBlocker quiet(list_);
+    list_->topLevelItem(row)->setText(kExclusionColumn,
+                                      edits_.IsExcluded(row) ? QStringLiteral("*") : QString());
+    UpdateHeader();
+}
+
+void MeasurementEditorDialog::RemarkEdited(QTreeWidgetItem* item, int column) {
+    const int row = list_->indexOfTopLevelItem(item);
+    if (row < 0 || row >= edits_.size()) return;
+    if (column == kRemarkColumn) {
+        edits_.SetRemark(row, item->text(kRemarkColumn).toStdString());
+        return;
+    }
+    // Only the remark is editable: any other cell goes back to what the reading says.
+    const QSignalBlocker quiet(list_);
+    const auto cells = MeasurementRowTexts(recording_.allMeasurements()[static_cast<size_t>(row)]);
+    item->setText(column, column == kExclusionColumn
+                              ? (edits_.IsExcluded(row) ? QStringLiteral("*") : QString())
+                              : QString::fromStdString(cells[static_cast<size_t>(column)]));
+}
+
+void MeasurementEditorDialog::ExportCsv() {
+    const QString chosen = chooseCsvPath_(this);
+    if (chosen.isEmpty()) return;
+    const std::string path = CsvExportPath(chosen.toStdString());
+    const bool saved = vitalis::ExportCsv(recording_, path, texts_);
+    messages_.inform(this, QString::fromStdString(texts_.Text(
+                               "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
+}
+
+void MeasurementEditorDialog::accept() {
+    edits_.Apply(recording_);
+    QDialog::accept();
+}
+
+}  // namespace vitalis
