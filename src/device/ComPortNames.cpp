@@ -4,7 +4,6 @@
 #include <array>
 #include <cctype>
 #include <optional>
-#include <tuple>
 
 namespace vitalis {
 namespace {
@@ -18,8 +17,9 @@ std::optional<std::pair<size_t, unsigned long>> Rank(std::string_view name) {
         if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix)
             continue;
         const std::string_view digits = name.substr(prefix.size());
-        if (digits.size() > 6 ||
-            !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isdigit(c); }))
+        if (digits.size() > 6 || !std::all_of(digits.begin(), digits.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c)) != 0;
+            }))
             return std::nullopt;
         return std::pair{family, std::stoul(std::string(digits))};
     }

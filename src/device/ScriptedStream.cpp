@@ -75,4 +75,33 @@ StreamResult ScriptedStream::Read(std::span<uint8_t> buffer) {
     return {count, StreamStatus::TimedOut};
 }
 
+std::unique_ptr<ScriptedStream> ReplayWireLog(const std::vector<WireLogEntry>& entries,
+                                              std::string_view line) {
+    auto replay = std::make_unique<ScriptedStream>(std::string(line));
+    ScriptedStream::Bytes sent;
+    ScriptedStream::Bytes received;
+    const auto flush = [&] {
+        if (sent.empty())
+            replay->Send(received);
+        else
+            replay->Expect(sent, received);
+        sent.clear();
+        received.clear();
+    };
+    for (const WireLogEntry& entry : entries) {
+        if (entry.line != line)
+            continue;
+        if (entry.direction == WireLog::Direction::Sent) {
+            if (!received.empty())
+                flush();
+            sent.insert(sent.end(), entry.bytes.begin(), entry.bytes.end());
+        } else {
+            received.insert(received.end(), entry.bytes.begin(), entry.bytes.end());
+        }
+    }
+    if (!sent.empty() || !received.empty())
+        flush();
+    return replay;
+}
+
 }  // namespace vitalis

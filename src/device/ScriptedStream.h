@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "device/ByteStream.h"
+#include "device/WireLog.h"
 
 namespace vitalis {
 
@@ -77,5 +79,10 @@ class ScriptedStream final : public ByteStream {
     size_t readCalls_ = 0;
     size_t shortReads_ = 0;
 };
+
+// A line that plays back what one line of a wire log received, in answer to what it sent:
+// a real monitor's conversation replayed in a test. Transfers of other lines are left out.
+std::unique_ptr<ScriptedStream> ReplayWireLog(const std::vector<WireLogEntry>& entries,
+                                              std::string_view line);
 
 }  // namespace vitalis

@@ -6,6 +6,7 @@
 
 #include "DeviceTestSupport.h"
 #include "device/Identification.h"
+#include "device/MonitorFrames.h"
 #include "device/ScriptedPlatform.h"
 #include "device/WireLogPlatform.h"
 #include "device/WireLogStream.h"
@@ -44,6 +45,32 @@ TEST(WireLog, EveryByteBothWaysWithTimesAndReadsBack) {
     EXPECT_EQ(entries[0].direction, WireLog::Direction::Sent);
     EXPECT_EQ(entries[1].bytes, Bytes({0xA0, 0xB1, 0xC2}));
     EXPECT_EQ(entries[2].bytes.size(), 40u);  // written over two lines, read back as one
+}
+
+TEST(WireLog, ALoggedConversationReplaysAsAScript) {
+    std::istringstream in(
+        "[ 0.1] ttyUSB0 > 01 8F\n"
+        "[ 0.1] ttyUSB0 > FF FE FD FC 00\n"
+        "[ 0.2] ttyUSB0 < 34 8F FF\n"
+        "[ 0.2] ttyUSB0 < FE FD FC\n"
+        "[ 0.3] other > 99\n"
+        "[ 0.4] ttyUSB0 > 54\n"
+        "[ 0.5] ttyUSB0 < 55 01\n");
+    auto replay = ReplayWireLog(ReadWireLog(in), "ttyUSB0");
+    test::InstantPacer pacer;
+    const auto variant = [&] {
+        for (const uint8_t byte : HeronSerialOpenFrame())
+            replay->Write({&byte, 1});
+        std::array<uint8_t, 6> reply{};
+        replay->Read(reply);
+        return HeronOpenReplyVariant(reply);
+    }();
+    EXPECT_EQ(variant, 0x34);
+    replay->Write(Bytes({0x54}));
+    std::array<uint8_t, 2> header{};
+    EXPECT_TRUE(replay->Read(header).complete());
+    EXPECT_EQ(header[0], 0x55);
+    EXPECT_TRUE(replay->ScriptDone());
 }
 
 TEST(WireLog, MalformedLinesAreSkippedWhenReadingBack) {

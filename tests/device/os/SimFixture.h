@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -52,15 +53,24 @@ class SimulatedMonitor {
     std::string PtyPath() const { return pty ? pty->Path() : std::string(); }
     std::string TcpLink() const { return "tcp:127.0.0.1:" + std::to_string(tcp->Port()); }
 
+    // The last upload block; written on the monitor's thread.
+    std::vector<uint8_t> Uploaded() const {
+        std::lock_guard lock(mutex);
+        return uploaded;
+    }
+
     sim::SimRecording recording;
-    std::vector<uint8_t> uploaded;
 
   private:
     SimulatedMonitor() = default;
     sim::UploadSink Sink() {
-        return
-            [this](std::span<const uint8_t> block) { uploaded.assign(block.begin(), block.end()); };
+        return [this](std::span<const uint8_t> block) {
+            std::lock_guard lock(mutex);
+            uploaded.assign(block.begin(), block.end());
+        };
     }
+    mutable std::mutex mutex;
+    std::vector<uint8_t> uploaded;
     std::unique_ptr<sim::MonitorEngine> engine;
     std::unique_ptr<sim::PtyMonitor> pty;
     std::unique_ptr<sim::TcpMonitor> tcp;

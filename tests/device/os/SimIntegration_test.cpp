@@ -42,11 +42,11 @@ int DownloadReadings(CDeviceLink& link) {
     return readings;
 }
 
-class PtyIdentify : public ::testing::TestWithParam<uint8_t> {};
+class PtyIdentify : public ::testing::TestWithParam<int> {};
 
 TEST_P(PtyIdentify, HeronOnASerialPortBothReplyForms) {
     sim::HeronSimOptions heron;
-    heron.variant = GetParam();
+    heron.variant = static_cast<uint8_t>(GetParam());
     const auto monitor = SimulatedMonitor::HeronOnPty(heron);
     ASSERT_TRUE(monitor);
     SystemLinkPlatform platform;
@@ -90,7 +90,7 @@ TEST(PtySerial, UploadHandshakeAndAcknowledgedBytes) {
         ASSERT_EQ(ack, kHeronUploadAck);
     }
     link.CloseUp();
-    EXPECT_EQ(monitor->uploaded, block);
+    EXPECT_EQ(monitor->Uploaded(), block);
 }
 
 TEST(PtySerial, AMonitorThatFallsSilentFailsTheOpenInBoundedTime) {
