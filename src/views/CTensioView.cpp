@@ -9,12 +9,14 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "analysis/AnalysisOrder.h"
 #include "analysis/PeriodDivision.h"
 #include "analysis/PeriodStatistics.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/StatisticsDialog.h"
+#include "views/ChartPages.h"
 
 namespace vitalis {
 namespace {
@@ -33,6 +35,11 @@ CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
       messages_(std::move(messages)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the page covers the whole client area
     setMinimumSize(640, 400);
+    setMouseTracking(true);  // the trend graph's box follows the pointer
+    // A failed paint is told after painting, never from inside it.
+    InstallChartPages(controller_, [this](const QString& text) {
+        QTimer::singleShot(0, this, [this, text] { messages_.inform(this, text); });
+    });
     BuildControls();
     Relabel();
     UpdateControls();
@@ -158,6 +165,12 @@ void CTensioView::UpdateControls() {
     const bool open = doc_.caseOpen();
     controls_->setVisible(open);
     periodGroup_->setVisible(open && !doc_.recording().multiDay);
+    // The range bounds only shape the pie page.
+    const bool pie = controller_.kind() == PageKind::Pie;
+    for (int i = 0; i < 6; ++i) {
+        rangeSpins_[i]->setVisible(pie);
+        rangeLabels_[i]->setVisible(pie);
+    }
 }
 
 void CTensioView::ShowStatistics() {
@@ -198,11 +211,14 @@ void CTensioView::paintEvent(QPaintEvent*) {
     if (doc_.caseOpen()) {
         QPainter page(&buffer);
         page.setRenderHint(QPainter::Antialiasing);
-        const PageContext context{doc_.recording(), summary_, period_, thresholds_(), texts_};
-        controller_.Draw(page, PageArea(), context);
+        controller_.Draw(page, PageArea(), Context());
     }
     QPainter screen(this);
     screen.drawPixmap(0, 0, buffer);
+}
+
+PageContext CTensioView::Context() const {
+    return {doc_.recording(), summary_, period_, thresholds_(), texts_, ranges()};
 }
 
 void CTensioView::resizeEvent(QResizeEvent*) {
@@ -216,6 +232,16 @@ void CTensioView::mousePressEvent(QMouseEvent* event) {
         recording.RebuildValidMeasurements();
         Reanalyse();
     }
+}
+
+void CTensioView::mouseMoveEvent(QMouseEvent* event) {
+    if (!doc_.caseOpen()) return;
+    if (controller_.Hover(event->position().toPoint(), PageArea(), Context())) update();
+}
+
+void CTensioView::leaveEvent(QEvent*) {
+    // Nothing lies under a pointer that has left the view.
+    if (doc_.caseOpen() && controller_.Hover(QPoint(-1, -1), PageArea(), Context())) update();
 }
 
 }  // namespace vitalis

@@ -53,6 +53,8 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -62,6 +64,7 @@ private:
     void SetRanges(const RangeBounds& bounds);
     void UpdateControls();
     QRect PageArea() const;
+    PageContext Context() const;
     QString Text(std::string_view section, std::string_view key) const;
 
     CTensioDoc& doc_;

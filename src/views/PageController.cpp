@@ -16,4 +16,10 @@ bool PageController::Click(const QPoint& point, const QRect& area, Recording& re
     return found != painters_.end() && found->second->Click(point, area, recording);
 }
 
+bool PageController::Hover(const QPoint& point, const QRect& area,
+                           const PageContext& context) const {
+    const auto found = painters_.find(kind_);
+    return found != painters_.end() && found->second->Hover(point, area, context);
+}
+
 }  // namespace vitalis

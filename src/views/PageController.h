@@ -24,6 +24,7 @@ struct PageContext {
     Period period;
     const ThresholdSettings& thresholds;
     const TextSource& texts;
+    RangeBounds ranges{};  // the pie page's bounds, for its legend
 };
 
 // Draws one page into any painter and rectangle: the screen, a printed page or a PDF.
@@ -33,6 +34,8 @@ public:
     virtual void Paint(QPainter& painter, const QRect& area, const PageContext& context) = 0;
     // A click on the page; true when it changed the recording (the view then re-divides).
     virtual bool Click(const QPoint&, const QRect&, Recording&) { return false; }
+    // The pointer moved over the page; true when the page must be painted again.
+    virtual bool Hover(const QPoint&, const QRect&, const PageContext&) { return false; }
 };
 
 // Chooses the page the view shows and hands painting and clicks to its painter.
@@ -45,6 +48,7 @@ public:
     // Paints the current page; a page without painter stays empty.
     void Draw(QPainter& painter, const QRect& area, const PageContext& context) const;
     bool Click(const QPoint& point, const QRect& area, Recording& recording) const;
+    bool Hover(const QPoint& point, const QRect& area, const PageContext& context) const;
 
 private:
     std::map<PageKind, std::unique_ptr<PagePainter>> painters_;

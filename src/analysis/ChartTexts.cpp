@@ -1,0 +1,121 @@
+#include "analysis/ChartTexts.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace vitalis {
+namespace {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Format(const char* format, ...) {
+    char text[160];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    return text;
+}
+
+// " 123 [mmHg]" or " 72 [bpm]", with the clock time when there is one.
+std::string ValueWithUnit(int value, const std::string& unit) {
+    return Format(" %d [", value) + unit + "]";
+}
+
+std::string ExtremeLine(const std::string& caption, int value, int hour, int minute,
+                        const std::string& unit) {
+    if (value < 1) return caption;
+    return caption + ValueWithUnit(value, unit) + Format(" (%02d:%02d)", hour, minute);
+}
+
+}  // namespace
+
+std::string LabelledValue::Joined() const {
+    return value.empty() ? label : label + " " + value;
+}
+
+std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& texts) {
+    std::vector<LabelledValue> lines{
+        {texts.Text("Menu Setting", "IDS_NUM"), Format("%d", row.number)},
+        {texts.Text("Menu Setting", "IDS_DATE"),
+         Format("%04d-%02d-%02d", row.clock.year, row.clock.month, row.clock.day)},
+        {texts.Text("Message Setting", "IDS_TIMES"),
+         Format("%02d:%02d", row.clock.hour, row.clock.minute)},
+        {texts.Text("Menu Setting", "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},
+        {texts.Text("Menu Setting", "IDS_HEART_RATE_TREND"), Format("% 3d", row.pr)},
+        {texts.Text("Menu Setting", "IDS_COMMENTS"), row.comment},
+    };
+    if (!row.valid) lines.push_back({texts.Text("Menu Setting", "IDS_EXCLUDED"), {}});
+    return lines;
+}
+
+std::string UnitText(Parameter parameter, const TextSource& texts) {
+    return parameter == Parameter::Pr ? texts.Text("Menu Setting", "IDS_HEART_RATE") : "mmHg";
+}
+
+std::vector<std::string> StatisticsLines(const SummaryBlock& block, Parameter parameter,
+                                         const TextSource& texts) {
+    const std::string unit = UnitText(parameter, texts);
+    const std::string maxCaption = texts.Text("Global Setting", "IDS_MAX_VALUES");
+    const std::string minCaption = texts.Text("Global Setting", "IDS_LOW_VALUES");
+    const std::string meanCaption = texts.Text("Global Setting", "IDS_AVR_VALUES");
+    const int mean = static_cast<int>(block.mean);  // truncated toward zero
+    return {
+        ExtremeLine(maxCaption, block.maxValue, block.maxHour, block.maxMinute, unit),
+        ExtremeLine(minCaption, block.minValue, block.minHour, block.minMinute, unit),
+        mean < 1 ? meanCaption : meanCaption + ValueWithUnit(mean, unit),
+    };
+}
+
+std::string ParameterCaption(Parameter parameter, const TextSource& texts) {
+    switch (parameter) {
+        case Parameter::Sys:
+            return texts.Text("Global Setting", "IDS_HP") + " (mmHg)";
+        case Parameter::Dia:
+            return texts.Text("Global Setting", "IDS_LOW_PRESSURE") + " (mmHg)";
+        default:
+            return texts.Text("Global Setting", "IDS_PLUSE_RATE") + " (" +
+                   texts.Text("Menu Setting", "IDS_HEART_RATE") + ")";
+    }
+}
+
+std::string PercentText(double fraction) {
+    return Format("%.1f%%", fraction * 100.0);
+}
+
+std::vector<LabelledValue> CorrelationLines(const CorrelationData& data, const TextSource& texts) {
+    return {
+        {texts.Text("ZuzodIriz", "IDS_DIA_DEPEND"),
+         Format("y = f(x): y = %.02fx + %.02f", data.diaOnSysSlope, data.diaOnSysIntercept)},
+        {texts.Text("ZuzodIriz", "IDS_SYS_DEPEND"),
+         Format("x = f(y): x = %.02fy + %.02f", data.sysOnDiaSlope, data.sysOnDiaIntercept)},
+        {texts.Text("ZuzodIriz", "IDS_CLOUD_CENTER"),
+         Format("(%d, %d)", data.centreSys, data.centreDia)},
+        {texts.Text("ZuzodIriz", "IDS_CORRELATION"),
+         Format("r=%f  r*r=%f", data.r, data.r * data.r)},
+    };
+}
+
+RangeLegend RangeLegendTexts(int low, int high, const TextSource& texts) {
+    return {texts.Text("Menu Setting", "IDS_ABOVE") + Format(" %d", high),
+            Format("%d-%d", low, high),
+            texts.Text("Menu Setting", "IDS_BELOW") + Format(" %d", low)};
+}
+
+std::vector<std::string> BinLabels(std::span<const int> edges) {
+    std::vector<std::string> labels;
+    if (edges.size() < 2) return labels;
+    const size_t bins = edges.size() - 1;
+    for (size_t i = 0; i < bins; ++i) {
+        if (i == 0) {
+            labels.push_back(Format("\u2264%d", edges[1]));
+        } else if (i + 1 == bins) {
+            labels.push_back(Format(">%d", edges[i]));
+        } else {
+            labels.push_back(Format("%d-%d", edges[i] + 1, edges[i + 1]));
+        }
+    }
+    return labels;
+}
+
+}  // namespace vitalis

@@ -1,0 +1,189 @@
+#include "views/TrendDrawing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "views/ChartStyle.h"
+
+namespace vitalis::trend {
+namespace {
+
+// The polygon of a polyline closed along a horizontal edge at `edgeY`.
+QPainterPath ClosedAlong(const QPolygonF& line, double edgeY) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.moveTo(line.first().x(), edgeY);
+    for (const QPointF& point : line) path.lineTo(point);
+    path.lineTo(line.last().x(), edgeY);
+    path.closeSubpath();
+    return path;
+}
+
+double TickLengthOf(TickLength length, double band) {
+    switch (length) {
+        case TickLength::Long:
+            return band / 5.0;
+        case TickLength::Medium:
+            return band / 7.0;
+        default:
+            return band / 12.0;
+    }
+}
+
+}  // namespace
+
+void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range) {
+    const QRectF& plot = layout.plot;
+    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 0.5));
+    for (const int value : ValueTicks(range, plot.height(), 2.0 * layout.textPixels)) {
+        const double y = ValueToY(range, value, plot.top(), plot.bottom());
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    for (const TimeTick& tick : TimeTicks(layout.window, layout.step)) {
+        if (tick.length != TickLength::Long) continue;
+        const double x = layout.XOf(tick.minute);
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    }
+}
+
+void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
+                 const QPolygonF& threshold) {
+    if (curve.size() < 2 || threshold.size() < 2) return;
+    const QRectF& plot = layout.plot;
+    const QPainterPath above =
+        ClosedAlong(curve, plot.bottom()).intersected(ClosedAlong(threshold, plot.top()));
+    const QPainterPath below =
+        ClosedAlong(curve, plot.top()).intersected(ClosedAlong(threshold, plot.bottom()));
+    painter.setPen(Qt::NoPen);
+    painter.fillPath(above, chart::kAboveRed);
+    painter.fillPath(below, chart::kBelowGreen);
+}
+
+void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
+               const QColor& colour, bool markers) {
+    if (curve.isEmpty()) return;
+    painter.setPen(ChartPen(colour, layout.unit, 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(curve);
+    if (!markers) return;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(chart::kMarkerBlue);
+    const double r = 1.8 * layout.unit;
+    for (const QPointF& point : curve) painter.drawEllipse(point, r, r);
+}
+
+void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line) {
+    painter.setPen(ChartPen(chart::kThresholdYellow, layout.unit));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(line);
+}
+
+void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia) {
+    QPen dashed = ChartPen(chart::kGridGrey, layout.unit, 1.0);
+    dashed.setStyle(Qt::DashLine);
+    painter.setPen(dashed);
+    painter.drawLine(sys, dia);
+    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 1.5));
+    const double r = 3.0 * layout.unit;
+    for (const QPointF& p : {sys, dia}) {
+        painter.drawLine(p + QPointF(-r, -r), p + QPointF(r, r));
+        painter.drawLine(p + QPointF(-r, r), p + QPointF(r, -r));
+    }
+}
+
+void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,
+                    const QString& caption) {
+    const QRectF& plot = layout.plot;
+    const double t = layout.textPixels;
+    painter.setFont(ChartFont(t));
+    painter.setPen(ChartPen(Qt::black, layout.unit));
+    for (const int value : ValueTicks(range, plot.height(), 2.0 * t)) {
+        const double y = ValueToY(range, value, plot.top(), plot.bottom());
+        painter.drawLine(QPointF(plot.left() - 0.4 * t, y), QPointF(plot.left(), y));
+        painter.drawText(QRectF(plot.left() - 4.6 * t, y - t, 4.0 * t, 2.0 * t),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(value));
+    }
+    painter.drawText(QRectF(plot.left() - 4.6 * t, plot.top() - 2.3 * t, plot.width(), 1.8 * t),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+}
+
+void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption) {
+    const QRectF& band = layout.axisBand;
+    const double t = layout.textPixels;
+    const bool dateOnly = UsesDateOnlyAxis(layout.step);
+    const double pixelsPerHour =
+        band.width() * 60.0 / static_cast<double>(std::max<int64_t>(1, layout.window.Span()));
+    const std::vector<TimeTick> ticks =
+        TimeTicks(layout.window, layout.step, HourLabelEvery(pixelsPerHour, 2.2 * t));
+    painter.setFont(ChartFont(t));
+    painter.setPen(ChartPen(Qt::black, layout.unit));
+    const double labelWidth = 8.0 * t;
+    for (const TimeTick& tick : ticks) {
+        const double x = layout.XOf(tick.minute);
+        const double length = TickLengthOf(tick.length, band.height());
+        painter.drawLine(QPointF(x, band.top()), QPointF(x, band.top() + length));
+        if (dateOnly) continue;
+        if (tick.hour) {
+            painter.drawText(
+                QRectF(x - labelWidth / 2, band.top() + band.height() / 5.0, labelWidth, 1.4 * t),
+                Qt::AlignHCenter | Qt::AlignTop, QString::number(*tick.hour));
+        }
+        if (!tick.date.empty()) {
+            painter.drawText(
+                QRectF(x - labelWidth / 2, band.bottom() - 1.4 * t, labelWidth, 1.4 * t),
+                Qt::AlignHCenter | Qt::AlignBottom, ToQString(tick.date));
+        }
+    }
+    const QRectF bottomRow(band.left(), band.bottom() - 1.4 * t, band.width(), 1.4 * t);
+    if (dateOnly) {
+        const QString first = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first)));
+        const QString last = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last)));
+        painter.drawText(bottomRow, Qt::AlignLeft | Qt::AlignBottom, first);
+        painter.drawText(bottomRow, Qt::AlignRight | Qt::AlignBottom, last);
+    }
+    painter.drawText(QRectF(band.left() - 4.6 * t, bottomRow.top(), 4.0 * t, bottomRow.height()),
+                     Qt::AlignRight | Qt::AlignBottom, caption);
+}
+
+void DrawInfoBox(QPainter& painter, const TrendLayout& layout, const QRect& area, QPointF anchor,
+                 const std::vector<LabelledValue>& lines) {
+    const double t = layout.textPixels;
+    const QFont font = ChartFont(t);
+    const QFontMetricsF metrics(font, painter.device());
+    double labelWidth = 0;
+    double valueWidth = 0;
+    for (const LabelledValue& line : lines) {
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(ToQString(line.label)));
+        valueWidth = std::max(valueWidth, metrics.horizontalAdvance(ToQString(line.value)));
+    }
+    const double pad = 0.5 * t;
+    const double lineHeight = metrics.lineSpacing();
+    const QSizeF size(labelWidth + valueWidth + 3 * pad, lines.size() * lineHeight + 2 * pad);
+    // Beside the reading: to its right, or to its left when the right has no room.
+    double left = anchor.x() + 1.2 * t;
+    if (left + size.width() > area.right()) left = anchor.x() - 1.2 * t - size.width();
+    left = std::max<double>(area.left(), left);
+    const double top = std::clamp(anchor.y() - size.height() / 2, static_cast<double>(area.top()),
+                                  std::max<double>(area.top(), area.bottom() - size.height()));
+    const QRectF box(QPointF(left, top), size);
+    painter.setPen(ChartPen(Qt::black, layout.unit));
+    painter.setBrush(chart::kInfoBoxGrey);
+    painter.drawRect(box);
+    painter.setFont(font);
+    double y = box.top() + pad;
+    for (const LabelledValue& line : lines) {
+        const double valueLeft =
+            line.value.empty() ? box.left() + pad : box.left() + 2 * pad + labelWidth;
+        painter.drawText(QRectF(box.left() + pad, y, box.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, ToQString(line.label));
+        if (!line.value.empty()) {
+            painter.drawText(QRectF(valueLeft, y, valueWidth + pad, lineHeight),
+                             Qt::AlignLeft | Qt::AlignVCenter, ToQString(line.value));
+        }
+        y += lineHeight;
+    }
+}
+
+}  // namespace vitalis::trend

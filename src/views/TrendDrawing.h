@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QPolygonF>
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "analysis/ChartTexts.h"
+#include "analysis/TrendScale.h"
+#include "views/TrendLayout.h"
+
+class QPainter;
+
+namespace vitalis::trend {
+
+// The parts of the trend graph, each drawn on its own so that the painter reads as the
+// order in which they are laid over each other.
+
+// Grey lines at the labelled pressures and at the full hours.
+void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range);
+
+// Red where the curve lies above its threshold line, green where below.
+void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
+                 const QPolygonF& threshold);
+
+// A polyline through the readings' points; `markers` adds a dot at every reading.
+void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
+               const QColor& colour, bool markers);
+
+void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line);
+
+// An excluded reading: a grey dashed bar from its DIA to its SYS, crossed at both ends.
+void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia);
+
+// Labels and caption of the pressure scale at the left of the plot.
+void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,
+                    const QString& caption);
+
+// Ticks, hour and date labels and the caption of the time axis under the plot.
+void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption);
+
+// The grey box with the lines of the reading at `anchor`, kept inside `area`.
+void DrawInfoBox(QPainter& painter, const TrendLayout& layout, const QRect& area, QPointF anchor,
+                 const std::vector<LabelledValue>& lines);
+
+}  // namespace vitalis::trend
