@@ -1,0 +1,71 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "PtyMonitor.h"
+#include "StopSignal.h"
+#include "TcpMonitor.h"
+#include "device/sim/HeronEngine.h"
+#include "device/sim/HidGenerationEngine.h"
+
+namespace vitalis::test {
+
+// A simulated monitor served on its own thread for the length of a test.
+class SimulatedMonitor {
+  public:
+    static std::unique_ptr<SimulatedMonitor> HeronOnPty(sim::HeronSimOptions heron,
+                                                        sim::FaultOptions faults = {},
+                                                        uint32_t seed = 11) {
+        auto m = std::unique_ptr<SimulatedMonitor>(new SimulatedMonitor);
+        m->recording = sim::GenerateRecording(seed);
+        m->engine = std::make_unique<sim::HeronEngine>(m->recording, heron, m->Sink());
+        m->pty = std::make_unique<sim::PtyMonitor>(*m->engine, faults);
+        if (!m->pty->Open())
+            return nullptr;
+        m->thread = std::thread([p = m.get()] { p->pty->Run(p->stop); });
+        return m;
+    }
+    static std::unique_ptr<SimulatedMonitor> OnTcp(std::unique_ptr<sim::MonitorEngine> engine,
+                                                   sim::FaultOptions faults = {}) {
+        auto m = std::unique_ptr<SimulatedMonitor>(new SimulatedMonitor);
+        m->engine = std::move(engine);
+        m->tcp = std::make_unique<sim::TcpMonitor>(*m->engine, faults);
+        if (!m->tcp->Listen(0))
+            return nullptr;
+        m->thread = std::thread([p = m.get()] { p->tcp->Run(p->stop); });
+        return m;
+    }
+    static std::unique_ptr<SimulatedMonitor> HidOnTcp(sim::HidSimOptions hid = {},
+                                                      sim::FaultOptions faults = {},
+                                                      uint32_t seed = 12) {
+        auto recording = sim::GenerateRecording(seed);
+        return OnTcp(std::make_unique<sim::HidGenerationEngine>(recording, hid), faults);
+    }
+    ~SimulatedMonitor() {
+        stop.Raise();
+        if (thread.joinable())
+            thread.join();
+    }
+
+    std::string PtyPath() const { return pty ? pty->Path() : std::string(); }
+    std::string TcpLink() const { return "tcp:127.0.0.1:" + std::to_string(tcp->Port()); }
+
+    sim::SimRecording recording;
+    std::vector<uint8_t> uploaded;
+
+  private:
+    SimulatedMonitor() = default;
+    sim::UploadSink Sink() {
+        return
+            [this](std::span<const uint8_t> block) { uploaded.assign(block.begin(), block.end()); };
+    }
+    std::unique_ptr<sim::MonitorEngine> engine;
+    std::unique_ptr<sim::PtyMonitor> pty;
+    std::unique_ptr<sim::TcpMonitor> tcp;
+    sim::StopSignal stop;
+    std::thread thread;
+};
+
+}  // namespace vitalis::test
