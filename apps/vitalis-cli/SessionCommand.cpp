@@ -78,7 +78,10 @@ std::optional<SessionResult> RunCliSession(const SessionOptions& options, Sessio
     }
     LinkPlatform& platform = logged ? static_cast<LinkPlatform&>(*logged) : system;
     PolicySessionUi ui(options.retries, true, [&texts](const UiMessage& message) {
-        std::cerr << MessageText(message, texts) << std::endl;
+        std::string text = MessageText(message, texts);
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+            text.erase(at, 1);
+        std::cerr << text << std::endl;
     });
     SessionProgress progress;
     SessionWorker worker({platform, ui, texts, progress});
