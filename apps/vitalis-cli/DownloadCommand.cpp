@@ -19,8 +19,7 @@ int RunDownload(const Arguments& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         std::string error;
         if (TakeSessionOption(args, i, options, haveLink, error)) {
-            if (error.empty())
-                continue;
+            if (error.empty()) continue;
             std::cerr << "vitalis-cli: " << error << '\n' << kDownloadUsage;
             return kExitUsage;
         }
@@ -41,10 +40,8 @@ int RunDownload(const Arguments& args) {
     request.caseFolder = caseFolder.empty() ? setting.config().caseFolder : caseFolder;
     SessionState end = SessionState::Idle;
     const auto result = RunCliSession(options, request, setting.texts(), end);
-    if (!result)
-        return kExitFailed;
-    for (const std::string& path : result->savedPaths)
-        std::cout << path << '\n';
+    if (!result) return kExitFailed;
+    for (const std::string& path : result->savedPaths) std::cout << path << '\n';
     return end == SessionState::Saved ? kExitOk : kExitFailed;
 }
 

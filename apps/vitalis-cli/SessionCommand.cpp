@@ -28,8 +28,7 @@ std::optional<int> Count(const std::string& text) {
 bool TakeSessionOption(const Arguments& args, size_t& i, SessionOptions& options, bool& haveLink,
                        std::string& error) {
     const std::string& arg = args[i];
-    if (arg != "--link" && arg != "--log" && arg != "--retries" && arg != "--app-dir")
-        return false;
+    if (arg != "--link" && arg != "--log" && arg != "--retries" && arg != "--app-dir") return false;
     if (i + 1 >= args.size()) {
         error = arg + " needs a value";
         return true;

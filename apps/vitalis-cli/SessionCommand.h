@@ -22,8 +22,8 @@ struct SessionOptions {
 
 // Takes a shared option at args[i] (moving i past its value). Nothing when args[i] is not
 // one of them; an error text in `error` when it is but its value is bad.
-bool TakeSessionOption(const Arguments& args, size_t& i, SessionOptions& options,
-                       bool& haveLink, std::string& error);
+bool TakeSessionOption(const Arguments& args, size_t& i, SessionOptions& options, bool& haveLink,
+                       std::string& error);
 
 // The configuration and texts of the application folder, loaded.
 class SessionSetting {

@@ -16,26 +16,21 @@ const char* const kUploadUsage =
 
 // "HH:MM" on the half hour as its time-list position (0 to 47).
 std::optional<int> TimePosition(std::string_view text) {
-    if (text.size() != 5 || text[2] != ':')
-        return std::nullopt;
+    if (text.size() != 5 || text[2] != ':') return std::nullopt;
     for (const size_t i : {0u, 1u, 3u, 4u}) {
-        if (text[i] < '0' || text[i] > '9')
-            return std::nullopt;
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
     }
     const int hour = (text[0] - '0') * 10 + (text[1] - '0');
     const int minute = (text[3] - '0') * 10 + (text[4] - '0');
-    if (hour > 23 || (minute != 0 && minute != 30))
-        return std::nullopt;
+    if (hour > 23 || (minute != 0 && minute != 30)) return std::nullopt;
     return hour * 2 + minute / 30;
 }
 
 // An interval as its list position.
 std::optional<int> IntervalPosition(std::string_view text) {
-    if (text == "none" || text == "0")
-        return 0;
+    if (text == "none" || text == "0") return 0;
     for (int p = 1; p < kIntervalPositions; ++p) {
-        if (text == std::to_string(IntervalFromPosition(p)))
-            return p;
+        if (text == std::to_string(IntervalFromPosition(p))) return p;
     }
     return std::nullopt;
 }
@@ -43,12 +38,10 @@ std::optional<int> IntervalPosition(std::string_view text) {
 // "HH:MM,MIN": the time and interval positions.
 bool ParsePeriod(std::string_view text, int& time, int& span) {
     const size_t comma = text.find(',');
-    if (comma == std::string_view::npos)
-        return false;
+    if (comma == std::string_view::npos) return false;
     const auto t = TimePosition(text.substr(0, comma));
     const auto s = IntervalPosition(text.substr(comma + 1));
-    if (!t || !s)
-        return false;
+    if (!t || !s) return false;
     time = *t, span = *s;
     return true;
 }
@@ -62,8 +55,7 @@ bool ParseSpecial(std::string_view text, UploadChoices& c) {
     const auto begin = TimePosition(text.substr(0, dash));
     const auto end = TimePosition(text.substr(dash + 1, comma - dash - 1));
     const auto span = IntervalPosition(text.substr(comma + 1));
-    if (!begin || !end || !span)
-        return false;
+    if (!begin || !end || !span) return false;
     c.specialBegin = *begin + 1, c.specialEnd = *end + 1, c.specialSpan = *span;
     return true;
 }
@@ -71,15 +63,13 @@ bool ParseSpecial(std::string_view text, UploadChoices& c) {
 struct UploadArgs {
     SessionOptions session;
     UploadChoices choices;
-    bool haveLink = false, haveName = false, haveId = false, haveAwake = false,
-         haveAsleep = false;
+    bool haveLink = false, haveName = false, haveId = false, haveAwake = false, haveAsleep = false;
 };
 
 // An error text, empty when the option was taken.
 std::string TakeUploadOption(const Arguments& args, size_t& i, UploadArgs& u) {
     const std::string& arg = args[i];
-    if (i + 1 >= args.size())
-        return "unexpected argument '" + arg + "'";
+    if (i + 1 >= args.size()) return "unexpected argument '" + arg + "'";
     const std::string& value = args[++i];
     UploadChoices& c = u.choices;
     if (arg == "--name")

@@ -79,8 +79,7 @@ void HeronDownloadOverPty(benchmark::State& state) {
     stop.Raise();
     monitor.join();
     std::filesystem::remove_all(folder);
-    if (saved == 0)
-        state.SkipWithError("the download saved nothing");
+    if (saved == 0) state.SkipWithError("the download saved nothing");
     state.counters["mandated_ms"] = static_cast<double>(MandatedMilliseconds(kReadings));
 }
 

@@ -11,33 +11,27 @@ std::string CProtocolBase::Text(const char* section, const char* key) const {
 }
 
 void CProtocolBase::Show(const char* section, const char* key, std::string detail, UiIcon icon) {
-    if (Cancelled())
-        return;
+    if (Cancelled()) return;
     context_.ui.ShowMessage({section, key, std::move(detail), icon});
 }
 
 void CProtocolBase::SetStatus(const char* section, const char* key, const char* moreSection,
                               const char* moreKey) {
     std::string text = Text(section, key);
-    if (moreSection && moreKey)
-        text += Text(moreSection, moreKey);
+    if (moreSection && moreKey) text += Text(moreSection, moreKey);
     context_.progress.SetStatus(std::move(text));
 }
 
 bool CProtocolBase::OpenWithRetry(Side side, const UiMessage& question) {
     for (;;) {
-        if (Cancelled())
-            return false;
-        const bool opened = side == Side::Up ? context_.link.OpenToUp() : context_.link.OpenToDown();
-        if (opened)
-            return true;
-        if (Cancelled())
-            return false;
+        if (Cancelled()) return false;
+        const bool opened =
+            side == Side::Up ? context_.link.OpenToUp() : context_.link.OpenToDown();
+        if (opened) return true;
+        if (Cancelled()) return false;
         context_.progress.SetState(SessionState::AwaitingRetry);
-        if (!context_.ui.AskRetry(question))
-            return false;
-        if (!Pause(ms(1000)))
-            return false;
+        if (!context_.ui.AskRetry(question)) return false;
+        if (!Pause(ms(1000))) return false;
         context_.progress.Set(0, SessionState::Running);
     }
 }
@@ -50,8 +44,7 @@ void CProtocolBase::Close(Side side) {
 }
 
 bool CProtocolBase::Fail(const char* section, const char* key, std::string detail, UiIcon icon) {
-    if (Cancelled())
-        return EndCancelled();
+    if (Cancelled()) return EndCancelled();
     context_.progress.SetState(SessionState::Ended);
     Show(section, key, std::move(detail), icon);
     return false;

@@ -28,8 +28,7 @@ const char* const kZuzod = "ZuzodIriz";
 
 std::string JoinLines(const std::vector<std::string>& paths) {
     std::string text;
-    for (const std::string& path : paths)
-        text += (text.empty() ? "" : "\r\n") + path;
+    for (const std::string& path : paths) text += (text.empty() ? "" : "\r\n") + path;
     return text;
 }
 
@@ -41,8 +40,7 @@ bool CProtocolHeron::Download() {
                              UiIcon::Warning};
     if (!OpenWithRetry(Side::Down, question)) {
         Close(Side::Down);
-        if (Cancelled())
-            return EndCancelled();
+        if (Cancelled()) return EndCancelled();
         // The user answered Cancel: there is nothing more to tell.
         context_.progress.SetState(SessionState::Ended);
         return false;
@@ -62,8 +60,7 @@ bool CProtocolHeron::Download() {
         context_.progress.SetProgress(90);
     }
     Close(Side::Down);
-    if (Cancelled())
-        return EndCancelled();
+    if (Cancelled()) return EndCancelled();
     context_.progress.SetProgress(100);
     return Finish(data, variant);
 }
@@ -72,58 +69,45 @@ bool CProtocolHeron::ReadDataPhase(HeronDownloadData& data) {
     HeronPacketReader reader(context_.link);
     int misses = 0;
     for (int packets = 0; packets < kMaxSessionReadings + kOtherPacketLimit;) {
-        if (!Pause(kBeforePacket))
-            return false;
+        if (!Pause(kBeforePacket)) return false;
         if (!reader.Next()) {
-            if (Cancelled())
-                return false;
+            if (Cancelled()) return false;
             // Silence is the end of the data, unless the monitor still owes readings.
-            if (!data.Expecting() || data.TooMany() || ++misses >= kReadAttempts)
-                return true;
+            if (!data.Expecting() || data.TooMany() || ++misses >= kReadAttempts) return true;
             continue;
         }
         misses = 0;
         ++packets;
         data.Add(DecodeHeronPacket(reader.Area(), context_.texts));
-        if (data.TooMany())
-            return true;
+        if (data.TooMany()) return true;
         context_.progress.AdvanceBelow(80, 5);
-        if (!Pause(kAfterPacket))
-            return false;
+        if (!Pause(kAfterPacket)) return false;
     }
     return true;
 }
 
 void CProtocolHeron::AskForHeaderAgain(HeronDownloadData& data) {
     const uint8_t request = kHeronHeaderRequest;
-    if (!context_.link.WriteDown({&request, 1}))
-        return;
+    if (!context_.link.WriteDown({&request, 1})) return;
     HeronPacketReader reader(context_.link);
-    if (!reader.Next())
-        return;
+    if (!reader.Next()) return;
     const HeronPacket packet = DecodeHeronPacket(reader.Area(), context_.texts);
-    if (const auto* header = std::get_if<HeronHeader>(&packet))
-        data.ReplaceHeader(*header);
+    if (const auto* header = std::get_if<HeronHeader>(&packet)) data.ReplaceHeader(*header);
 }
 
 bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
-    if (data.TooMany())
-        return Fail(kSessionSection, kTooManyReadingsKey, data.CountText());
-    if (data.Damaged() > 0)
-        return Fail(kSessionSection, kReadingUnreadableKey, data.CountText());
-    if (data.Expecting())
-        return Fail(kSessionSection, kReadingsMissingKey, data.CountText());
+    if (data.TooMany()) return Fail(kSessionSection, kTooManyReadingsKey, data.CountText());
+    if (data.Damaged() > 0) return Fail(kSessionSection, kReadingUnreadableKey, data.CountText());
+    if (data.Expecting()) return Fail(kSessionSection, kReadingsMissingKey, data.CountText());
     if (data.Received() == 0) {
         // A monitor that said it holds nothing is told apart from one that sent nothing.
-        if (data.CountAnnounced())
-            return Fail(kZuzod, "IDS_BP_RECEIVED", {}, UiIcon::Information);
+        if (data.CountAnnounced()) return Fail(kZuzod, "IDS_BP_RECEIVED", {}, UiIcon::Information);
         return Fail("Dialog Setting", "IDS_NORECIEVE_DATA", {}, UiIcon::Information);
     }
     const HeronDestinations where =
         MakeHeronDestinations(context_.caseFolder, context_.texts, context_.clock());
     const auto paths = WriteHeronCases(data, where, variant, context_.texts);
-    if (!paths)
-        return Fail(kGlobal, "IDS_FAILEDFILE", where.singleFile, UiIcon::Error);
+    if (!paths) return Fail(kGlobal, "IDS_FAILEDFILE", where.singleFile, UiIcon::Error);
     result_.savedPaths = *paths;
     context_.progress.SetState(SessionState::Saved);
     Show(kGlobal, "IDS_MSG_FINISH", JoinLines(*paths));
@@ -167,18 +151,14 @@ bool CProtocolHeron::Upload() {
 }
 
 bool CProtocolHeron::SendAcknowledged(uint8_t byte) {
-    if (!context_.link.WriteUp({&byte, 1}))
-        return false;
+    if (!context_.link.WriteUp({&byte, 1})) return false;
     for (int read = 0; read < kAckReads; ++read) {
         uint8_t reply = 0;
         const LinkRead got = context_.link.ReadUp({&reply, 1});
-        if (got.ok && got.count == 1 && reply == kHeronUploadAck)
-            return true;
+        if (got.ok && got.count == 1 && reply == kHeronUploadAck) return true;
         // A line that is gone will not acknowledge anything however long we wait.
-        if (!got.ok && context_.link.Medium() == LinkMedium::Serial)
-            return false;
-        if (!Pause(kAckWait))
-            return false;
+        if (!got.ok && context_.link.Medium() == LinkMedium::Serial) return false;
+        if (!Pause(kAckWait)) return false;
     }
     return false;
 }

@@ -74,8 +74,7 @@ bool CProtocolNEW::Download() {
     const std::optional<HidSettings> settings = ReadSettings();
     std::vector<DataSet> sets;
     for (const uint8_t selector : {kRecordingSet, kSingleUserSet}) {
-        if (!settings)
-            break;
+        if (!settings) break;
         std::optional<DataSet> set = ReadDataSet(selector);
         if (!set) {
             Close(Side::Down);
@@ -89,8 +88,7 @@ bool CProtocolNEW::Download() {
     }
     EndSession();
     Close(Side::Down);
-    if (Cancelled())
-        return EndCancelled();
+    if (Cancelled()) return EndCancelled();
     return Finish(*settings, sets);
 }
 
@@ -104,15 +102,12 @@ std::optional<HidSettings> CProtocolNEW::ReadSettings() {
     SetStatus(kGlobal, "IDS_DOWNLOADING", "Message Setting", "IDS_PATIENT_INFOR");
     const Frame6 request = ReadBlockFrame(DeviceType(), kSettingsSelector, BlockKind::Settings);
     context_.progress.SetProgress(20);
-    if (!RequestBlock(request))
-        return std::nullopt;
+    if (!RequestBlock(request)) return std::nullopt;
     std::vector<uint8_t> frame(SettingsFrameLength());
-    if (!ReadAll(Side::Down, frame))
-        return std::nullopt;
+    if (!ReadAll(Side::Down, frame)) return std::nullopt;
     context_.progress.SetProgress(40);
     std::optional<HidSettings> settings = DecodeSettingsFrame(frame, context_.identity.devType);
-    if (!settings)
-        return std::nullopt;
+    if (!settings) return std::nullopt;
     context_.progress.SetProgress(60);
     context_.progress.SetProgress(80);
     return settings;
@@ -137,8 +132,7 @@ std::optional<CProtocolNEW::DataSet> CProtocolNEW::ReadDataSet(uint8_t selector)
         Fail(kSessionSection, kTooManyReadingsKey, std::to_string(set.header.recordCount));
         return std::nullopt;
     }
-    if (!ReadRecords(set))
-        return std::nullopt;
+    if (!ReadRecords(set)) return std::nullopt;
     return set;
 }
 
@@ -173,8 +167,7 @@ void CProtocolNEW::EndSession() {
     const Frame6 end = EndFrame(DeviceType());
     std::array<uint8_t, kAckLength> ack{};
     // The readings are in hand; a monitor that does not acknowledge the end loses nothing.
-    if (Write(Side::Down, end))
-        ReadAll(Side::Down, ack);
+    if (Write(Side::Down, end)) ReadAll(Side::Down, ack);
 }
 
 bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet>& sets) {
@@ -182,8 +175,7 @@ bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet
     const LocalTime now = context_.clock();
     std::string detail;
     for (const DataSet& set : sets) {
-        if (set.records.empty())
-            continue;
+        if (set.records.empty()) continue;
         const bool recording = set.selector == kRecordingSet;
         std::string path;
         if (!singleUser)
@@ -195,14 +187,12 @@ bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet
         CaseFileWriter writer(path, true);
         writer.AddHeader(MakeHidCaseHeader(settings, set, context_.identity));
         writer.AddReadings(set.records, context_.texts);
-        if (!writer.Commit())
-            return Fail(kGlobal, "IDS_FAILEDFILE", path, UiIcon::Error);
+        if (!writer.Commit()) return Fail(kGlobal, "IDS_FAILEDFILE", path, UiIcon::Error);
         result_.savedPaths.push_back(path);
         const char* label = recording ? "IDS_VitalisFILESAVE" : "IDS_USERFILESAVE";
         detail = Text(kGlobal, label) + "\r\n" + path + (detail.empty() ? "" : "\r\n" + detail);
     }
-    if (result_.savedPaths.empty())
-        return Fail(kZuzod, "IDS_BP_RECEIVED", {}, UiIcon::Information);
+    if (result_.savedPaths.empty()) return Fail(kZuzod, "IDS_BP_RECEIVED", {}, UiIcon::Information);
     context_.progress.SetState(SessionState::Saved);
     if (singleUser)
         Show(kGlobal, "IDS_MSG_FINISH", detail);
@@ -240,14 +230,11 @@ bool CProtocolNEW::Upload() {
 
 bool CProtocolNEW::SendSettings(std::span<const uint8_t> frame) {
     const Frame6 announce = AnnounceSettingsFrame(DeviceType(), kUploadSelector);
-    if (!AckedWrite(announce, kBlockCommand))
-        return false;
+    if (!AckedWrite(announce, kBlockCommand)) return false;
     const auto first = frame.first(std::min(kSettingsFirstPart, frame.size()));
-    if (!AckedWrite(first, kSettingsCommand))
-        return false;
+    if (!AckedWrite(first, kSettingsCommand)) return false;
     context_.progress.SetProgress(static_cast<int>(first.size() * 100 / frame.size()) + 10);
-    if (!Pause(kAfterFirstPart))
-        return false;
+    if (!Pause(kAfterFirstPart)) return false;
     const auto rest = frame.subspan(first.size());
     return rest.empty() || AckedWrite(rest, kSettingsCommand);
 }

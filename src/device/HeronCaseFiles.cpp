@@ -14,22 +14,20 @@ std::string FolderName(const TextSource& texts, const char* key, const char* fal
     std::string name = texts.Text("Global Setting", key);
     std::replace(name.begin(), name.end(), '/', '-');
     std::replace(name.begin(), name.end(), '\\', '-');
-    if (name.empty() || name == "." || name == "..")
-        return fallback;
+    if (name.empty() || name == "." || name == "..") return fallback;
     return name;
 }
 
 ClockTime TestBegin(const HeronDownloadData& data) {
     if (data.header() && IsValidClockTime(data.header()->firstMeasurement))
         return data.header()->firstMeasurement;
-    if (!data.single().empty())
-        return data.single().front().Clock();
-    if (!data.monthly().empty())
-        return data.monthly().front().Clock();
+    if (!data.single().empty()) return data.single().front().Clock();
+    if (!data.monthly().empty()) return data.monthly().front().Clock();
     return {};
 }
 
-std::vector<Measurement> Numbered(const std::vector<Measurement>& readings, const ClockTime& begin) {
+std::vector<Measurement> Numbered(const std::vector<Measurement>& readings,
+                                  const ClockTime& begin) {
     std::vector<Measurement> out = readings;
     const int64_t start = MinutesOf(begin);
     for (size_t i = 0; i < out.size(); ++i) {
@@ -45,7 +43,8 @@ HeronDestinations MakeHeronDestinations(const std::string& caseFolder, const Tex
                                         const LocalTime& now) {
     HeronDestinations where;
     where.monthlyFolder = JoinPath(caseFolder, FolderName(texts, "IDS_TRE_PRESSURE", "Pressure"));
-    where.singleFile = CaseNameFromClock(JoinPath(caseFolder, FolderName(texts, "IDS_USER1", "User1")), now);
+    where.singleFile =
+        CaseNameFromClock(JoinPath(caseFolder, FolderName(texts, "IDS_USER1", "User1")), now);
     return where;
 }
 
@@ -56,8 +55,7 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant) {
     h.writesMonitorType = true;
     h.monitorAddress = data.address();
     h.testBegin = TestBegin(data);
-    if (!data.header())
-        return h;
+    if (!data.header()) return h;
     const HeronHeader& r = *data.header();
     h.patientName = r.patientName;
     h.patientId = r.patientId;
@@ -81,23 +79,21 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant) {
 }
 
 std::optional<std::vector<std::string>> WriteHeronCases(const HeronDownloadData& data,
-                                                        const HeronDestinations& where,
-                                                        int variant, const TextSource& texts) {
+                                                        const HeronDestinations& where, int variant,
+                                                        const TextSource& texts) {
     std::vector<std::string> paths;
     const CaseHeader header = MakeHeronCaseHeader(data, variant);
     if (!data.single().empty()) {
         CaseFileWriter writer(where.singleFile, true);
         writer.AddHeader(header);
         writer.AddReadings(Numbered(data.single(), header.testBegin), texts);
-        if (!writer.Commit())
-            return std::nullopt;
+        if (!writer.Commit()) return std::nullopt;
         paths.push_back(where.singleFile);
     }
     if (!data.monthly().empty()) {
         const SplitWriteResult split =
             WriteMonthlyCases(where.monthlyFolder, data.monthly(), header, texts);
-        if (!split.ok)
-            return std::nullopt;
+        if (!split.ok) return std::nullopt;
         paths.insert(paths.end(), split.paths.begin(), split.paths.end());
     }
     return paths;

@@ -31,7 +31,7 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant);
 // (readings and header in one replace, so it always opens), the others into the monthly
 // files. The paths written, in that order; nothing when a write failed.
 std::optional<std::vector<std::string>> WriteHeronCases(const HeronDownloadData& data,
-                                                        const HeronDestinations& where,
-                                                        int variant, const TextSource& texts);
+                                                        const HeronDestinations& where, int variant,
+                                                        const TextSource& texts);
 
 }  // namespace vitalis

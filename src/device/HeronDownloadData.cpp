@@ -31,8 +31,7 @@ bool HeronDownloadData::TooMany() const {
 
 std::string HeronDownloadData::CountText() const {
     std::string text = std::to_string(Received());
-    if (countSeen_)
-        text += "/" + std::to_string(announced_);
+    if (countSeen_) text += "/" + std::to_string(announced_);
     return text;
 }
 

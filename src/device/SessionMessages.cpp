@@ -4,10 +4,8 @@ namespace vitalis {
 
 std::string MessageText(const UiMessage& message, const TextSource& texts) {
     std::string text = texts.Text(message.section, message.key);
-    if (message.detail.empty())
-        return text;
-    if (text.empty())
-        return message.detail;
+    if (message.detail.empty()) return text;
+    if (text.empty()) return message.detail;
     return text + "\r\n" + message.detail;
 }
 

@@ -16,8 +16,7 @@ void SessionProgress::SetProgress(int progress) {
 
 void SessionProgress::AdvanceBelow(int limit, int step) {
     std::lock_guard lock(mutex_);
-    if (progress_ < limit)
-        progress_ = std::min(progress_ + step, 100);
+    if (progress_ < limit) progress_ = std::min(progress_ + step, 100);
 }
 
 void SessionProgress::SetState(SessionState state) {
@@ -59,11 +58,9 @@ bool SessionProgress::StartFlag() const {
 bool SessionProgress::AwaitStart(Pacer& pacer, std::chrono::milliseconds poll,
                                  std::chrono::milliseconds settle) {
     while (!StartFlag()) {
-        if (!pacer.Pause(poll))
-            return false;
+        if (!pacer.Pause(poll)) return false;
     }
-    if (!pacer.Pause(settle))
-        return false;
+    if (!pacer.Pause(settle)) return false;
     std::lock_guard lock(mutex_);
     startFlag_ = false;
     return true;

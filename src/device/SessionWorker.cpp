@@ -22,8 +22,7 @@ SessionWorker::~SessionWorker() {
 }
 
 bool SessionWorker::Start(SessionRequest request) {
-    if (running_ || thread_.joinable())
-        return false;
+    if (running_ || thread_.joinable()) return false;
     running_ = true;
     thread_ = std::thread([this, request = std::move(request)] {
         SessionResult result = Run(request);
@@ -36,11 +35,12 @@ bool SessionWorker::Start(SessionRequest request) {
     return true;
 }
 
-void SessionWorker::Cancel() { pacer_->Cancel(); }
+void SessionWorker::Cancel() {
+    pacer_->Cancel();
+}
 
 void SessionWorker::Join() {
-    if (thread_.joinable())
-        thread_.join();
+    if (thread_.joinable()) thread_.join();
 }
 
 SessionResult SessionWorker::Result() const {
@@ -57,8 +57,7 @@ SessionResult SessionWorker::Run(const SessionRequest& request) {
         progress.SetState(SessionState::Ended);
         return cancelled;
     };
-    if (!progress.AwaitStart(*pacer_))
-        return endCancelled();
+    if (!progress.AwaitStart(*pacer_)) return endCancelled();
     progress.Set(5, SessionState::Running);
     // The socket of a bt: or tcp: link lives for this session only; channels borrow it, so
     // it is declared before them and outlives them.
@@ -66,8 +65,7 @@ SessionResult SessionWorker::Run(const SessionRequest& request) {
     SessionContext context{services_.platform, *pacer_, services_.ui, socket, services_.timing};
     std::unique_ptr<DeviceSession> session = CreateSession(request.target, context);
     if (!session || !session->link) {
-        if (pacer_->IsCancelled())
-            return endCancelled();
+        if (pacer_->IsCancelled()) return endCancelled();
         progress.SetState(SessionState::Ended);
         return {};
     }
@@ -78,8 +76,8 @@ SessionResult SessionWorker::Run(const SessionRequest& request) {
     }
     progress.Set(0, SessionState::Running);
     SessionResult result;
-    ProtocolContext protocolContext{*session->link,   *pacer_,           services_.ui,
-                                    services_.texts,  progress,          session->identity,
+    ProtocolContext protocolContext{*session->link,     *pacer_,        services_.ui,
+                                    services_.texts,    progress,       session->identity,
                                     request.caseFolder, services_.clock};
     std::unique_ptr<CProtocolBase> protocol =
         MakeProtocol(session->protocol, std::move(protocolContext));

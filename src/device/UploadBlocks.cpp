@@ -15,17 +15,17 @@ bool IsTimeOfDay(int hour, int minute) {
     return hour >= 0 && hour < 24 && minute >= 0 && minute < 60;
 }
 
-bool FitsByte(int value) { return value >= 0 && value <= 0xFF; }
+bool FitsByte(int value) {
+    return value >= 0 && value <= 0xFF;
+}
 
 // Every value that goes into a byte must be one the monitor can take, or the block is not
 // built at all: a wrapped byte would program a schedule nobody chose.
 bool IsSendable(const UploadSettings& s) {
     if (!IsTimeOfDay(s.awakeHour, s.awakeMin) || !IsTimeOfDay(s.asleepHour, s.asleepMin))
         return false;
-    if (s.specialStart >= 0 && !IsTimeOfDay(s.specialStartHour, s.specialStartMin))
-        return false;
-    if (s.specialEnd >= 0 && !IsTimeOfDay(s.specialEndHour, s.specialEndMin))
-        return false;
+    if (s.specialStart >= 0 && !IsTimeOfDay(s.specialStartHour, s.specialStartMin)) return false;
+    if (s.specialEnd >= 0 && !IsTimeOfDay(s.specialEndHour, s.specialEndMin)) return false;
     return s.awakeInterval <= 0xFF && s.asleepInterval <= 0xFF && s.specialInterval <= 0xFF &&
            FitsByte(s.optionA) && FitsByte(s.optionB);
 }
@@ -34,7 +34,9 @@ bool IsSendableClock(const ClockTime& c) {
     return IsValidClockTime(c) && c.year <= 0xFFFF;
 }
 
-uint8_t Interval(int minutes) { return minutes < 1 ? kNone : static_cast<uint8_t>(minutes); }
+uint8_t Interval(int minutes) {
+    return minutes < 1 ? kNone : static_cast<uint8_t>(minutes);
+}
 
 void PutText(UploadBlock& block, size_t at, size_t width, const std::string& utf8) {
     const std::string bytes = ToSingleByteText(utf8);
@@ -78,11 +80,9 @@ int FirstMeasurementPeriod(int t, int asleepStart, int awakeStart, int specialSt
     if (specialStart >= 0 && specialEnd >= 0) {
         // A special period may run over midnight like the asleep one (22:00 to 02:00);
         // read as a plain range it could never contain any time.
-        const bool inSpecial = specialStart <= specialEnd
-                                   ? specialStart <= t && t <= specialEnd
-                                   : t >= specialStart || t <= specialEnd;
-        if (inSpecial)
-            return 3;
+        const bool inSpecial = specialStart <= specialEnd ? specialStart <= t && t <= specialEnd
+                                                          : t >= specialStart || t <= specialEnd;
+        if (inSpecial) return 3;
     }
     const bool asleep = asleepStart < awakeStart ? asleepStart < t && t < awakeStart
                                                  : t > asleepStart || t < awakeStart;
@@ -111,8 +111,7 @@ std::optional<UploadBlock> BuildHeronUploadBlock(const UploadSettings& s, const 
 }
 
 std::optional<UploadBlock> BuildHidUploadBlock(const UploadSettings& s, const LocalTime& now) {
-    if (!IsSendable(s) || !IsSendableClock(now.clock))
-        return std::nullopt;
+    if (!IsSendable(s) || !IsSendableClock(now.clock)) return std::nullopt;
     UploadBlock block{};
     PutText(block, 0, kNameField, s.patientName);
     PutText(block, kNameField, kIdField, s.patientId);

@@ -10,15 +10,13 @@ constexpr std::array<int, kIntervalPositions> kIntervals{-2, 5, 10, 15, 20, 30, 
 }  // namespace
 
 int IntervalFromPosition(int position) {
-    if (position < 0 || position >= kIntervalPositions)
-        return -1;
+    if (position < 0 || position >= kIntervalPositions) return -1;
     return kIntervals[static_cast<size_t>(position)];
 }
 
 int PositionFromInterval(int minutes) {
     for (int p = 1; p < kIntervalPositions; ++p) {
-        if (kIntervals[static_cast<size_t>(p)] == minutes)
-            return p;
+        if (kIntervals[static_cast<size_t>(p)] == minutes) return p;
     }
     return 0;
 }

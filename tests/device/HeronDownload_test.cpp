@@ -33,7 +33,8 @@ struct HeronDownloadTest : ::testing::Test, test::SessionFixture {
                                    std::span<const uint8_t> written) mutable {
                 seen.insert(seen.end(), written.begin(), written.end());
                 const auto open = HeronSerialOpenFrame();
-                if (seen.size() != open.size() || !std::equal(open.begin(), open.end(), seen.begin()))
+                if (seen.size() != open.size() ||
+                    !std::equal(open.begin(), open.end(), seen.begin()))
                     return std::vector<uint8_t>{};
                 std::vector<uint8_t> out = reply;
                 out.insert(out.end(), afterOpen.begin(), afterOpen.end());
@@ -47,18 +48,17 @@ struct HeronDownloadTest : ::testing::Test, test::SessionFixture {
 
 std::vector<uint8_t> Concat(const std::vector<sim::Message>& messages) {
     std::vector<uint8_t> out;
-    for (const auto& m : messages)
-        out.insert(out.end(), m.begin(), m.end());
+    for (const auto& m : messages) out.insert(out.end(), m.begin(), m.end());
     return out;
 }
 
 std::vector<uint8_t> Packets(const sim::SimRecording& r, uint32_t announced, bool single = false) {
-    std::array<uint8_t, 6> address{0x00, 0x1B, 0x35, 0x12, 0x7A, static_cast<uint8_t>(single ? 0xFF : 0x40)};
+    std::array<uint8_t, 6> address{0x00, 0x1B, 0x35,
+                                   0x12, 0x7A, static_cast<uint8_t>(single ? 0xFF : 0x40)};
     std::vector<sim::Message> out{sim::HeronAddressPacket(address),
                                   sim::HeronHeaderPacket(r, static_cast<int>(r.readings.size())),
                                   sim::HeronCountPacket(announced)};
-    for (const Measurement& m : r.readings)
-        out.push_back(sim::HeronMeasurementPacket(m));
+    for (const Measurement& m : r.readings) out.push_back(sim::HeronMeasurementPacket(m));
     return Concat(out);
 }
 
@@ -100,11 +100,13 @@ TEST_F(HeronDownloadTest, MonthFilesAreExtendedAfterAWholeDownloadOnly) {
     const std::string month = Files()[0];
     const std::string before = test::ReadBytes(month);
 
-    RawMonitor([&] {
-        auto bytes = Packets(recording, 6);
-        bytes.resize(bytes.size() - 30);  // the last reading and a half never come
-        return bytes;
-    }(), "ttyUSB1");
+    RawMonitor(
+        [&] {
+            auto bytes = Packets(recording, 6);
+            bytes.resize(bytes.size() - 30);  // the last reading and a half never come
+            return bytes;
+        }(),
+        "ttyUSB1");
     const SessionResult cut = RunSession(SessionKind::Download, "serial:ttyUSB1");
     EXPECT_TRUE(cut.savedPaths.empty());
     EXPECT_EQ(progress.State(), SessionState::Ended);
@@ -171,8 +173,7 @@ TEST_F(HeronDownloadTest, OneFileHoldsEveryReadingAndTheSecondFormSendsItsHeader
     Monitor(recording, kHeronVariantB, true);
     const SessionResult result = RunSession(SessionKind::Download, "serial:ttyUSB0");
     ASSERT_EQ(result.savedPaths.size(), 1u);
-    EXPECT_EQ(result.savedPaths[0],
-              folder.path() + "/Global Setting:IDS_USER1/20260402094117.awp");
+    EXPECT_EQ(result.savedPaths[0], folder.path() + "/Global Setting:IDS_USER1/20260402094117.awp");
     const Recording saved = Loaded(result.savedPaths[0]);
     ASSERT_EQ(saved.allMeasurements().size(), 40u);
     EXPECT_EQ(saved.allMeasurements().back().Clock(), recording.readings.back().Clock());
@@ -195,7 +196,7 @@ TEST_F(HeronDownloadTest, CancelDuringTheDataPhaseClosesTheLineAndSavesNothing) 
     Monitor(SmallRecording({2026, 6, 1, 9, 0}, 20), kHeronVariantA, true);
     // Pauses: start flag 2, probe 2, open 2; then the data phase.
     const SessionResult result = RunSession(SessionKind::Download, "serial:ttyUSB0",
-                                     std::make_unique<test::CancellingPacer>(15));
+                                            std::make_unique<test::CancellingPacer>(15));
     EXPECT_TRUE(result.cancelled);
     EXPECT_TRUE(result.savedPaths.empty());
     EXPECT_TRUE(Files().empty());
@@ -211,8 +212,8 @@ TEST_F(HeronDownloadTest, NoMonitorAsksToRetryUntilCancelled) {
     const SessionResult result = RunSession(SessionKind::Download, "usb");
     EXPECT_TRUE(result.savedPaths.empty());
     EXPECT_EQ(ui->RetriesGiven(), 2);
-    EXPECT_EQ(MessageKeys(), (std::vector<std::string>{"IDS_TRY_CANCEL", "IDS_TRY_CANCEL",
-                                                       "IDS_TRY_CANCEL"}));
+    EXPECT_EQ(MessageKeys(),
+              (std::vector<std::string>{"IDS_TRY_CANCEL", "IDS_TRY_CANCEL", "IDS_TRY_CANCEL"}));
     EXPECT_EQ(progress.State(), SessionState::Ended);
 }
 

@@ -24,8 +24,7 @@ class TamperedMonitor final : public sim::MonitorEngine {
         : inner_(std::move(recording), {kType, 0x01, 0x84}), tamper_(std::move(tamper)) {}
     std::vector<sim::Message> Receive(std::span<const uint8_t> bytes) override {
         auto out = inner_.Receive(bytes);
-        if (tamper_)
-            tamper_(bytes, out);
+        if (tamper_) tamper_(bytes, out);
         return out;
     }
     void Reset() override { inner_.Reset(); }
@@ -43,16 +42,14 @@ bool IsMeasurementRequest(std::span<const uint8_t> in, uint8_t selector) {
 // Data set 3 with these readings.
 TamperedMonitor::Tamper SingleUserSet(sim::SimRecording alone) {
     return [alone](std::span<const uint8_t> in, std::vector<sim::Message>& out) {
-        if (!IsMeasurementRequest(in, 3))
-            return;
+        if (!IsMeasurementRequest(in, 3)) return;
         HidMeasurementHeader header{static_cast<int>(alone.readings.size()), alone.start};
         sim::Message prefixed{kMeasurementHeaderMarker, kType};
         const auto packed = PackHighBits(EncodeMeasurementHeader(header));
         prefixed.insert(prefixed.end(), packed.begin(), packed.end());
         out.resize(1);  // the acknowledgement stays
         out.push_back(prefixed);
-        for (const Measurement& m : alone.readings)
-            out.push_back(PackHighBits(EncodeRecord(m)));
+        for (const Measurement& m : alone.readings) out.push_back(PackHighBits(EncodeRecord(m)));
     };
 }
 
@@ -115,8 +112,7 @@ TEST_F(HidDownloadTest, BothDataSetsGetFilesNamedByTheClock) {
 TEST_F(HidDownloadTest, AMissingRecordEndsTheSessionWithTheCountsAndNoFile) {
     Monitor(SmallRecording({2026, 2, 27, 8, 5}, 3),
             [](std::span<const uint8_t> in, std::vector<sim::Message>& out) {
-                if (IsMeasurementRequest(in, 1))
-                    out.pop_back();
+                if (IsMeasurementRequest(in, 1)) out.pop_back();
             });
     const SessionResult result = RunSession(SessionKind::Download, "usb");
     EXPECT_TRUE(result.savedPaths.empty());

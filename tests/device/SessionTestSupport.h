@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "support/CaseFixtures.h"
 #include "DeviceTestSupport.h"
-#include "support/TempFolder.h"
 #include "device/PolicySessionUi.h"
 #include "device/ScriptedPlatform.h"
 #include "device/SessionWorker.h"
 #include "device/sim/EngineLines.h"
 #include "device/sim/SimRecording.h"
+#include "support/CaseFixtures.h"
+#include "support/TempFolder.h"
 
 namespace vitalis::test {
 
@@ -22,8 +22,7 @@ class CancellingPacer final : public Pacer {
     explicit CancellingPacer(int cancelAtPause) : cancelAt_(cancelAtPause) {}
     bool Pause(std::chrono::milliseconds duration) override {
         paused += duration;
-        if (++pauses == cancelAt_)
-            Cancel();
+        if (++pauses == cancelAt_) Cancel();
         return !IsCancelled();
     }
     std::chrono::milliseconds paused{0};
@@ -66,8 +65,8 @@ struct SessionFixture {
     LocalTime now{{2026, 4, 2, 9, 41}, 17};
 
     SessionResult RunSession(SessionKind kind, const std::string& link,
-                      std::unique_ptr<Pacer> pacer = std::make_unique<InstantPacer>(),
-                      const UploadSettings& upload = {}) {
+                             std::unique_ptr<Pacer> pacer = std::make_unique<InstantPacer>(),
+                             const UploadSettings& upload = {}) {
         SessionServices services{platform, *ui, texts, progress};
         services.clock = [this] { return now; };
         pacer_ = pacer.get();
@@ -81,8 +80,7 @@ struct SessionFixture {
 
     std::vector<std::string> MessageKeys() const {
         std::vector<std::string> keys;
-        for (const UiMessage& m : ui->Seen())
-            keys.push_back(m.key);
+        for (const UiMessage& m : ui->Seen()) keys.push_back(m.key);
         return keys;
     }
     std::string LastDetail() const {
@@ -93,8 +91,7 @@ struct SessionFixture {
     std::vector<std::string> Files() const {
         std::vector<std::string> files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path()))
-            if (entry.is_regular_file())
-                files.push_back(entry.path().string());
+            if (entry.is_regular_file()) files.push_back(entry.path().string());
         return files;
     }
 
@@ -102,10 +99,8 @@ struct SessionFixture {
 
   private:
     std::chrono::milliseconds Paused() const {
-        if (auto* p = dynamic_cast<InstantPacer*>(pacer_))
-            return p->paused;
-        if (auto* p = dynamic_cast<CancellingPacer*>(pacer_))
-            return p->paused;
+        if (auto* p = dynamic_cast<InstantPacer*>(pacer_)) return p->paused;
+        if (auto* p = dynamic_cast<CancellingPacer*>(pacer_)) return p->paused;
         return {};
     }
     Pacer* pacer_ = nullptr;

@@ -88,7 +88,8 @@ TEST_F(SessionWorkerTest, CancelEndsAWaitForAnAcknowledgementAndClosesTheLine) {
     worker.Start(request);
     progress.RaiseStartFlag();
     // The first byte waits two seconds between reads, twenty in all, unless cancelled.
-    for (int i = 0; i < 2000 && progress.Snapshot().statusText != "Global Setting:IDS_UPLOADING"; ++i)
+    for (int i = 0; i < 2000 && progress.Snapshot().statusText != "Global Setting:IDS_UPLOADING";
+         ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     worker.Cancel();

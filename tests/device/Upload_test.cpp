@@ -28,7 +28,7 @@ TEST(UploadBlocks, TheFirstMeasurementsPeriodByte) {
     EXPECT_EQ(FirstMeasurementPeriod(23 * 60 + 30, 22 * 60, 7 * 60, -1, -1), 2);
     EXPECT_EQ(FirstMeasurementPeriod(7 * 60, 22 * 60, 7 * 60, -1, -1), 1);
     EXPECT_EQ(FirstMeasurementPeriod(22 * 60, 22 * 60, 7 * 60, -1, -1), 1);  // strict
-    EXPECT_EQ(FirstMeasurementPeriod(3 * 60, 1 * 60, 6 * 60, -1, -1), 2);    // asleep after midnight
+    EXPECT_EQ(FirstMeasurementPeriod(3 * 60, 1 * 60, 6 * 60, -1, -1), 2);  // asleep after midnight
     EXPECT_EQ(FirstMeasurementPeriod(12 * 60, 22 * 60, 7 * 60, 12 * 60, 13 * 60), 3);
     EXPECT_EQ(FirstMeasurementPeriod(1 * 60, 22 * 60, 7 * 60, 23 * 60, 2 * 60), 3);
     EXPECT_EQ(FirstMeasurementPeriod(3 * 60, 22 * 60, 7 * 60, 23 * 60, 2 * 60), 2);
@@ -51,9 +51,8 @@ TEST(UploadBlocks, TheHeronBlock) {
     EXPECT_EQ(b[54], 24);
     EXPECT_EQ(b[55], 1);  // start key on
     EXPECT_EQ((std::array<int, 6>{b[57], b[58], b[59], b[60], b[61], b[62]}),
-              (std::array<int, 6>{7, 0, 15, 22, 0, 0xFF}));  // "none" is 0xFF
-    for (int i = 63; i <= 67; ++i)
-        EXPECT_EQ(b[i], 0xFF) << i;  // no special period
+              (std::array<int, 6>{7, 0, 15, 22, 0, 0xFF}));     // "none" is 0xFF
+    for (int i = 63; i <= 67; ++i) EXPECT_EQ(b[i], 0xFF) << i;  // no special period
     EXPECT_EQ(b[68], 0);
     EXPECT_EQ(b[69], 2);
 }
@@ -116,7 +115,9 @@ struct UploadSessionTest : ::testing::Test, test::SessionFixture {
     std::vector<std::vector<uint8_t>> programmed;
     UploadSessionTest() { now = kNow; }
     sim::UploadSink Sink() {
-        return [this](std::span<const uint8_t> block) { programmed.emplace_back(block.begin(), block.end()); };
+        return [this](std::span<const uint8_t> block) {
+            programmed.emplace_back(block.begin(), block.end());
+        };
     }
 };
 
@@ -124,8 +125,8 @@ TEST_F(UploadSessionTest, AHeronMonitorTakesTheBlockByteByByte) {
     auto engine = std::make_shared<sim::HeronEngine>(test::SmallRecording({2026, 1, 1, 8, 0}, 2),
                                                      sim::HeronSimOptions{}, Sink());
     platform.serial.AddPort("ttyUSB0", [engine](uint32_t) { return sim::EngineStream(engine); });
-    const SessionResult result =
-        RunSession(SessionKind::Upload, "serial:ttyUSB0", std::make_unique<test::InstantPacer>(), Schedule());
+    const SessionResult result = RunSession(SessionKind::Upload, "serial:ttyUSB0",
+                                            std::make_unique<test::InstantPacer>(), Schedule());
     EXPECT_TRUE(result.acknowledged);
     ASSERT_EQ(programmed.size(), 1u);
     const auto expected = BuildHeronUploadBlock(Schedule(), kNow);
@@ -141,8 +142,7 @@ TEST_F(UploadSessionTest, AMonitorThatStopsAcknowledgingIsGivenUpOnAfterTenReads
     auto engine = std::make_shared<sim::HeronEngine>(test::SmallRecording({2026, 1, 1, 8, 0}, 2),
                                                      sim::HeronSimOptions{});
     platform.serial.AddPort("ttyUSB0", [engine](uint32_t rate) {
-        if (rate == 115200)
-            return sim::EngineStream(engine);
+        if (rate == 115200) return sim::EngineStream(engine);
         auto line = std::make_unique<ScriptedStream>();
         line->Expect({kHeronUploadOpen}, {kHeronUploadAck});
         line->Expect({'A'}, {kHeronUploadAck});  // the first byte only
@@ -156,7 +156,7 @@ TEST_F(UploadSessionTest, AMonitorThatStopsAcknowledgingIsGivenUpOnAfterTenReads
     EXPECT_EQ(line.Written().size(), 3u);  // open, 'A', 'd': nothing after the silence
     EXPECT_TRUE(line.WasClosed());
     EXPECT_EQ(paused.count(), 5 + 10 + 10 + 10 * 2000);  // flag, probe, open, ten waits
-    EXPECT_EQ(progress.Progress(), 1);  // 1 of 70 bytes
+    EXPECT_EQ(progress.Progress(), 1);                   // 1 of 70 bytes
 }
 
 TEST_F(UploadSessionTest, AHidGenerationMonitorTakesTheSettingsInTwoParts) {
@@ -180,8 +180,7 @@ TEST_F(UploadSessionTest, AnUnacknowledgedFirstPartStopsTheUpload) {
     platform.hid = sim::EngineHidScript(engine);
     platform.hid->responder = [engine](std::span<const uint8_t> payload) {
         auto out = engine->Receive(payload);
-        if (!payload.empty() && payload[0] == kSettingsCommand)
-            out.clear();
+        if (!payload.empty() && payload[0] == kSettingsCommand) out.clear();
         return out;
     };
     const SessionResult result =

@@ -9,8 +9,7 @@ using DownloadE2e = E2eTest;
 
 TEST_F(DownloadE2e, HeronSplitFilesAcrossAMonthBoundary) {
     // Ten readings from 22:15 on the 31st of March: seven in March, three in April.
-    const std::string link =
-        StartSim({"--serial", "--case", Recording({2026, 3, 31, 22, 15}, 10)});
+    const std::string link = StartSim({"--serial", "--case", Recording({2026, 3, 31, 22, 15}, 10)});
     ASSERT_FALSE(link.empty());
     const ProgramResult run = Download(link);
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -24,8 +23,8 @@ TEST_F(DownloadE2e, HeronSplitFilesAcrossAMonthBoundary) {
 }
 
 TEST_F(DownloadE2e, HeronOneFileWithTheClosingHeaderExchange) {
-    const std::string link = StartSim(
-        {"--serial", "--variant", "34", "--single-file", "--case", Recording({2026, 5, 31, 23, 0}, 8)});
+    const std::string link = StartSim({"--serial", "--variant", "34", "--single-file", "--case",
+                                       Recording({2026, 5, 31, 23, 0}, 8)});
     ASSERT_FALSE(link.empty());
     const std::string log = app.File("wire.log");
     const ProgramResult run = Download(link, {"--log", log});
@@ -67,8 +66,8 @@ TEST_F(DownloadE2e, HidGenerationDataSetOneOverTcp) {
 }
 
 TEST_F(DownloadE2e, HidGenerationDataSetsOneAndThreeOverTcp) {
-    const std::string link = StartSim(
-        {"--tcp", "0", "--single-user", "2", "--case", Recording({2026, 2, 3, 8, 30}, 5)});
+    const std::string link =
+        StartSim({"--tcp", "0", "--single-user", "2", "--case", Recording({2026, 2, 3, 8, 30}, 5)});
     const ProgramResult run = Download(link);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     const auto paths = Lines(run.out);

@@ -39,10 +39,8 @@ struct E2eTest : ::testing::Test {
     std::string StartSim(std::vector<std::string> args) {
         sim = std::make_unique<BackgroundProgram>(HERON_SIM, args);
         const std::string line = sim->Line();
-        if (line.starts_with("serial: "))
-            return "serial:" + line.substr(8);
-        if (line.starts_with("tcp: "))
-            return "tcp:" + line.substr(5);
+        if (line.starts_with("serial: ")) return "serial:" + line.substr(8);
+        if (line.starts_with("tcp: ")) return "tcp:" + line.substr(5);
         return {};
     }
 
@@ -60,18 +58,15 @@ struct E2eTest : ::testing::Test {
     static std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
         std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
     // Every file below the case folder.
     std::vector<std::string> CaseFiles() const {
         std::vector<std::string> files;
-        if (!std::filesystem::exists(cases))
-            return files;
+        if (!std::filesystem::exists(cases)) return files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(cases))
-            if (entry.is_regular_file())
-                files.push_back(entry.path().string());
+            if (entry.is_regular_file()) files.push_back(entry.path().string());
         return files;
     }
     static size_t ReadingsIn(const std::string& path) {

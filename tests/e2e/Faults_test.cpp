@@ -48,8 +48,8 @@ TEST_F(FaultsE2e, ADroppedLineSavesNothing) {
 
 TEST_F(FaultsE2e, ASocketDroppedBetweenRecordsSavesNothingAndSaysHowFarItGot) {
     // Identify 5, session start 7, settings 4 + 82, data set 1 4 + 14, two records of 12.
-    const std::string link = StartSim({"--tcp", "0", "--drop-after", std::to_string(140),
-                                       "--case", Recording({2026, 7, 1, 8, 0}, 6)});
+    const std::string link = StartSim({"--tcp", "0", "--drop-after", std::to_string(140), "--case",
+                                       Recording({2026, 7, 1, 8, 0}, 6)});
     const ProgramResult run = Download(link);
     ExpectNothingSaved(run);
     EXPECT_NE(run.err.find("Readings arrived/announced:\n2/6\n"), std::string::npos) << run.err;
@@ -64,8 +64,8 @@ TEST_F(FaultsE2e, JunkBetweenPacketsIsSkipped) {
 }
 
 TEST_F(FaultsE2e, AShortStallBetweenReadingsIsWaitedFor) {
-    const auto link = Monitor(
-        {"--stall-at", std::to_string(kReadingsStart + 4 * kReading), "--stall-ms", "800"});
+    const auto link =
+        Monitor({"--stall-at", std::to_string(kReadingsStart + 4 * kReading), "--stall-ms", "800"});
     const ProgramResult run = DownloadRetrying(link);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     ASSERT_EQ(Lines(run.out).size(), 1u);

@@ -7,8 +7,9 @@ namespace {
 struct UploadE2e : E2eTest {
     std::string block = app.File("programmed.bin");
     std::vector<std::string> Programme(const std::string& link) {
-        return {"upload", "--link", link, "--name", "Ada Lovelace", "--id", "P-7",
-                "--awake", "07:30,15", "--asleep", "22:00,none", "--special",
+        return {"upload",         "--link",      link,         "--name",
+                "Ada Lovelace",   "--id",        "P-7",        "--awake",
+                "07:30,15",       "--asleep",    "22:00,none", "--special",
                 "12:00-13:30,10", "--start-key", "off"};
     }
     std::string Programmed() const { return ReadBytes(block); }
@@ -59,8 +60,7 @@ TEST_F(UploadE2e, ValuesOffTheListsAreUsageErrors) {
     auto with = [&](const std::string& option, const std::string& value) {
         auto args = Programme("tcp:127.0.0.1:9");
         for (size_t i = 0; i + 1 < args.size(); ++i)
-            if (args[i] == option)
-                args[i + 1] = value;
+            if (args[i] == option) args[i + 1] = value;
         return Cli(args).exitCode;
     };
     EXPECT_EQ(with("--awake", "07:15,15"), 2);

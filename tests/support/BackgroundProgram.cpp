@@ -11,11 +11,9 @@ namespace vitalis::test {
 BackgroundProgram::BackgroundProgram(const std::string& program,
                                      const std::vector<std::string>& args) {
     int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC) != 0)
-        return;
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) return;
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
@@ -32,13 +30,11 @@ BackgroundProgram::BackgroundProgram(const std::string& program,
 
 BackgroundProgram::~BackgroundProgram() {
     Stop();
-    if (out_ >= 0)
-        close(out_);
+    if (out_ >= 0) close(out_);
 }
 
 void BackgroundProgram::Stop() {
-    if (pid_ <= 0)
-        return;
+    if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
     int status = 0;
     waitpid(pid_, &status, 0);
@@ -61,8 +57,7 @@ std::string BackgroundProgram::Line(std::chrono::milliseconds within) {
             return {};
         char buffer[256];
         const ssize_t n = read(out_, buffer, sizeof buffer);
-        if (n <= 0)
-            return {};
+        if (n <= 0) return {};
         pending_.append(buffer, static_cast<size_t>(n));
     }
 }
