@@ -18,6 +18,7 @@ const char* const kSimUsage = R"(heron-sim: plays a blood-pressure monitor for t
   --device-type N        HID generation: device type (default 5)
   --sub-type N           HID generation: device sub-type (default 1)
   --flags N              HID generation: identification flags (default 0x84)
+  --single-user N        HID generation: data set 3 holds the first N readings (default 0)
   --seed N               the recording generated from seed N (default 1)
   --case FILE            the recording read from a case file instead
   --upload-out FILE      write the block of each upload to FILE
@@ -76,6 +77,8 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--sub-type",
          [](SimOptions& o, const std::string& v) { return Number(v, o.hid.deviceSubType); }},
         {"--flags", [](SimOptions& o, const std::string& v) { return Number(v, o.hid.flags); }},
+        {"--single-user",
+         [](SimOptions& o, const std::string& v) { return Number(v, o.hid.singleUserReadings); }},
         {"--seed", [](SimOptions& o, const std::string& v) { return Number(v, o.seed); }},
         {"--case", [](SimOptions& o, const std::string& v) { return o.casePath = v, !v.empty(); }},
         {"--upload-out",

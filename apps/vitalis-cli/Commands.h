@@ -15,5 +15,7 @@ using Arguments = std::vector<std::string>;
 
 int RunAnalyze(const Arguments& args);
 int RunExportCsv(const Arguments& args);
+int RunDownload(const Arguments& args);
+int RunUpload(const Arguments& args);
 
 }  // namespace vitalis::cli

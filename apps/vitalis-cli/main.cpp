@@ -12,7 +12,17 @@ void PrintUsage(std::ostream& out) {
            "                            thresholds from the configuration file (else the\n"
            "                            defaults), pie ranges for all three periods (else\n"
            "                            each period's starting ranges)\n"
-           "  export-csv CASE.awp OUT   the readings as a CSV file\n";
+           "  export-csv CASE.awp OUT   the readings as a CSV file\n"
+           "  download --link LINK [--case-folder DIR] [--log FILE] [--retries N]\n"
+           "                            reads the monitor into new case files (their paths on\n"
+           "                            stdout); LINK is usb, serial:PATH, bt:ADDRESS or\n"
+           "                            tcp:HOST:PORT\n"
+           "  upload --link LINK --name NAME --id ID --awake HH:MM,MIN --asleep HH:MM,MIN\n"
+           "         [--special HH:MM-HH:MM,MIN] [--start-key on|off] [--log FILE] [--retries N]\n"
+           "                            programs the monitor; times on the half hour,\n"
+           "                            intervals none, 5, 10, 15, 20, 30, 45, 60, 90 or 120\n"
+           "  download and upload take --app-dir DIR: the folder of VurConfig.ini and\n"
+           "  Language/ (the program's folder by default)\n";
 }
 
 }  // namespace
@@ -29,6 +39,10 @@ int main(int argc, char** argv) {
         return RunAnalyze(args);
     if (command == "export-csv")
         return RunExportCsv(args);
+    if (command == "download")
+        return RunDownload(args);
+    if (command == "upload")
+        return RunUpload(args);
     if (command == "--help" || command == "help") {
         PrintUsage(std::cout);
         return kExitOk;

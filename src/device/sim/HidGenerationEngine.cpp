@@ -129,16 +129,18 @@ void HidGenerationEngine::BlockRequest(const uint8_t* frame, std::vector<Message
 }
 
 void HidGenerationEngine::MeasurementBlock(uint8_t selector, std::vector<Message>& out) {
-    const bool hasData = selector == 1;
+    size_t count = 0;
+    if (selector == 1)
+        count = recording_.readings.size();
+    else if (selector == 3)
+        count = std::min<size_t>(options_.singleUserReadings, recording_.readings.size());
     HidMeasurementHeader header;
-    header.recordCount = hasData ? static_cast<int>(recording_.readings.size()) : 0;
+    header.recordCount = static_cast<int>(count);
     header.start = recording_.start;
     out.push_back(
         Prefixed(kMeasurementHeaderMarker, options_.deviceType, EncodeMeasurementHeader(header)));
-    if (!hasData)
-        return;
-    for (const Measurement& m : recording_.readings)
-        out.push_back(PackHighBits(EncodeRecord(m)));
+    for (size_t i = 0; i < count; ++i)
+        out.push_back(PackHighBits(EncodeRecord(recording_.readings[i])));
 }
 
 // The "D" frame never holds a zero byte (device type and packed bytes), so zeros are the
