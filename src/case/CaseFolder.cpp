@@ -91,13 +91,23 @@ std::vector<CaseRow> SearchCaseFolder(const std::string& folder, CaseSearch by,
     return rows;
 }
 
+namespace {
+
+bool IsMonitorAddress(const std::string& address) {
+    return address.size() == 12 && address.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+}
+
+}  // namespace
+
 bool IsCompatibleCase(const std::string& path) {
     ProfileStore store(path, ProfileOpen::ExistingOnly);
     ProfileStore::Batch batch(store);
     const std::string address = store.GetString(kPatientSection, "BTH_ADDR", kNoString);
-    if (address != "000000000101" && address != "0000000001FF") return false;
     const std::string type = store.GetString(kPatientSection, "Type", "");
-    return type.empty() || type == "Heron";
+    if (address == "000000000101" || address == "0000000001FF") return type.empty() || type == "Heron";
+    // The Heron download stores the address of the monitor it talked to: its own files must
+    // open, whatever that address is.
+    return type == "Heron" && IsMonitorAddress(address);
 }
 
 DeleteResult DeleteCases(const std::vector<std::string>& paths, const std::string& openCasePath) {

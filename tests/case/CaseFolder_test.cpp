@@ -88,6 +88,10 @@ TEST(CaseFolder, CompatibilityByAddressAndType) {
     EXPECT_TRUE(compatible(MinimalCase("a", "b", "000000000101")));
     EXPECT_TRUE(compatible(MinimalCase("a", "b", "0000000001FF", "Heron")));
     EXPECT_FALSE(compatible(MinimalCase("a", "b", "000000000201")));
+    // The Heron download's own files carry the monitor's address.
+    EXPECT_TRUE(compatible(MinimalCase("a", "b", "001b35127a40", "Heron")));
+    EXPECT_FALSE(compatible(MinimalCase("a", "b", "001b35127a40")));
+    EXPECT_FALSE(compatible(MinimalCase("a", "b", "not-an-addr!", "Heron")));
     EXPECT_FALSE(compatible(MinimalCase("a", "b", "000000000101", "Other")));
     EXPECT_FALSE(compatible("[PATIENT DATA]\r\nName=a\r\n"));
 }
