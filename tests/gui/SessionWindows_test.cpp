@@ -59,7 +59,7 @@ TEST(QtSessionUi, AWorkerWaitsForTheAnswerGivenOnTheWindowThread) {
     EXPECT_EQ(answeredOn, QThread::currentThreadId());
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0], QStringLiteral("ZuzodIriz:IDS_DEVICE"));
-    EXPECT_EQ(asked[1], QStringLiteral("ZuzodIriz:IDS_TRY_CANCEL (serial)"));
+    EXPECT_EQ(asked[1], QStringLiteral("ZuzodIriz:IDS_TRY_CANCEL\r\n (serial)"));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QThread>
 
+#include "device/SessionMessages.h"
+
 namespace vitalis {
 
 QtSessionUi::Answers QtSessionUi::MessageBoxes() {
@@ -26,7 +28,7 @@ QtSessionUi::QtSessionUi(const TextSource& texts, QWidget* window, Answers answe
     : texts_(texts), window_(window), answers_(std::move(answers)) {}
 
 QString QtSessionUi::TextOf(const UiMessage& message) const {
-    return QString::fromStdString(texts_.Text(message.section, message.key) + message.detail);
+    return QString::fromStdString(MessageText(message, texts_));
 }
 
 void QtSessionUi::OnWindowThread(const std::function<void()>& f) {

@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <utility>
 #include <QIcon>
 
 #include "case/FileAccess.h"
@@ -19,6 +21,7 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/LanguageDialog.h"
+#include "shell/gui/SessionLauncher.h"
 #include "views/CTensioView.h"
 
 namespace vitalis {
@@ -49,6 +52,7 @@ void Workstation::Start(const QStringList& arguments) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
     });
+    sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
     MarkUnavailableCommands();
 
     const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
@@ -59,13 +63,17 @@ void Workstation::Start(const QStringList& arguments) {
     frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));
     config_.LoadReports();
 
-    // A case file named on the command line is opened as the document.
-    for (const QString& argument : arguments) {
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            OpenCase(argument);
-            break;
+    // "--link LINK" fixes the monitor's link; a case file named on the command line is opened.
+    QString caseFile;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--link") && i + 1 < arguments.size()) {
+            const auto link = ParseLinkTarget(arguments[++i].toStdString());
+            if (link) sessions_->SetLinkOverride(link);
+        } else if (!arguments[i].startsWith(QLatin1Char('-')) && caseFile.isEmpty()) {
+            caseFile = arguments[i];
         }
     }
+    if (!caseFile.isEmpty()) OpenCase(caseFile);
 }
 
 void Workstation::Exit() {
@@ -88,7 +96,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kCaseFolderSettings, kDownload, kUpload, kLinkWay, kReport, kFilePreview,
+    for (const int id : {kCaseFolderSettings, kUpload, kLinkWay, kReport, kFilePreview,
                          kPrinterSetup, kReportSettings, kPatientData, kSleepPeriod,
                          kThresholdSettings, kWearInstructions, kHelp, kRecordingInfo}) {
         frame_->SetUnavailable(id, later);
@@ -113,6 +121,7 @@ void Workstation::Run(int commandId) {
         case kAbout: AboutDialog(frame_.get()).exec(); break;
         case kStatistics: view_->ShowStatistics(); break;
         case kEditReadings: EditReadings(); break;
+        case kDownload: Download(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
@@ -123,8 +132,24 @@ void Workstation::Run(int commandId) {
 
 bool Workstation::OpenCase(const QString& path) { return view_->OpenCase(path); }
 
-void Workstation::OpenCaseDialog(const QString& offeredPath) {
-    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+void Workstation::Download() {
+    const std::optional<LinkTarget> link = sessions_->ChooseLink();
+    if (!link) return;
+    SessionRequest request;
+    request.kind = SessionKind::Download;
+    request.target = *link;
+    request.caseFolder = CaseFolder().toStdString();
+    const SessionLauncher::Outcome outcome = sessions_->Run(request);
+    if (outcome.state != SessionState::Saved || outcome.result.savedPaths.empty()) return;
+    // Offer the new case at once, as the window does for every saved download.
+    savedCasePath_ = QString::fromStdString(outcome.result.savedPaths.front());
+    QApplication::postEvent(frame_.get(), new QEvent(CMainFrameHeron::kDownloadSavedEvent));
+}
+
+void Workstation::OpenCaseDialog() {
+    const QString offeredPath = std::exchange(savedCasePath_, QString());
+    QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    if (!offeredPath.isEmpty()) folder = QFileInfo(offeredPath).absolutePath();
     CreateFolders(folder.toStdString());
     CaseOpenDialog dialog(languages_, doc_->fileTable(), folder, messages_, frame_.get());
     if (!offeredPath.isEmpty()) dialog.SelectFile(offeredPath);

@@ -15,6 +15,7 @@ class CMainFrameHeron;
 class CTensioDoc;
 class CTensioView;
 class LanguageTable;
+class SessionLauncher;
 
 // The workstation as a whole: it starts up in order (configuration, language, window, report
 // layouts, a case named on the command line), routes every command of the main window to
@@ -41,12 +42,14 @@ public:
     CMainFrameHeron& frame() { return *frame_; }
     CTensioDoc& doc() { return *doc_; }
     CTensioView& view() { return *view_; }
+    SessionLauncher& sessions() { return *sessions_; }
 
 private:
-    void OpenCaseDialog(const QString& offeredPath = {});
+    void OpenCaseDialog();
     void CopyCasesDialog();
     void DeleteCasesDialog();
     void EditReadings();
+    void Download();
     void ChooseLanguage();
     void MarkUnavailableCommands();
 
@@ -67,6 +70,8 @@ private:
     std::unique_ptr<CMainFrameHeron> frame_;
     CTensioView* view_ = nullptr;  // owned by the frame
     WindowMessages configMessages_{*this};
+    std::unique_ptr<SessionLauncher> sessions_;
+    QString savedCasePath_;  // offered by the open dialog after a download
     QString lastFolder_;
     bool exited_ = false;
 };
