@@ -98,7 +98,7 @@ void CMainFrameHeron::CreateToolbar() {
     toolbar_->setIconSize(QSize(kImageSize, kImageSize));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     QFont captionFont = toolbar_->font();
-    captionFont.setPointSizeF(captionFont.pointSizeF() * 0.8);  // captions fit 55-pixel buttons
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 0.72);  // captions fit 55-pixel buttons
     toolbar_->setFont(captionFont);
     for (const int id : ToolbarCommands()) {
         toolbar_->addAction(actions_.at(id));
