@@ -43,6 +43,21 @@ void CProtocolBase::Close(Side side) {
         context_.link.CloseDown();
 }
 
+bool CProtocolBase::BeginUpload() {
+    const UiMessage question{"ZuzodIriz", "IDS_TRY_CANCEL", "", UiIcon::Warning};
+    if (!OpenWithRetry(Side::Up, question)) {
+        Close(Side::Up);
+        if (Cancelled())
+            EndCancelled();
+        else
+            context_.progress.SetState(SessionState::Ended);
+        return false;
+    }
+    context_.progress.Set(0, SessionState::Running);
+    SetStatus("Global Setting", "IDS_UPLOADING");
+    return true;
+}
+
 bool CProtocolBase::Fail(const char* section, const char* key, std::string detail, UiIcon icon) {
     if (Cancelled()) return EndCancelled();
     context_.progress.SetState(SessionState::Ended);

@@ -79,6 +79,9 @@ class CProtocolBase {
     // the question is open); a retry waits a second first. False when the user cancels.
     bool OpenWithRetry(Side side, const UiMessage& question);
     void Close(Side side);
+    // The start of every upload: opens the upload side (asking Retry/Cancel) and shows that
+    // the upload runs. False when the monitor was not reached; the session has then ended.
+    bool BeginUpload();
     // The end of a failed session: state 3 and the message (none after a cancel).
     bool Fail(const char* section, const char* key, std::string detail = {},
               UiIcon icon = UiIcon::Warning);

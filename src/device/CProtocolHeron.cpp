@@ -115,17 +115,7 @@ bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
 }
 
 bool CProtocolHeron::Upload() {
-    const UiMessage question{kZuzod, "IDS_TRY_CANCEL", "", UiIcon::Warning};
-    if (!OpenWithRetry(Side::Up, question)) {
-        Close(Side::Up);
-        if (Cancelled())
-            EndCancelled();
-        else
-            context_.progress.SetState(SessionState::Ended);
-        return true;
-    }
-    context_.progress.Set(0, SessionState::Running);
-    SetStatus(kGlobal, "IDS_UPLOADING");
+    if (!BeginUpload()) return true;
     const auto block = BuildHeronUploadBlock(upload_, context_.clock());
     if (!block) {
         Fail(kZuzod, "IDS_COM_CLOSED");

@@ -202,17 +202,7 @@ bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet
 }
 
 bool CProtocolNEW::Upload() {
-    const UiMessage question{kZuzod, "IDS_TRY_CANCEL", "", UiIcon::Warning};
-    if (!OpenWithRetry(Side::Up, question)) {
-        Close(Side::Up);
-        if (Cancelled())
-            EndCancelled();
-        else
-            context_.progress.SetState(SessionState::Ended);
-        return true;
-    }
-    context_.progress.Set(0, SessionState::Running);
-    SetStatus(kGlobal, "IDS_UPLOADING");
+    if (!BeginUpload()) return true;
     const auto block = BuildHidUploadBlock(upload_, context_.clock());
     const bool sent = block && SendSettings(SettingsFrame(DeviceType(), *block));
     if (Cancelled()) {
