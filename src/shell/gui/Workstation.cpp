@@ -20,7 +20,9 @@
 #include "shell/gui/AboutDialog.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
+#include "device/gui/LinkWayDialog.h"
 #include "shell/gui/LanguageDialog.h"
+#include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/SessionLauncher.h"
 #include "views/CTensioView.h"
 
@@ -96,9 +98,9 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kCaseFolderSettings, kUpload, kLinkWay, kReport, kFilePreview,
+    for (const int id : {kCaseFolderSettings, kUpload, kReport, kFilePreview,
                          kPrinterSetup, kReportSettings, kPatientData, kSleepPeriod,
-                         kThresholdSettings, kWearInstructions, kHelp, kRecordingInfo}) {
+                         kThresholdSettings, kWearInstructions, kHelp}) {
         frame_->SetUnavailable(id, later);
     }
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
@@ -122,6 +124,10 @@ void Workstation::Run(int commandId) {
         case kStatistics: view_->ShowStatistics(); break;
         case kEditReadings: EditReadings(); break;
         case kDownload: Download(); break;
+        case kLinkWay: ChooseLinkWay(); break;
+        case kRecordingInfo:
+            if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
+            break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
@@ -185,6 +191,14 @@ void Workstation::EditReadings() {
     MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
                                    frame_.get());
     if (dialog.exec() == QDialog::Accepted) view_->Reanalyse();
+}
+
+void Workstation::ChooseLinkWay() {
+    LinkWayDialog dialog(languages_, config_.useBluetooth, config_.showSelectDevice, frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    config_.useBluetooth = dialog.useBluetooth();
+    config_.showSelectDevice = dialog.showSelectDevice();
+    config_.Save();
 }
 
 void Workstation::ChooseLanguage() {
