@@ -6,7 +6,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <utility>
+#include <QDesktopServices>
 #include <QIcon>
+#include <QUrl>
 
 #include "case/FileAccess.h"
 #include "case/gui/CaseCopyDialog.h"
@@ -15,6 +17,7 @@
 #include "case/gui/MeasurementEditorDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
+#include "shell/HelpDocument.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ReportHandOffFolder.h"
 #include "shell/gui/AboutDialog.h"
@@ -100,7 +103,7 @@ void Workstation::MarkUnavailableCommands() {
     using namespace command;
     for (const int id : {kCaseFolderSettings, kUpload, kReport, kFilePreview,
                          kPrinterSetup, kReportSettings, kPatientData, kSleepPeriod,
-                         kThresholdSettings, kWearInstructions, kHelp}) {
+                         kThresholdSettings, kWearInstructions}) {
         frame_->SetUnavailable(id, later);
     }
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
@@ -125,6 +128,7 @@ void Workstation::Run(int commandId) {
         case kEditReadings: EditReadings(); break;
         case kDownload: Download(); break;
         case kLinkWay: ChooseLinkWay(); break;
+        case kHelp: ShowHelp(); break;
         case kRecordingInfo:
             if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
             break;
@@ -191,6 +195,15 @@ void Workstation::EditReadings() {
     MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
                                    frame_.get());
     if (dialog.exec() == QDialog::Accepted) view_->Reanalyse();
+}
+
+void Workstation::ShowHelp() {
+    std::string path = HelpDocumentPath(config_.applicationDirectory(), languages_.GetCurrentLanguageName());
+    if (!FileExists(path)) path = HelpDocumentPath(config_.applicationDirectory(), "English");
+    if (!FileExists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+        messages_.inform(frame_.get(), QString::fromStdString(languages_.GetText("Global Setting", "IDS_ERROR")) +
+                                           QStringLiteral("\n") + QString::fromStdString(path));
+    }
 }
 
 void Workstation::ChooseLinkWay() {

@@ -51,6 +51,7 @@ private:
     void EditReadings();
     void Download();
     void ChooseLinkWay();
+    void ShowHelp();
     void ChooseLanguage();
     void MarkUnavailableCommands();
 

@@ -1,0 +1,10 @@
+#include "shell/HelpDocument.h"
+
+namespace vitalis {
+
+std::string HelpDocumentPath(const std::string& applicationDirectory, const std::string& language) {
+    const bool chinese = language == "Chinese(Simplified)" || language == "Chinese(Traditional,Taiwan)";
+    return applicationDirectory + "/res/Help/" + (chinese ? "Chinese" : "English") + ".html";
+}
+
+}  // namespace vitalis
