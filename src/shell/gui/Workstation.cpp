@@ -24,6 +24,7 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "device/gui/LinkWayDialog.h"
+#include "shell/gui/ConfigurationSheet.h"
 #include "shell/gui/LanguageDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/SessionLauncher.h"
@@ -101,8 +102,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kCaseFolderSettings, kUpload, kReport, kFilePreview,
-                         kPrinterSetup, kReportSettings, kPatientData, kSleepPeriod,
+    for (const int id : {kUpload, kReport, kFilePreview, kPrinterSetup, kPatientData, kSleepPeriod,
                          kThresholdSettings, kWearInstructions}) {
         frame_->SetUnavailable(id, later);
     }
@@ -129,6 +129,8 @@ void Workstation::Run(int commandId) {
         case kDownload: Download(); break;
         case kLinkWay: ChooseLinkWay(); break;
         case kHelp: ShowHelp(); break;
+        case kCaseFolderSettings: ShowSettings(ConfigurationSheet::kCaseFolderPage); break;
+        case kReportSettings: ShowSettings(ConfigurationSheet::kReportPage); break;
         case kRecordingInfo:
             if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
             break;
@@ -195,6 +197,14 @@ void Workstation::EditReadings() {
     MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
                                    frame_.get());
     if (dialog.exec() == QDialog::Accepted) view_->Reanalyse();
+}
+
+void Workstation::ShowSettings(int page) {
+    ConfigurationSheet sheet(config_, languages_, messages_, frame_.get());
+    sheet.ShowPage(page);
+    if (sheet.exec() != QDialog::Accepted) return;
+    lastFolder_.clear();  // the case folder may have moved
+    view_->Reanalyse();
 }
 
 void Workstation::ShowHelp() {

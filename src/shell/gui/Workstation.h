@@ -52,6 +52,7 @@ private:
     void Download();
     void ChooseLinkWay();
     void ShowHelp();
+    void ShowSettings(int page);
     void ChooseLanguage();
     void MarkUnavailableCommands();
 
