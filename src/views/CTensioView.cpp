@@ -163,10 +163,12 @@ void CTensioView::ShowPage(PageKind kind) {
 
 void CTensioView::UpdateControls() {
     const bool open = doc_.caseOpen();
-    controls_->setVisible(open);
-    periodGroup_->setVisible(open && !doc_.recording().multiDay);
+    const bool periods = open && !doc_.recording().multiDay;
     // The range bounds only shape the pie page.
     const bool pie = controller_.kind() == PageKind::Pie;
+    // A strip with nothing in it would only take room from the page.
+    controls_->setVisible(open && (periods || pie));
+    periodGroup_->setVisible(periods);
     for (int i = 0; i < 6; ++i) {
         rangeSpins_[i]->setVisible(pie);
         rangeLabels_[i]->setVisible(pie);
