@@ -50,6 +50,7 @@ private:
     void DeleteCasesDialog();
     void EditReadings();
     void Download();
+    void Upload();
     void ChooseLanguage();
     void MarkUnavailableCommands();
 
