@@ -4,6 +4,7 @@
 
 #include "SessionCommand.h"
 #include "device/UploadChoices.h"
+#include "shell/UploadDefaultsChoices.h"
 
 namespace vitalis::cli {
 namespace {
@@ -119,20 +120,12 @@ int RunUpload(const Arguments& args) {
     SessionSetting setting(u->session.appDir);
     const UploadChoices& c = u->choices;
     // The dialog's own checks: a monitor is never programmed without a patient.
-    for (const auto& [empty, key] : {std::pair{c.patientName.empty(), "IDS_MSG_NAME"},
-                                     std::pair{c.patientId.empty(), "IDS_MSG_ID"}}) {
-        if (empty) {
-            std::cerr << setting.texts().GetText("Global Setting", key) << '\n';
-            return kExitUsage;
-        }
+    if (const std::string_view missing = MissingPatientField(c); !missing.empty()) {
+        std::cerr << setting.texts().GetText("Global Setting", missing) << '\n';
+        return kExitUsage;
     }
     AppConfig& config = setting.config();
-    config.upload.patientName = c.patientName;
-    config.upload.patientId = c.patientId;
-    config.upload.awakeTime = c.awakeTime;
-    config.upload.awakeSpan = c.awakeSpan;
-    config.upload.asleepTime = c.asleepTime;
-    config.upload.asleepSpan = c.asleepSpan;
+    KeepAsDefaults(c, config.upload);
     if (!config.Save())
         std::cerr << "vitalis-cli: cannot store the upload defaults in " << config.ConfigFilePath()
                   << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "device/UploadSettings.h"
 
@@ -35,5 +36,19 @@ struct UploadChoices {
 // What confirming the dialog stores: the schedule as minutes with hours and minutes, and
 // no special period unless its begin, end and interval are all chosen.
 UploadSettings SettingsFromChoices(const UploadChoices& choices);
+// The positions that show a programme again: times fall back to the half hour before them,
+// intervals the list does not offer to "none", and a special period without an interval
+// to "no special period".
+UploadChoices ChoicesFromSettings(const UploadSettings& settings);
+// Positions outside their lists (a hand-edited configuration) take the dialog's defaults.
+UploadChoices WithinLists(UploadChoices choices);
+
+// A monitor is never programmed without a patient: the language key ("Global Setting") of
+// the first missing field, empty when name and id are both given.
+std::string_view MissingPatientField(const UploadChoices& choices);
+
+// The entries of the lists as the dialog shows them: "07:30"; "None", "5min" ... "120min".
+std::string TimeText(int position);
+std::string IntervalText(int position, std::string_view noneText, std::string_view minsText);
 
 }  // namespace vitalis

@@ -15,11 +15,14 @@
 #include "case/gui/CaseDeleteDialog.h"
 #include "case/gui/CaseOpenDialog.h"
 #include "case/gui/MeasurementEditorDialog.h"
+#include "device/SessionMessages.h"
+#include "device/gui/UploadParameterDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
 #include "shell/HelpDocument.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ReportHandOffFolder.h"
+#include "shell/UploadDefaultsChoices.h"
 #include "shell/gui/AboutDialog.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
@@ -102,7 +105,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kUpload, kReport, kFilePreview, kPrinterSetup, kPatientData, kSleepPeriod,
+    for (const int id : {kReport, kFilePreview, kPrinterSetup, kPatientData, kSleepPeriod,
                          kThresholdSettings, kWearInstructions}) {
         frame_->SetUnavailable(id, later);
     }
@@ -134,6 +137,7 @@ void Workstation::Run(int commandId) {
         case kRecordingInfo:
             if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
             break;
+        case kUpload: Upload(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
@@ -156,6 +160,31 @@ void Workstation::Download() {
     // Offer the new case at once, as the window does for every saved download.
     savedCasePath_ = QString::fromStdString(outcome.result.savedPaths.front());
     QApplication::postEvent(frame_.get(), new QEvent(CMainFrameHeron::kDownloadSavedEvent));
+}
+
+void Workstation::Upload() {
+    const std::optional<LinkTarget> link = sessions_->ChooseLink();
+    if (!link) return;
+    UploadParameterDialog dialog(languages_, ChoicesFromDefaults(config_.upload), messages_,
+                                 frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    // The patient and schedule are offered again for the next programming run.
+    const UploadChoices choices = dialog.choices();
+    KeepAsDefaults(choices, config_.upload);
+    config_.Save();
+    SessionRequest request;
+    request.kind = SessionKind::Upload;
+    request.target = *link;
+    request.upload = SettingsFromChoices(choices);
+    const SessionLauncher::Outcome outcome = sessions_->Run(request);
+    // The session told its own messages; the message pane keeps how it ended.
+    std::string ended = languages_.GetText("Global Setting", "IDS_UPLOAD_ERROR");
+    if (outcome.result.cancelled) {
+        ended = languages_.GetText(kSessionSection, kSessionCancelledKey);
+    } else if (outcome.result.acknowledged) {
+        ended = languages_.GetText("Global Setting", "IDS_UPLOAD_FINISH");
+    }
+    frame_->SetStatusText(QString::fromStdString(ended));
 }
 
 void Workstation::OpenCaseDialog() {

@@ -53,6 +53,7 @@ private:
     void ChooseLinkWay();
     void ShowHelp();
     void ShowSettings(int page);
+    void Upload();
     void ChooseLanguage();
     void MarkUnavailableCommands();
 

@@ -1,0 +1,152 @@
+#include "device/gui/UploadParameterDialog.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vitalis {
+namespace {
+
+// What the monitor's blocks can hold of the patient's name and id.
+constexpr int kNameLength = 30;
+constexpr int kIdLength = 11;
+
+}  // namespace
+
+UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const UploadChoices& initial,
+                                             UserMessages messages, QWidget* parent)
+    : QDialog(parent), texts_(texts), messages_(std::move(messages)) {
+    const UploadChoices c = WithinLists(initial);
+    setWindowTitle(Text("Message Setting", "IDS_UPLOAD_PARAMETER"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(PatientRows());
+    fields_.name->setText(QString::fromStdString(c.patientName));
+    fields_.id->setText(QString::fromStdString(c.patientId));
+    fields_.awakeTime = TimeList(false, c.awakeTime);
+    fields_.awakeSpan = IntervalList(c.awakeSpan);
+    fields_.asleepTime = TimeList(false, c.asleepTime);
+    fields_.asleepSpan = IntervalList(c.asleepSpan);
+    fields_.specialBegin = TimeList(true, c.specialBegin);
+    fields_.specialEnd = TimeList(true, c.specialEnd);
+    fields_.specialSpan = IntervalList(c.specialSpan);
+    fields_.startKey = new QComboBox(this);
+    fields_.startKey->addItem(Text("Dialog Setting", "IDS_SWITCH_ON"));
+    fields_.startKey->addItem(Text("Dialog Setting", "IDS_TURN_OFF"));
+    fields_.startKey->setCurrentIndex(c.startKey);
+    layout->addWidget(ScheduleGroup());
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &UploadParameterDialog::Confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    // The clock shown is the one the monitor will be set to, so it keeps time while open.
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &UploadParameterDialog::ShowClock);
+    clock->start(1000);
+    ShowClock();
+}
+
+QString UploadParameterDialog::Text(std::string_view section, std::string_view key) const {
+    return QString::fromStdString(texts_.Text(section, key));
+}
+
+QLayout* UploadParameterDialog::PatientRows() {
+    auto* rows = new QFormLayout;
+    fields_.name = new QLineEdit(this);
+    fields_.name->setMaxLength(kNameLength);
+    fields_.id = new QLineEdit(this);
+    fields_.id->setMaxLength(kIdLength);
+    fields_.clock = new QLineEdit(this);
+    fields_.clock->setReadOnly(true);
+    rows->addRow(Text("Message Setting", "IDS_PATIENTS_NAMES"), fields_.name);
+    rows->addRow(Text("Message Setting", "IDS_PATIENTS_ID"), fields_.id);
+    rows->addRow(Text("Message Setting", "IDS_CURRENT_TIME"), fields_.clock);
+    return rows;
+}
+
+QWidget* UploadParameterDialog::ScheduleGroup() {
+    auto* group = new QGroupBox(Text("Message Setting", "IDS_TIMES"), this);
+    auto* grid = new QGridLayout(group);
+    const auto label = [&](std::string_view key) {
+        return new QLabel(Text("Message Setting", key), group);
+    };
+    grid->addWidget(label("IDS_TIME"), 0, 1);
+    grid->addWidget(label("IDS_INTERVALS"), 0, 2);
+    grid->addWidget(label("IDS_AWAKE"), 1, 0);
+    grid->addWidget(fields_.awakeTime, 1, 1);
+    grid->addWidget(fields_.awakeSpan, 1, 2);
+    grid->addWidget(label("IDS_SLEEP"), 2, 0);
+    grid->addWidget(fields_.asleepTime, 2, 1);
+    grid->addWidget(fields_.asleepSpan, 2, 2);
+    grid->addWidget(label("IDS_SPECIAL_BEGIN"), 3, 0);
+    grid->addWidget(fields_.specialBegin, 3, 1);
+    grid->addWidget(fields_.specialSpan, 3, 2);
+    grid->addWidget(label("IDS_SPECIAL_FINISH"), 4, 0);
+    grid->addWidget(fields_.specialEnd, 4, 1);
+    grid->addWidget(label("IDS_BEGIN_KEY"), 5, 0);
+    grid->addWidget(fields_.startKey, 5, 1);
+    return group;
+}
+
+QComboBox* UploadParameterDialog::TimeList(bool withNone, int position) {
+    auto* list = new QComboBox(this);
+    // The special period's lists start with "no special period".
+    if (withNone) list->addItem(Text("Dialog Setting", "IDS_NONE"));
+    for (int p = 0; p < kTimePositions; ++p) list->addItem(QString::fromStdString(TimeText(p)));
+    list->setCurrentIndex(position);
+    return list;
+}
+
+QComboBox* UploadParameterDialog::IntervalList(int position) {
+    auto* list = new QComboBox(this);
+    const std::string none = texts_.Text("Dialog Setting", "IDS_NONE");
+    const std::string mins = texts_.Text("Dialog Setting", "IDS_MINS");
+    for (int p = 0; p < kIntervalPositions; ++p) {
+        list->addItem(QString::fromStdString(IntervalText(p, none, mins)));
+    }
+    list->setCurrentIndex(position);
+    return list;
+}
+
+void UploadParameterDialog::ShowClock() {
+    fields_.clock->setText(
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+UploadChoices UploadParameterDialog::choices() const {
+    UploadChoices c;
+    c.patientName = fields_.name->text().toStdString();
+    c.patientId = fields_.id->text().toStdString();
+    c.awakeTime = fields_.awakeTime->currentIndex();
+    c.awakeSpan = fields_.awakeSpan->currentIndex();
+    c.asleepTime = fields_.asleepTime->currentIndex();
+    c.asleepSpan = fields_.asleepSpan->currentIndex();
+    c.specialBegin = fields_.specialBegin->currentIndex();
+    c.specialEnd = fields_.specialEnd->currentIndex();
+    c.specialSpan = fields_.specialSpan->currentIndex();
+    c.startKey = fields_.startKey->currentIndex();
+    return c;
+}
+
+void UploadParameterDialog::Confirm() {
+    if (const std::string_view missing = MissingPatientField(choices()); !missing.empty()) {
+        messages_.inform(this, Text("Global Setting", missing));
+        return;
+    }
+    if (!messages_.confirm(this, Text("ZuzodIriz", "IDS_REPLACE_CONTINUE"))) return;
+    accept();
+}
+
+}  // namespace vitalis
