@@ -72,22 +72,27 @@ bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
     const std::string gender = std::to_string(s.gender), birthday = FormatDate(s.birthday);
     const std::string height = std::to_string(s.height), weight = std::to_string(s.weight);
     const std::string age = std::to_string(s.age);
-    const bool patientWritten = store.WriteStrings(
-        kPatientSection, {{"ID", s.id}, {"Name", s.name}, {"Addr", s.address},
-                          {"Gender", gender}, {"Birthday", birthday}, {"Race", s.race},
-                          {"Height", height}, {"Weight", weight}, {"Age", age},
-                          {"Phone", s.phone}});
-    const bool testWritten = store.WriteStrings(
-        *test, {{"Medications", s.medications},
-                {"ReferringPhys", s.referringPhysician},
-                {"InterprettingPhys", s.interpretingPhysician},
-                {"Comments", s.diagnosis},
-                {"Clinical Interp", s.clinicalInterpretation},
-                {"OutpatientNo", s.outpatientNo},
-                {"AdmissionNo", s.admissionNo},
-                {"BedNo", s.bedNo},
-                {"DepartmentNo", s.departmentNo},
-                {"Email", s.email}});
+    const bool patientWritten = store.WriteStrings(kPatientSection, {{"ID", s.id},
+                                                                     {"Name", s.name},
+                                                                     {"Addr", s.address},
+                                                                     {"Gender", gender},
+                                                                     {"Birthday", birthday},
+                                                                     {"Race", s.race},
+                                                                     {"Height", height},
+                                                                     {"Weight", weight},
+                                                                     {"Age", age},
+                                                                     {"Phone", s.phone}});
+    const bool testWritten =
+        store.WriteStrings(*test, {{"Medications", s.medications},
+                                   {"ReferringPhys", s.referringPhysician},
+                                   {"InterprettingPhys", s.interpretingPhysician},
+                                   {"Comments", s.diagnosis},
+                                   {"Clinical Interp", s.clinicalInterpretation},
+                                   {"OutpatientNo", s.outpatientNo},
+                                   {"AdmissionNo", s.admissionNo},
+                                   {"BedNo", s.bedNo},
+                                   {"DepartmentNo", s.departmentNo},
+                                   {"Email", s.email}});
     if (!patientWritten || !testWritten) {
         batch.Abandon();
         return false;

@@ -25,10 +25,10 @@ struct PatientSheet {
     std::string phone;
     // Test section
     std::string medications;
-    std::string referringPhysician;     // "ReferringPhys"
-    std::string interpretingPhysician;  // "InterprettingPhys"
-    std::string diagnosis;              // "Comments", the diagnosis page
-    std::string clinicalInterpretation; // "Clinical Interp", the physicians' third text
+    std::string referringPhysician;      // "ReferringPhys"
+    std::string interpretingPhysician;   // "InterprettingPhys"
+    std::string diagnosis;               // "Comments", the diagnosis page
+    std::string clinicalInterpretation;  // "Clinical Interp", the physicians' third text
     std::string outpatientNo;
     std::string admissionNo;
     std::string bedNo;

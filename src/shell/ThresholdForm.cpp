@@ -23,12 +23,18 @@ int ClampLowerOfPair(int value, int partner, int floor, int ceiling, bool leavin
 
 int ClampField(const ThresholdSettings& s, F field, int value, bool leaving) {
     switch (field) {
-        case F::AwakeSys: return ClampUpperOfPair(value, s.awakeDia, 50, 280, leaving);
-        case F::AwakeDia: return ClampLowerOfPair(value, s.awakeSys, 50, 280, leaving);
-        case F::AsleepSys: return ClampUpperOfPair(value, s.asleepDia, 40, 240, leaving);
-        case F::AsleepDia: return ClampLowerOfPair(value, s.asleepSys, 40, 240, leaving);
-        case F::LowFall: return ClampLowerOfPair(value, s.highFall, 1, 100, leaving);
-        case F::HighFall: return ClampUpperOfPair(value, s.lowFall, 1, 100, leaving);
+        case F::AwakeSys:
+            return ClampUpperOfPair(value, s.awakeDia, 50, 280, leaving);
+        case F::AwakeDia:
+            return ClampLowerOfPair(value, s.awakeSys, 50, 280, leaving);
+        case F::AsleepSys:
+            return ClampUpperOfPair(value, s.asleepDia, 40, 240, leaving);
+        case F::AsleepDia:
+            return ClampLowerOfPair(value, s.asleepSys, 40, 240, leaving);
+        case F::LowFall:
+            return ClampLowerOfPair(value, s.highFall, 1, 100, leaving);
+        case F::HighFall:
+            return ClampUpperOfPair(value, s.lowFall, 1, 100, leaving);
         case F::DayLoad:
         case F::NightLoad:
             if (value > 100) return 100;
@@ -41,14 +47,22 @@ int ClampField(const ThresholdSettings& s, F field, int value, bool leaving) {
 
 int& FieldOf(ThresholdSettings& s, ThresholdField field) {
     switch (field) {
-        case F::AwakeSys: return s.awakeSys;
-        case F::AwakeDia: return s.awakeDia;
-        case F::AsleepSys: return s.asleepSys;
-        case F::AsleepDia: return s.asleepDia;
-        case F::LowFall: return s.lowFall;
-        case F::HighFall: return s.highFall;
-        case F::DayLoad: return s.dayLoad;
-        case F::NightLoad: break;
+        case F::AwakeSys:
+            return s.awakeSys;
+        case F::AwakeDia:
+            return s.awakeDia;
+        case F::AsleepSys:
+            return s.asleepSys;
+        case F::AsleepDia:
+            return s.asleepDia;
+        case F::LowFall:
+            return s.lowFall;
+        case F::HighFall:
+            return s.highFall;
+        case F::DayLoad:
+            return s.dayLoad;
+        case F::NightLoad:
+            break;
     }
     return s.nightLoad;
 }
@@ -61,10 +75,13 @@ int FieldOf(const ThresholdSettings& s, ThresholdField field) {
 FieldRange RangeOf(ThresholdField field) {
     switch (field) {
         case F::AwakeSys:
-        case F::AwakeDia: return {50, 280};
+        case F::AwakeDia:
+            return {50, 280};
         case F::AsleepSys:
-        case F::AsleepDia: return {40, 240};
-        default: return {0, 100};
+        case F::AsleepDia:
+            return {40, 240};
+        default:
+            return {0, 100};
     }
 }
 
@@ -82,11 +99,10 @@ int ClampOnLeaving(const ThresholdSettings& current, ThresholdField field, int v
 }
 
 bool ThresholdsAcceptable(const ThresholdSettings& s) {
-    return s.awakeSys >= 51 && s.awakeSys > s.awakeDia && s.awakeDia >= 50 &&
-           s.asleepSys >= 41 && s.asleepSys > s.asleepDia && s.asleepDia >= 40 &&
-           s.lowFall < s.highFall && s.awakeSys <= 280 && s.asleepSys <= 240 &&
-           s.lowFall >= 0 && s.highFall <= 100 && s.dayLoad >= 0 && s.dayLoad <= 100 &&
-           s.nightLoad >= 0 && s.nightLoad <= 100;
+    return s.awakeSys >= 51 && s.awakeSys > s.awakeDia && s.awakeDia >= 50 && s.asleepSys >= 41 &&
+           s.asleepSys > s.asleepDia && s.asleepDia >= 40 && s.lowFall < s.highFall &&
+           s.awakeSys <= 280 && s.asleepSys <= 240 && s.lowFall >= 0 && s.highFall <= 100 &&
+           s.dayLoad >= 0 && s.dayLoad <= 100 && s.nightLoad >= 0 && s.nightLoad <= 100;
 }
 
 ThresholdSettings WithDefaultPressures(ThresholdSettings settings) {

@@ -19,9 +19,9 @@ enum class ThresholdField {
     NightLoad,
 };
 inline constexpr std::array<ThresholdField, 8> kThresholdFields = {
-    ThresholdField::AwakeSys, ThresholdField::AwakeDia, ThresholdField::AsleepSys,
+    ThresholdField::AwakeSys,  ThresholdField::AwakeDia, ThresholdField::AsleepSys,
     ThresholdField::AsleepDia, ThresholdField::LowFall,  ThresholdField::HighFall,
-    ThresholdField::DayLoad,  ThresholdField::NightLoad};
+    ThresholdField::DayLoad,   ThresholdField::NightLoad};
 
 int& FieldOf(ThresholdSettings& settings, ThresholdField field);
 int FieldOf(const ThresholdSettings& settings, ThresholdField field);

@@ -25,7 +25,7 @@ TEST(BirthDate, HeldWithinOneHundredAndFiftyYearsAndToday) {
 }
 
 class PatientSheetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         path = folder.File("2603010800.awp");
         test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 12);
@@ -98,8 +98,7 @@ TEST_F(PatientSheetTest, LineBreaksAreStoredEscapedOnOneLine) {
 }
 
 TEST_F(PatientSheetTest, MissingPatientSectionReadsEmptyAndIsCreatedOnSave) {
-    test::WriteBytes(path,
-                     "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
+    test::WriteBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
     auto sheet = ReadPatientSheet(path);
     ASSERT_TRUE(sheet);
     EXPECT_TRUE(sheet->name.empty());

@@ -27,7 +27,7 @@ TEST(HalfHourEntries, LabelsAndRoundingDown) {
 }
 
 class SleepPeriodTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         recording.casePath = folder.File("2603010800.awp");
         test::WriteSampleCase(recording.casePath, {2026, 3, 1, 8, 0}, 20);
