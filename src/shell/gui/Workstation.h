@@ -51,6 +51,10 @@ private:
     void EditReadings();
     void Download();
     void ChooseLanguage();
+    void ChangeSleepPeriod();
+    void EditThresholds();
+    void EditPatientSheet();
+    void ShowWearInstructions();
     void MarkUnavailableCommands();
 
     // The configuration's messages, shown like every other message of the window.
