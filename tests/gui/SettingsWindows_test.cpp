@@ -18,6 +18,7 @@
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
 #include "shell/LanguageTable.h"
+#include "shell/WearInstructions.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/PatientSheetDialog.h"
@@ -228,6 +229,13 @@ TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows)
         [&](PatientSheetDialog& d) { shown = d.medicationsEdit()->toPlainText(); }));
     EXPECT_EQ(shown, QStringLiteral("Ramipril\nmorning"));
     EXPECT_TRUE(told.empty());
+}
+
+TEST(WearWindow, ShippedPictureIsShown) {
+    const NoTexts texts;
+    const std::string picture = WearPicturePath(VITALIS_SOURCE_DIR, "English");
+    WearDialog dialog(texts, QString::fromStdString(picture));
+    EXPECT_FALSE(dialog.picture()->pixmap().isNull());
 }
 
 TEST_F(SettingsWindowsTest, CaseCommandsDoNothingWithoutACaseAndWearShowsItsTexts) {
