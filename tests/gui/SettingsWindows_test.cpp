@@ -23,6 +23,7 @@
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
+#include "shell/gui/ThresholdDialog.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "shell/gui/Workstation.h"

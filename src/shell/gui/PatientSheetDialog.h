@@ -20,7 +20,7 @@ namespace vitalis {
 class PatientSheetDialog : public QDialog {
     Q_OBJECT
 
-  public:
+public:
     // today bounds the birth date and gives the age.
     PatientSheetDialog(const TextSource& texts, const PatientSheet& sheet, CalendarDate today,
                        QWidget* parent = nullptr);
@@ -36,7 +36,7 @@ class PatientSheetDialog : public QDialog {
     QPlainTextEdit* diagnosisEdit() const { return diagnosis_; }
     QLineEdit* referringEdit() const { return referring_; }
 
-  private:
+private:
     QWidget* PatientPage(const PatientSheet& sheet);
     void ClinicFields(const PatientSheet& sheet, QFormLayout* form);
     QWidget* TextPage(QPlainTextEdit*& edit, const std::string& value);

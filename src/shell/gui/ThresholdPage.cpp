@@ -1,6 +1,5 @@
 #include "shell/gui/ThresholdPage.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +20,7 @@ QString TextOf(const TextSource& texts, std::string_view section, std::string_vi
 // Typing may go past the field's range (up to three digits) so that a value too high is
 // seen and corrected rather than refused key by key; the up and down steps stay inside it.
 class ThresholdSpin final : public QSpinBox {
-  public:
+public:
     ThresholdSpin(FieldRange range, QWidget* parent) : QSpinBox(parent), range_(range) {
         setRange(0, 999);
     }
@@ -29,7 +28,7 @@ class ThresholdSpin final : public QSpinBox {
         setValue(std::clamp(value() + steps, range_.low, range_.high));
     }
 
-  protected:
+protected:
     StepEnabled stepEnabled() const override {
         StepEnabled enabled = StepNone;
         if (value() > range_.low) enabled |= StepDownEnabled;
@@ -37,7 +36,7 @@ class ThresholdSpin final : public QSpinBox {
         return enabled;
     }
 
-  private:
+private:
     FieldRange range_;
 };
 
@@ -111,35 +110,6 @@ void ThresholdPage::RestoreDefaultPressures() {
     for (const F which : {F::AwakeSys, F::AwakeDia, F::AsleepSys, F::AsleepDia}) {
         SetShown(which, FieldOf(restored, which));
     }
-}
-
-ThresholdDialog::ThresholdDialog(const TextSource& texts, const ThresholdSettings& current,
-                                 UserMessages messages, QWidget* parent)
-    : QDialog(parent), messages_(std::move(messages)), accepted_(current) {
-    page_ = new ThresholdPage(texts, current, this);
-    setWindowTitle(page_->windowTitle());
-    auto* buttons = new QDialogButtonBox(this);
-    buttons
-        ->addButton(TextOf(texts, "Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
-        ->setDefault(true);
-    buttons->addButton(TextOf(texts, "Message Setting", "IDS_CANCEL"),
-                       QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ThresholdDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(page_);
-    layout->addWidget(buttons);
-}
-
-void ThresholdDialog::accept() {
-    const ThresholdSettings shown = page_->values();
-    if (!ThresholdsAcceptable(shown)) {
-        messages_.inform(this, QString::fromLatin1(kThresholdRefusal.data(),
-                                                   static_cast<int>(kThresholdRefusal.size())));
-        return;
-    }
-    accepted_ = shown;
-    QDialog::accept();
 }
 
 }  // namespace vitalis

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <QWidget>
 #include <array>
 
 #include "analysis/ThresholdSettings.h"
 #include "case/TextSource.h"
 #include "shell/ThresholdForm.h"
-#include "ui/UserMessages.h"
 
 class QPushButton;
 class QSpinBox;
@@ -20,7 +18,7 @@ namespace vitalis {
 class ThresholdPage : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     ThresholdPage(const TextSource& texts, const ThresholdSettings& current,
                   QWidget* parent = nullptr);
 
@@ -31,7 +29,7 @@ class ThresholdPage : public QWidget {
     // The user left a field: every correction of that field applies.
     void FieldLeft(ThresholdField which);
 
-  private:
+private:
     static size_t Index(ThresholdField which) { return static_cast<size_t>(which); }
     QSpinBox* MakeField(ThresholdField which, int value);
     void FieldTyped(ThresholdField which, int typed);
@@ -40,25 +38,6 @@ class ThresholdPage : public QWidget {
 
     std::array<QSpinBox*, kThresholdFields.size()> fields_{};
     QPushButton* defaults_ = nullptr;
-};
-
-// The threshold page on its own, as the thresholds command opens it. OK keeps the dialog
-// open with the fixed refusal message while the values are not acceptable.
-class ThresholdDialog : public QDialog {
-    Q_OBJECT
-
-  public:
-    ThresholdDialog(const TextSource& texts, const ThresholdSettings& current,
-                    UserMessages messages, QWidget* parent = nullptr);
-
-    ThresholdPage* page() const { return page_; }
-    ThresholdSettings accepted() const { return accepted_; }
-    void accept() override;
-
-  private:
-    ThresholdPage* page_ = nullptr;
-    UserMessages messages_;
-    ThresholdSettings accepted_;
 };
 
 }  // namespace vitalis

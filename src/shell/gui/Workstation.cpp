@@ -27,6 +27,7 @@
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/SleepPeriodDialog.h"
+#include "shell/gui/ThresholdDialog.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "views/CTensioView.h"
