@@ -228,6 +228,11 @@ size_t IniDocument::EndOfSection(const Section& section) {
 
 void IniDocument::SetAll(std::string_view sectionName, const std::vector<KeyValue>& entries) {
     Section& section = FindOrAddSection(sectionName);
+    // Room for every new line first: the views of the existing keys below point into the
+    // arena, and no later append may move it.
+    size_t bytes = 0;
+    for (const KeyValue& entry : entries) bytes += entry.key.size() + entry.value.size() + 1;
+    arena_.reserve(arena_.size() + bytes);
     std::vector<std::string_view> existing;
     for (const Line& line : section.lines) {
         if (line.IsKey()) existing.push_back(View(line.key));
@@ -247,9 +252,6 @@ void IniDocument::SetAll(std::string_view sectionName, const std::vector<KeyValu
         });
     };
     std::vector<KeyValue> replaced;
-    size_t bytes = 0;
-    for (const KeyValue& entry : entries) bytes += entry.key.size() + entry.value.size() + 1;
-    arena_.reserve(arena_.size() + bytes);  // existing views stay valid: no reallocation below
     // New lines go after the last non-blank line: set the trailing blank lines aside.
     const size_t position = EndOfSection(section);
     std::vector<Line> trailing(section.lines.begin() + static_cast<std::ptrdiff_t>(position),

@@ -49,6 +49,18 @@ TEST_F(ProfileStoreTest, WritesReplaceInPlaceAndAppendAtTheEndOfTheirSection) {
     EXPECT_EQ(ReadBytes(path), "[A]\r\nx=10\r\ny=2\r\nw=4\r\n\r\n[B]\r\nz=3\r\n[C]\r\nv=5\r\n");
 }
 
+TEST_F(ProfileStoreTest, ManyWritesAtOnceReplaceKnownKeysAndAppendTheOthers) {
+    // Long new values make the file grow well past its first size while the known keys are
+    // still being compared with the new ones.
+    WriteBytes(path, "[A]\r\nName=old\r\nAge=1\r\n\r\n[B]\r\nz=3\r\n");
+    ProfileStore store(path);
+    const std::string longText(4000, 'm');
+    ASSERT_TRUE(store.WriteStrings(
+        "A", {{"Notes", longText}, {"name", "new"}, {"More", longText}, {"Age", "2"}}));
+    EXPECT_EQ(ReadBytes(path), "[A]\r\nName=new\r\nAge=2\r\nNotes=" + longText +
+                                   "\r\nMore=" + longText + "\r\n\r\n[B]\r\nz=3\r\n");
+}
+
 TEST_F(ProfileStoreTest, RemovesKeysAndSections) {
     WriteBytes(path, "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
     ProfileStore store(path);

@@ -11,6 +11,8 @@
 #include <QUrl>
 
 #include "case/FileAccess.h"
+#include "case/PatientSheet.h"
+#include "case/SleepPeriod.h"
 #include "case/gui/CaseCopyDialog.h"
 #include "case/gui/CaseDeleteDialog.h"
 #include "case/gui/CaseOpenDialog.h"
@@ -23,6 +25,7 @@
 #include "shell/LanguageChoice.h"
 #include "shell/ReportHandOffFolder.h"
 #include "shell/UploadDefaultsChoices.h"
+#include "shell/WearInstructions.h"
 #include "shell/gui/AboutDialog.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
@@ -30,7 +33,11 @@
 #include "shell/gui/ConfigurationSheet.h"
 #include "shell/gui/LanguageDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
+#include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/SessionLauncher.h"
+#include "shell/gui/SleepPeriodDialog.h"
+#include "shell/gui/ThresholdPage.h"
+#include "shell/gui/WearDialog.h"
 #include "views/CTensioView.h"
 
 namespace vitalis {
@@ -50,6 +57,8 @@ void Workstation::Start(const QStringList& arguments) {
     StartLanguage(languages_);
 
     doc_ = std::make_unique<CTensioDoc>();
+    // The analysis reads the configuration's thresholds, so a change applies without reloading.
+    doc_->recording().thresholdSource = &config_.thresholds;
     frame_ = std::make_unique<CMainFrameHeron>(languages_);
     view_ = new CTensioView(
         *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
@@ -105,8 +114,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kReport, kFilePreview, kPrinterSetup, kPatientData, kSleepPeriod,
-                         kThresholdSettings, kWearInstructions}) {
+    for (const int id : {kReport, kFilePreview, kPrinterSetup}) {
         frame_->SetUnavailable(id, later);
     }
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
@@ -138,6 +146,10 @@ void Workstation::Run(int commandId) {
             if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
             break;
         case kUpload: Upload(); break;
+        case kSleepPeriod: ChangeSleepPeriod(); break;
+        case kThresholdSettings: ShowSettings(kThresholdPage); break;
+        case kPatientData: EditPatientSheet(); break;
+        case kWearInstructions: ShowWearInstructions(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
@@ -230,10 +242,22 @@ void Workstation::EditReadings() {
 
 void Workstation::ShowSettings(int page) {
     ConfigurationSheet sheet(config_, languages_, messages_, frame_.get());
+    auto* thresholds = new ThresholdPage(languages_, config_.thresholds);
+    sheet.AddPage(thresholds, thresholds->windowTitle(), [this, thresholds, &sheet] {
+        const ThresholdSettings shown = thresholds->values();
+        if (!ThresholdsAcceptable(shown)) {
+            messages_.inform(&sheet, QString::fromLatin1(kThresholdRefusal.data(),
+                                                         static_cast<int>(kThresholdRefusal.size())));
+            return false;
+        }
+        config_.thresholds = shown;
+        return true;
+    });
     sheet.ShowPage(page);
     if (sheet.exec() != QDialog::Accepted) return;
     lastFolder_.clear();  // the case folder may have moved
     view_->Reanalyse();
+    view_->update();
 }
 
 void Workstation::ShowHelp() {
@@ -257,6 +281,53 @@ void Workstation::ChooseLanguage() {
     LanguageDialog dialog(languages_, frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
     Relabel();
+}
+
+void Workstation::ChangeSleepPeriod() {
+    if (!doc_->caseOpen()) return;
+    Recording& recording = doc_->recording();
+    SleepPeriodDialog dialog(languages_, recording.awakeStart, recording.asleepStart,
+                             frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!vitalis::ChangeSleepPeriod(recording, dialog.awakeEntry(), dialog.asleepEntry())) {
+        messages_.inform(frame_.get(), QString::fromStdString(
+                                           languages_.GetText("Global Setting", "IDS_FAILEDFILE")));
+        return;
+    }
+    view_->Reanalyse();
+}
+
+void Workstation::EditPatientSheet() {
+    if (!doc_->caseOpen()) return;
+    const auto text = [this](const char* key) {
+        return QString::fromStdString(languages_.GetText("Global Setting", key));
+    };
+    Recording& recording = doc_->recording();
+    const std::optional<PatientSheet> stored = ReadPatientSheet(recording.casePath);
+    if (!stored) {
+        messages_.inform(frame_.get(), text("IDS_DOC_ERROR"));
+        return;
+    }
+    PatientSheetDialog dialog(languages_, *stored, Today(), frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!WritePatientSheet(recording.casePath, dialog.sheet())) {
+        messages_.inform(frame_.get(), text("IDS_FAILEDFILE"));
+        return;
+    }
+    // The recording takes the values as the file now holds them; its readings and their
+    // unsaved marks stay as they are.
+    if (const auto saved = ReadPatientSheet(recording.casePath)) {
+        ApplyPatientSheet(*saved, recording);
+    }
+    frame_->SetStatusText(view_->statusText());
+    view_->update();
+}
+
+void Workstation::ShowWearInstructions() {
+    const std::string picture =
+        WearPicturePath(config_.applicationDirectory(), languages_.GetCurrentLanguageName());
+    WearDialog dialog(languages_, QString::fromStdString(picture), frame_.get());
+    dialog.exec();
 }
 
 void Workstation::Relabel() {

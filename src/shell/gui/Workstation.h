@@ -52,9 +52,13 @@ private:
     void Download();
     void ChooseLinkWay();
     void ShowHelp();
+    static constexpr int kThresholdPage = 2;  // after the case-folder and report pages
     void ShowSettings(int page);
     void Upload();
     void ChooseLanguage();
+    void ChangeSleepPeriod();
+    void EditPatientSheet();
+    void ShowWearInstructions();
     void MarkUnavailableCommands();
 
     // The configuration's messages, shown like every other message of the window.

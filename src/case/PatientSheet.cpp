@@ -1,0 +1,138 @@
+#include "case/PatientSheet.h"
+
+#include <cstdio>
+
+#include "case/CaseFileKeys.h"
+#include "case/ProfileStore.h"
+
+namespace vitalis {
+namespace {
+
+using casekeys::kPatientSection;
+
+std::optional<std::string> TestSectionOf(const ProfileStore& store) {
+    const std::string count =
+        store.GetString(kPatientSection, casekeys::kTestCount, casekeys::kNoString);
+    if (count == casekeys::kNoString) return {};
+    return casekeys::TestSection(count);
+}
+
+CalendarDate ParseDate(const std::string& text) {
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
+        IsValidDate(year, month, day)) {
+        return {year, month, day};
+    }
+    return Today();
+}
+
+std::string FormatDate(const CalendarDate& date) {
+    return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
+           std::to_string(date.day);
+}
+
+}  // namespace
+
+std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
+    const ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    const auto test = TestSectionOf(store);
+    if (!test) return {};
+    auto text = [&](std::string_view section, std::string_view key) {
+        return store.GetString(section, key, "");
+    };
+    PatientSheet s;
+    s.id = text(kPatientSection, "ID");
+    s.name = text(kPatientSection, "Name");
+    s.address = text(kPatientSection, "Addr");
+    s.gender = store.GetInt(kPatientSection, "Gender", 0);
+    s.birthday = ParseDate(text(kPatientSection, "Birthday"));
+    s.race = text(kPatientSection, "Race");
+    s.height = store.GetInt(kPatientSection, "Height", 0);
+    s.weight = store.GetInt(kPatientSection, "Weight", 0);
+    s.age = store.GetInt(kPatientSection, "Age", 0);
+    s.phone = text(kPatientSection, "Phone");
+    s.medications = text(*test, "Medications");
+    s.referringPhysician = text(*test, "ReferringPhys");
+    s.interpretingPhysician = text(*test, "InterprettingPhys");
+    s.diagnosis = text(*test, "Comments");
+    s.clinicalInterpretation = text(*test, "Clinical Interp");
+    s.outpatientNo = text(*test, "OutpatientNo");
+    s.admissionNo = text(*test, "AdmissionNo");
+    s.bedNo = text(*test, "BedNo");
+    s.departmentNo = text(*test, "DepartmentNo");
+    s.email = text(*test, "Email");
+    return s;
+}
+
+bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
+    ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    ProfileStore::Batch batch(store);
+    const auto test = TestSectionOf(store);
+    if (!test) return false;
+    const std::string gender = std::to_string(s.gender), birthday = FormatDate(s.birthday);
+    const std::string height = std::to_string(s.height), weight = std::to_string(s.weight);
+    const std::string age = std::to_string(s.age);
+    const bool patientWritten = store.WriteStrings(kPatientSection, {{"ID", s.id},
+                                                                     {"Name", s.name},
+                                                                     {"Addr", s.address},
+                                                                     {"Gender", gender},
+                                                                     {"Birthday", birthday},
+                                                                     {"Race", s.race},
+                                                                     {"Height", height},
+                                                                     {"Weight", weight},
+                                                                     {"Age", age},
+                                                                     {"Phone", s.phone}});
+    const bool testWritten =
+        store.WriteStrings(*test, {{"Medications", s.medications},
+                                   {"ReferringPhys", s.referringPhysician},
+                                   {"InterprettingPhys", s.interpretingPhysician},
+                                   {"Comments", s.diagnosis},
+                                   {"Clinical Interp", s.clinicalInterpretation},
+                                   {"OutpatientNo", s.outpatientNo},
+                                   {"AdmissionNo", s.admissionNo},
+                                   {"BedNo", s.bedNo},
+                                   {"DepartmentNo", s.departmentNo},
+                                   {"Email", s.email}});
+    if (!patientWritten || !testWritten) {
+        batch.Abandon();
+        return false;
+    }
+    return batch.Commit();
+}
+
+void ApplyPatientSheet(const PatientSheet& s, Recording& r) {
+    r.patientId = s.id;
+    r.patientName = s.name;
+    r.address = s.address;
+    r.gender = s.gender;
+    r.birthday = s.birthday;
+    r.race = s.race;
+    r.height = s.height;
+    r.weight = s.weight;
+    r.age = s.age;
+    r.phone = s.phone;
+    r.medications = s.medications;
+    r.referringPhysician = s.referringPhysician;
+    r.interpretingPhysician = s.interpretingPhysician;
+    r.comments = s.diagnosis;
+    r.clinicalInterpretation = s.clinicalInterpretation;
+    r.outpatientNo = s.outpatientNo;
+    r.admissionNo = s.admissionNo;
+    r.bedNo = s.bedNo;
+    r.departmentNo = s.departmentNo;
+    r.email = s.email;
+}
+
+CalendarDate HeldBirthday(const CalendarDate& birthday, const CalendarDate& today) {
+    const int earliestYear = today.year - 150;
+    if (birthday.year <= earliestYear) return {earliestYear, 1, 1};
+    const auto days = DaysFromCivil(birthday.year, birthday.month, birthday.day);
+    if (days > DaysFromCivil(today.year, today.month, today.day)) return today;
+    return birthday;
+}
+
+int AgeInYears(const CalendarDate& birthday, const CalendarDate& today) {
+    return today.year - birthday.year;
+}
+
+}  // namespace vitalis

@@ -1,0 +1,19 @@
+#include "shell/WearInstructions.h"
+
+namespace vitalis {
+
+std::string WearInstructionsText(const TextSource& texts) {
+    std::string all;
+    for (int i = 1; i <= 7; ++i) {
+        all += texts.Text("Dialog Setting", "IDS_USER_INFO" + std::to_string(i));
+        all += "\r\n\r\n";
+    }
+    return all;
+}
+
+std::string WearPicturePath(const std::string& applicationDirectory, const std::string& language) {
+    return applicationDirectory +
+           (language == "Chinese" ? "/res/wear_CHS.JPG" : "/res/wear_ENG.JPG");
+}
+
+}  // namespace vitalis

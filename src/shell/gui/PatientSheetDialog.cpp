@@ -1,0 +1,173 @@
+#include "shell/gui/PatientSheetDialog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vitalis {
+namespace {
+
+QDate ToQDate(const CalendarDate& d) {
+    return QDate(d.year, d.month, d.day);
+}
+CalendarDate FromQDate(const QDate& d) {
+    return {d.year(), d.month(), d.day()};
+}
+
+// The case file keeps line breaks as CR LF; the text fields work with LF.
+QString FromStored(const std::string& value) {
+    return QString::fromStdString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+std::string ToStored(const QString& text) {
+    QString stored = text;
+    return stored.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+}
+
+std::string Plain(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+QSpinBox* Number(int value, int maximum, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(0, maximum);
+    box->setValue(value);
+    return box;
+}
+
+}  // namespace
+
+PatientSheetDialog::PatientSheetDialog(const TextSource& texts, const PatientSheet& sheet,
+                                       CalendarDate today, QWidget* parent)
+    : QDialog(parent), texts_(texts), today_(today), original_(sheet) {
+    setWindowTitle(Text("Dialog Setting", "IDS_SET_PAT_CONFIGURATION"));
+    pages_ = new QTabWidget(this);
+    pages_->addTab(PatientPage(sheet), Text("Message Setting", "IDS_PATIENT_INFOR"));
+    pages_->addTab(TextPage(medications_, sheet.medications),
+                   Text("Message Setting", "IDS_MEDICINE_INFO"));
+    pages_->addTab(TextPage(diagnosis_, sheet.diagnosis),
+                   Text("Message Setting", "IDS_DIAGLOSE_INFOR"));
+    pages_->addTab(PhysicianPage(sheet), Text("Message Setting", "IDS_DOCTOR_INFOR"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_);
+    layout->addWidget(buttons);
+}
+
+QString PatientSheetDialog::Text(const char* section, const char* key) const {
+    return QString::fromStdString(texts_.Text(section, key));
+}
+
+QLineEdit* PatientSheetDialog::Line(const std::string& value) {
+    return new QLineEdit(QString::fromStdString(value), this);
+}
+
+QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->addRow(Text("Message Setting", "IDS_PATIENTS_ID"), id_ = Line(sheet.id));
+    form->addRow(Text("Message Setting", "IDS_PATIENTS_NAMES"), name_ = Line(sheet.name));
+    form->addRow(Text("Message Setting", "IDS_PATIENT_ADDRESS"), address_ = Line(sheet.address));
+    form->addRow(Text("Message Setting", "IDS_PATIENT_PHONE"), phone_ = Line(sheet.phone));
+    form->addRow(Text("Message Setting", "IDS_PATIENT_NATION"), race_ = Line(sheet.race));
+    gender_ = new QComboBox(page);
+    gender_->addItems({Text("Global Setting", "IDS_MAN"), Text("Global Setting", "IDS_WOMAN")});
+    gender_->setCurrentIndex(sheet.gender == 1 ? 1 : 0);
+    form->addRow(Text("Message Setting", "IDS_PATIENT_SEX"), gender_);
+    birthday_ = new QDateEdit(page);
+    birthday_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    birthday_->setCalendarPopup(true);
+    // Any date may be typed; the sheet's own rule holds it within the allowed years.
+    birthday_->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    birthday_->setDate(ToQDate(HeldBirthday(sheet.birthday, today_)));
+    connect(birthday_, &QDateEdit::dateChanged, this, &PatientSheetDialog::BirthdayChanged);
+    form->addRow(Text("Message Setting", "IDS_BIRTH_DATE"), birthday_);
+    form->addRow(Text("Message Setting", "IDS_PATIENT_HEIGHT"),
+                 height_ = Number(sheet.height, 300, page));
+    form->addRow(Text("Message Setting", "IDS_PATIENT_WEIGHT"),
+                 weight_ = Number(sheet.weight, 500, page));
+    age_ = Number(sheet.age, 150, page);
+    age_->setReadOnly(true);  // follows the birth date
+    form->addRow(Text("Global Setting", "IDS_AGE"), age_);
+    ClinicFields(sheet, form);
+    return page;
+}
+
+void PatientSheetDialog::ClinicFields(const PatientSheet& sheet, QFormLayout* form) {
+    form->addRow(Text("Global Setting", "IDS_OUTPATIENTNO"),
+                 outpatientNo_ = Line(sheet.outpatientNo));
+    form->addRow(Text("Global Setting", "IDS_ADMISSIONNO"), admissionNo_ = Line(sheet.admissionNo));
+    form->addRow(Text("Global Setting", "IDS_BEDNO"), bedNo_ = Line(sheet.bedNo));
+    form->addRow(Text("Global Setting", "IDS_DEPARTMENTNO"),
+                 departmentNo_ = Line(sheet.departmentNo));
+    form->addRow(Text("Global Setting", "IDS_EMAIL"), email_ = Line(sheet.email));
+}
+
+QWidget* PatientSheetDialog::TextPage(QPlainTextEdit*& edit, const std::string& value) {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    edit = new QPlainTextEdit(FromStored(value), page);
+    layout->addWidget(edit);
+    return page;
+}
+
+QWidget* PatientSheetDialog::PhysicianPage(const PatientSheet& sheet) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->addRow(Text("Message Setting", "IDS_PRIMARY_DOCTOR"),
+                 referring_ = Line(sheet.referringPhysician));
+    form->addRow(Text("Message Setting", "IDS_ASSISITANT_DOCTOR"),
+                 interpreting_ = Line(sheet.interpretingPhysician));
+    interpretation_ = new QPlainTextEdit(FromStored(sheet.clinicalInterpretation), page);
+    form->addRow(Text("Message Setting", "IDS_DOCTOR_DIAGNOSE"), interpretation_);
+    return page;
+}
+
+void PatientSheetDialog::BirthdayChanged() {
+    const CalendarDate held = HeldBirthday(FromQDate(birthday_->date()), today_);
+    if (ToQDate(held) != birthday_->date()) {
+        const QSignalBlocker quiet(birthday_);
+        birthday_->setDate(ToQDate(held));
+    }
+    age_->setValue(AgeInYears(held, today_));
+}
+
+PatientSheet PatientSheetDialog::sheet() const {
+    PatientSheet s = original_;
+    s.id = Plain(id_);
+    s.name = Plain(name_);
+    s.address = Plain(address_);
+    s.phone = Plain(phone_);
+    s.race = Plain(race_);
+    s.gender = gender_->currentIndex();
+    s.birthday = FromQDate(birthday_->date());
+    s.height = height_->value();
+    s.weight = weight_->value();
+    s.age = age_->value();
+    s.outpatientNo = Plain(outpatientNo_);
+    s.admissionNo = Plain(admissionNo_);
+    s.bedNo = Plain(bedNo_);
+    s.departmentNo = Plain(departmentNo_);
+    s.email = Plain(email_);
+    s.medications = ToStored(medications_->toPlainText());
+    s.diagnosis = ToStored(diagnosis_->toPlainText());
+    s.referringPhysician = Plain(referring_);
+    s.interpretingPhysician = Plain(interpreting_);
+    s.clinicalInterpretation = ToStored(interpretation_->toPlainText());
+    return s;
+}
+
+}  // namespace vitalis

@@ -1,0 +1,121 @@
+#include "case/PatientSheet.h"
+
+#include <gtest/gtest.h>
+
+#include "case/ProfileStore.h"
+#include "support/CaseFixtures.h"
+#include "support/TempFolder.h"
+
+namespace vitalis {
+namespace {
+
+using test::TempFolder;
+
+TEST(BirthDate, HeldWithinOneHundredAndFiftyYearsAndToday) {
+    const CalendarDate today{2026, 1, 10};
+    EXPECT_EQ(HeldBirthday({1826, 5, 3}, today), (CalendarDate{1876, 1, 1}));
+    EXPECT_EQ(AgeInYears(HeldBirthday({1826, 5, 3}, today), today), 150);
+    EXPECT_EQ(HeldBirthday({1876, 7, 1}, today), (CalendarDate{1876, 1, 1}));
+    EXPECT_EQ(HeldBirthday({1877, 7, 1}, today), (CalendarDate{1877, 7, 1}));
+    EXPECT_EQ(HeldBirthday({2027, 2, 1}, today), today);
+    EXPECT_EQ(HeldBirthday({2026, 1, 11}, today), today);
+    // Born in December of last year: one year old in January.
+    EXPECT_EQ(AgeInYears({2025, 12, 20}, today), 1);
+    EXPECT_EQ(AgeInYears({1960, 12, 31}, today), 66);
+}
+
+class PatientSheetTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        path = folder.File("2603010800.awp");
+        test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 12);
+    }
+    PatientSheet Filled() const {
+        PatientSheet s;
+        s.id = "P-17";
+        s.name = "Ada Byron";
+        s.address = "1 Main St";
+        s.gender = 1;
+        s.birthday = {1961, 4, 9};
+        s.race = "n/a";
+        s.height = 170;
+        s.weight = 64;
+        s.age = 65;
+        s.phone = "555 0100";
+        s.medications = "Ramipril 5 mg\r\nmorning\r\n\r\nAspirin";
+        s.referringPhysician = "Dr. Quell";
+        s.interpretingPhysician = "Dr. Marr";
+        s.diagnosis = "Essential hypertension\r\nstage 1";
+        s.clinicalInterpretation = "Non-dipper";
+        s.outpatientNo = "O1";
+        s.admissionNo = "A2";
+        s.bedNo = "B3";
+        s.departmentNo = "D4";
+        s.email = "ada@example.org";
+        return s;
+    }
+    TempFolder folder;
+    std::string path;
+};
+
+TEST_F(PatientSheetTest, SavedSheetReadsBackAndLoadsIntoTheRecording) {
+    const PatientSheet sheet = Filled();
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    const auto again = ReadPatientSheet(path);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(*again, sheet);
+
+    const ProfileStore file(path);
+    EXPECT_EQ(file.GetString("PATIENT DATA", "Birthday", ""), "1961-4-9");
+    EXPECT_EQ(file.GetInt("PATIENT DATA", "Gender", -1), 1);
+    EXPECT_EQ(file.GetString("TEST 1", "Comments", ""), sheet.diagnosis);
+    EXPECT_EQ(file.GetString("TEST 1", "Count", ""), "12");
+
+    // Loading the case sees the same values, readings untouched.
+    Recording recording;
+    recording.casePath = path;
+    ASSERT_TRUE(recording.Load());
+    EXPECT_EQ(recording.patientId, "P-17");
+    EXPECT_EQ(recording.medications, sheet.medications);
+    EXPECT_EQ(recording.comments, sheet.diagnosis);
+    EXPECT_EQ(recording.clinicalInterpretation, "Non-dipper");
+    EXPECT_EQ(recording.interpretingPhysician, "Dr. Marr");
+    EXPECT_EQ(recording.email, "ada@example.org");
+    EXPECT_EQ(recording.birthday, (CalendarDate{1961, 4, 9}));
+    EXPECT_EQ(recording.allMeasurements().size(), 12u);
+
+    Recording applied;
+    ApplyPatientSheet(sheet, applied);
+    EXPECT_EQ(applied.patientName, recording.patientName);
+    EXPECT_EQ(applied.bedNo, recording.bedNo);
+    EXPECT_EQ(applied.height, recording.height);
+}
+
+TEST_F(PatientSheetTest, LineBreaksAreStoredEscapedOnOneLine) {
+    ASSERT_TRUE(WritePatientSheet(path, Filled()));
+    const std::string bytes = test::ReadBytes(path);
+    EXPECT_NE(bytes.find("Medications=Ramipril 5 mg++morning++++Aspirin"), std::string::npos);
+}
+
+TEST_F(PatientSheetTest, MissingPatientSectionReadsEmptyAndIsCreatedOnSave) {
+    test::WriteBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
+    auto sheet = ReadPatientSheet(path);
+    ASSERT_TRUE(sheet);
+    EXPECT_TRUE(sheet->name.empty());
+    EXPECT_EQ(sheet->birthday, Today());
+    sheet->name = "New";
+    ASSERT_TRUE(WritePatientSheet(path, *sheet));
+    EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "Name", ""), "New");
+    EXPECT_EQ(ProfileStore(path).GetString("TEST 1", "Email", "none"), "");
+}
+
+TEST_F(PatientSheetTest, CaseWithoutTestCountIsNeitherReadNorWritten) {
+    test::WriteBytes(path, "[PATIENT DATA]\r\nName=Old\r\n");
+    EXPECT_FALSE(ReadPatientSheet(path));
+    EXPECT_FALSE(WritePatientSheet(path, Filled()));
+    EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "Name", ""), "Old");
+    EXPECT_FALSE(WritePatientSheet(folder.File("gone.awp"), Filled()));
+}
+
+}  // namespace
+}  // namespace vitalis
