@@ -27,6 +27,7 @@
 #include "shell/gui/ConfigurationSheet.h"
 #include "shell/gui/LanguageDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
+#include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
 #include "views/CTensioView.h"
 
@@ -59,6 +60,7 @@ void Workstation::Start(const QStringList& arguments) {
         frame_->SetCaseOpen(open);
     });
     sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
+    report_ = new ReportLauncher(config_, messages_, frame_.get());
     MarkUnavailableCommands();
 
     const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
@@ -102,7 +104,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kUpload, kReport, kFilePreview, kPrinterSetup, kPatientData, kSleepPeriod,
+    for (const int id : {kUpload, kFilePreview, kPatientData, kSleepPeriod,
                          kThresholdSettings, kWearInstructions}) {
         frame_->SetUnavailable(id, later);
     }
@@ -134,6 +136,10 @@ void Workstation::Run(int commandId) {
         case kRecordingInfo:
             if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
             break;
+        case kReport:
+            if (doc_->caseOpen()) report_->Start(doc_->recording());
+            break;
+        case kPrinterSetup: report_->PrinterSetup(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
