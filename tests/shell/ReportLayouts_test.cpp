@@ -20,7 +20,8 @@ class CollectedMessages final : public MessageSink {
 ReportLayout Pages(std::initializer_list<int> on, std::string title = {}) {
     ReportLayout layout;
     layout.title = std::move(title);
-    for (int page : on) layout.pages[page - 1] = 1;
+    for (int page : on)
+        layout.pages[page - 1] = 1;
     return layout;
 }
 
