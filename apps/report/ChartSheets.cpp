@@ -21,15 +21,25 @@ void PaintChart(PageKind kind, QPainter& p, const QRect& area, const PageContext
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(area);
-    MakeChartPainter(kind, Quiet())->Paint(p, area, context);
+    // The charts put their axis titles just outside the area they are given.
+    MakeChartPainter(kind, Quiet())->Paint(p, area.adjusted(24, 0, 0, 0), context);
     p.restore();
+}
+
+// Bins wider than one value show their range; the first and last take everything beyond.
+QString BinLabel(const BinnedValues& bins, size_t i) {
+    const int from = bins.first + static_cast<int>(i) * bins.width;
+    if (bins.width <= 1) return QString::number(from);
+    if (i == 0) return QStringLiteral("<%1").arg(from + bins.width);
+    if (i + 1 == bins.values.size()) return QStringLiteral("≥%1").arg(from);
+    return QStringLiteral("%1–%2").arg(from).arg(from + bins.width - 1);
 }
 
 // Bars of one histogram with its value under each bar.
 void DrawBars(QPainter& p, const QRect& area, const QString& caption, const BinnedValues& bins,
               bool asPercent) {
     const int captionHeight = DrawCaption(p, area, caption);
-    const QRect plot = area.adjusted(30, captionHeight + 4, -10, -36);
+    const QRect plot = area.adjusted(30, captionHeight + 20, -10, -36);
     p.save();
     p.setPen(Qt::black);
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
@@ -49,9 +59,8 @@ void DrawBars(QPainter& p, const QRect& area, const QString& caption, const Binn
             asPercent ? QString::number(v * 100.0, 'f', 0) + "%" : QString::number(v, 'f', 0);
         p.drawText(QRectF(bar.left() - 4, bar.top() - 16, bar.width() + 8, 14), Qt::AlignCenter,
                    value);
-        const int from = bins.first + static_cast<int>(i) * bins.width;
         p.drawText(QRectF(bar.left() - 6, plot.bottom() + 2, bar.width() + 12, 16), Qt::AlignCenter,
-                   QString::number(from));
+                   BinLabel(bins, i));
     }
     p.restore();
 }
@@ -101,7 +110,8 @@ ReportPage ChartSheets::TrendPage() const {
                 const PeriodSummary none;
                 const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
                 PaintChart(PageKind::Trend, p,
-                           QRect(body.topLeft(), QSize(body.width(), body.height() / 2)), context);
+                           QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
+                           context);
             }};
 }
 
