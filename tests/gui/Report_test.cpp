@@ -9,10 +9,14 @@
 
 #include "case/ProfileStore.h"
 #include "shell/AppConfig.h"
+#include "shell/CommandTable.h"
 #include "shell/ReportExport.h"
 #include "shell/ReportHandOffFolder.h"
+#include "shell/gui/CMainFrameHeron.h"
+#include "shell/gui/CTensioDoc.h"
 #include "shell/gui/PrinterChoice.h"
 #include "shell/gui/ReportLauncher.h"
+#include "shell/gui/Workstation.h"
 #include "support/CaseFixtures.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
@@ -53,24 +57,51 @@ class ReportTest : public ::testing::Test {
     std::vector<QString> told;
 };
 
-TEST_F(ReportTest, TheWindowHidesWhileTheReportRunsAndReturnsWhenItEnds) {
-    ReportLauncher launcher(config, Recorded(), &window);
-    launcher.SetProgramPath(QuickProgram());
+// Waits for the report program to end; the timer only stops a program that hangs.
+bool WaitForReportEnd(ReportLauncher& launcher) {
     bool ended = false;
     QEventLoop loop;
     QObject::connect(&launcher, &ReportLauncher::reportEnded, &loop, [&] {
         ended = true;
         loop.quit();
     });
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return ended;
+}
+
+TEST_F(ReportTest, TheWindowHidesWhileTheReportRunsAndReturnsWhenItEnds) {
+    ReportLauncher launcher(config, Recorded(), &window);
+    launcher.SetProgramPath(QuickProgram());
     ASSERT_TRUE(launcher.Start(recording));
     EXPECT_TRUE(window.isHidden());
     EXPECT_TRUE(fs::exists(ReportHandOffFolder(app.path()) + "/Report.txt"));
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);  // only a stop for a hung program
-    loop.exec();
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(WaitForReportEnd(launcher));
     EXPECT_FALSE(window.isHidden());
     EXPECT_FALSE(launcher.running());
     EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ReportTest, TheReportCommandNeedsAnOpenCaseAndHidesTheMainWindow) {
+    Workstation station(config, Recorded());
+    station.Start({});
+    station.frame().show();
+    station.report().SetProgramPath(QuickProgram());
+    EXPECT_FALSE(station.frame().Action(command::kReport)->isEnabled());
+    EXPECT_TRUE(station.frame().Action(command::kPrinterSetup)->isEnabled());
+    station.Run(command::kReport);
+    EXPECT_FALSE(fs::exists(ReportHandOffFolder(app.path())));
+
+    ASSERT_TRUE(station.OpenCase(QString::fromStdString(recording.casePath)));
+    EXPECT_TRUE(station.frame().Action(command::kReport)->isEnabled());
+    station.Run(command::kReport);
+    EXPECT_TRUE(station.frame().isHidden());
+    EXPECT_EQ(ProfileStore(config.StartFilePath()).GetString("START", "CasePath", ""),
+              recording.casePath);
+    ASSERT_TRUE(WaitForReportEnd(station.report()));
+    EXPECT_FALSE(station.frame().isHidden());
+    station.Exit();
+    EXPECT_FALSE(fs::exists(ReportHandOffFolder(app.path())));
 }
 
 TEST_F(ReportTest, AMissingReportProgramIsToldAndTheWindowStays) {
