@@ -18,6 +18,9 @@ namespace vitalis::report {
 class ReportComposer {
   public:
     ReportComposer(ReportData data, const TextSource& texts);
+    // The chart pages refer to the data held here.
+    ReportComposer(const ReportComposer&) = delete;
+    ReportComposer& operator=(const ReportComposer&) = delete;
 
     // The pages for a printable area of the given size (the measurement list takes as many
     // pages as it needs).
