@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "BarTrendDrawing.h"
 #include "TableDrawing.h"
 #include "views/ChartPages.h"
 
@@ -93,7 +94,8 @@ ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
 
 std::vector<ReportPage> ChartSheets::Pages() const {
     std::vector<ReportPage> pages;
-    if (data_.graphReadings) pages.push_back(TrendPage());
+    if (data_.graphReadings && data_.header.pages[3]) pages.push_back(TrendPage());
+    if (data_.graphReadings && data_.header.pages[4]) pages.push_back(BarTrendPage());
     if (data_.histograms) pages.push_back(HistogramPage());
     if (data_.pies) pages.push_back(PiePage());
     if (data_.correlation) pages.push_back(CorrelationPage());
@@ -106,7 +108,8 @@ ReportPage ChartSheets::TrendPage() const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
-    return {QStringLiteral("Blood pressure trend"), [=](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_GRAPH_PAGE", "Colour trend graph"),
+            [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
                 const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
                 PaintChart(PageKind::Trend, p,
@@ -115,12 +118,23 @@ ReportPage ChartSheets::TrendPage() const {
             }};
 }
 
+ReportPage ChartSheets::BarTrendPage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    return {PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph"),
+            [=](QPainter& p, const QRect& body) {
+                DrawBarTrend(p, QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
+                             *recording, *thresholds);
+            }};
+}
+
 ReportPage ChartSheets::HistogramPage() const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const HistogramRecord histograms = *data_.histograms;
-    return {QStringLiteral("Blood pressure histograms"), [=](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
+            [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
                 const int band = body.height() / 3;
                 for (int slot = 0; slot < 3; ++slot) {
@@ -139,7 +153,8 @@ ReportPage ChartSheets::PiePage() const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const SummaryRecord pies = *data_.pies;
-    return {QStringLiteral("Blood pressure distribution"), [=](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
+            [=](QPainter& p, const QRect& body) {
                 const int band = body.height() / 3;
                 for (int slot = 0; slot < 3; ++slot) {
                     QRect area(body.left(), body.top() + slot * band, body.width(), band);
@@ -160,7 +175,8 @@ ReportPage ChartSheets::CorrelationPage() const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const CorrelationRecord c = *data_.correlation;
-    return {QStringLiteral("Correlation of SYS and DIA"), [=](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_RATE_BARGRAPH", "Blood pressure correlation"),
+            [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
                 const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
                 const QRect chart(body.left(), body.top(), body.width(), body.height() * 3 / 5);
@@ -182,7 +198,8 @@ ReportPage ChartSheets::CorrelationPage() const {
 
 ReportPage ChartSheets::FrequencyPage() const {
     const FrequencyRecord f = *data_.frequency;
-    return {QStringLiteral("Readings per hour of the day"), [f](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_COMBINE_PAGE", "Frequency histogram"),
+            [f](QPainter& p, const QRect& body) {
                 const int half = body.height() / 2;
                 DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), "Awake",
                          f.awake, false);
@@ -193,7 +210,8 @@ ReportPage ChartSheets::FrequencyPage() const {
 
 ReportPage ChartSheets::SecondaryPage() const {
     const SecondaryHistogramRecord s = *data_.secondary;
-    return {QStringLiteral("PR, MAP and PP histograms"), [s](QPainter& p, const QRect& body) {
+    return {PageHeading(texts_, "IDS_THREE_PAGE", "Pulse rate, MAP and pulse pressure histograms"),
+            [s](QPainter& p, const QRect& body) {
                 const int band = body.height() / 3;
                 DrawBars(p, QRect(body.left(), body.top(), body.width(), band - 10),
                          "Pulse rate (bpm)", s.pr, true);

@@ -21,6 +21,7 @@ class ChartSheets {
 
   private:
     ReportPage TrendPage() const;
+    ReportPage BarTrendPage() const;
     ReportPage HistogramPage() const;
     ReportPage PiePage() const;
     ReportPage CorrelationPage() const;

@@ -21,14 +21,24 @@ QRect ReportComposer::Body(const QRect& page) {
 
 std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
     std::vector<ReportPage> pages;
-    if (data_.demographics) pages.push_back(DemographicsPage(data_.header, *data_.demographics));
-    if (data_.statistics) pages.push_back(StatisticsPage(*data_.statistics));
-    if (data_.summary) pages.push_back(SummaryPage(*data_.summary));
+    const auto add = [&pages](ReportPage page, const QString& heading) {
+        page.heading = heading;
+        pages.push_back(std::move(page));
+    };
+    if (data_.demographics)
+        add(DemographicsPage(data_.header, *data_.demographics),
+            PageHeading(texts_, "IDS_PATIENT_STATISTICS", "Patient data"));
+    if (data_.statistics)
+        add(StatisticsPage(*data_.statistics),
+            PageHeading(texts_, "IDS_SUMMARY_STATISTICS", "Statistics"));
+    if (data_.summary)
+        add(SummaryPage(*data_.summary),
+            PageHeading(texts_, "IDS_TRENDS_PRESSPAGE", "Blood pressure summary"));
     for (ReportPage& page : charts_.Pages()) pages.push_back(std::move(page));
     if (data_.dataReadings) {
         const int rows = MeasurementRowsPerPage(Body(QRect(QPoint(), printable)).height());
         for (ReportPage& page : MeasurementPages(*data_.dataReadings, rows))
-            pages.push_back(std::move(page));
+            add(std::move(page), PageHeading(texts_, "IDS_MEASURE_DATA", "Measurement list"));
     }
     return pages;
 }

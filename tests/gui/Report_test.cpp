@@ -157,8 +157,8 @@ TEST_F(ReportTest, TheReportProgramWritesEveryPageAsPdf) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string bytes = test::ReadBytes(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
-    // Nine one-page kinds, then 120 readings at 43 rows to an A4 page.
-    EXPECT_EQ(PdfPageCount(bytes), 9 + 3);
+    // Ten one-page kinds, then 120 readings at 43 rows to an A4 page.
+    EXPECT_EQ(PdfPageCount(bytes), 10 + 3);
 }
 
 TEST_F(ReportTest, TheReportProgramRefusesADamagedHandOff) {
