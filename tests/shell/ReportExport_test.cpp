@@ -105,6 +105,26 @@ TEST_F(ReportExportTest, TheReportCarriesTheCaseAndItsAnalysis) {
     double shares = 0;
     for (double v : d.histograms->periods[0].sys) shares += v;
     EXPECT_NEAR(shares, 1.0, 1e-9);
+    EXPECT_FALSE(fs::exists(folder + "/12.rp"));
+}
+
+TEST_F(ReportExportTest, HourCountsAndSharesAddUpToThePeriods) {
+    Layout({2, 9, 10});
+    ASSERT_TRUE(ExportReport(recording, config).ok);
+    const ReportReadResult read = ReadReportFiles(folder);
+    ASSERT_TRUE(read.data && read.data->frequency && read.data->secondary) << read.error;
+    const auto sum = [](const BinnedValues& b) {
+        double total = 0;
+        for (double v : b.values) total += v;
+        return total;
+    };
+    const auto& periods = read.data->statistics->periods;
+    EXPECT_EQ(read.data->frequency->awake.values.size(), 24u);
+    EXPECT_EQ(sum(read.data->frequency->awake), periods[1].count);
+    EXPECT_EQ(sum(read.data->frequency->asleep), periods[2].count);
+    for (const BinnedValues* b :
+         {&read.data->secondary->pr, &read.data->secondary->map, &read.data->secondary->pp})
+        EXPECT_NEAR(sum(*b), 1.0, 1e-9);
 }
 
 TEST_F(ReportExportTest, TheViewsFiguresAreLeftAlone) {
