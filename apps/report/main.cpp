@@ -1,9 +1,10 @@
 // The report program: reads the hand-off files the workstation wrote and shows the report
 // in a print preview, or, with --pdf, writes it as a PDF file and ends.
 //
-//   vitalis-report [FOLDER] [--pdf OUT.pdf]
+//   vitalis-report [FOLDER] [--pdf OUT.pdf] [--app-dir DIR]
 //
-// FOLDER is the hand-off folder, by default "TensioStart" beside the program.
+// DIR holds "Cnf.start" (the printer choice) and "Language/", by default the program's own
+// folder; FOLDER is the hand-off folder, by default "TensioStart" in DIR.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -24,14 +25,18 @@ namespace {
 struct Options {
     QString folder;
     QString pdf;
+    QString applicationDirectory;
     bool valid = true;
 };
 
-Options ParseOptions(const QStringList& arguments, const QString& applicationDirectory) {
+Options ParseOptions(const QStringList& arguments, const QString& programDirectory) {
     Options options;
+    options.applicationDirectory = programDirectory;
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--pdf") && i + 1 < arguments.size())
             options.pdf = arguments[++i];
+        else if (arguments[i] == QStringLiteral("--app-dir") && i + 1 < arguments.size())
+            options.applicationDirectory = arguments[++i];
         else if (!arguments[i].startsWith(QLatin1Char('-')) && options.folder.isEmpty())
             options.folder = arguments[i];
         else
@@ -39,7 +44,7 @@ Options ParseOptions(const QStringList& arguments, const QString& applicationDir
     }
     if (options.folder.isEmpty())
         options.folder = QString::fromStdString(
-            vitalis::ReportHandOffFolder(applicationDirectory.toStdString()));
+            vitalis::ReportHandOffFolder(options.applicationDirectory.toStdString()));
     return options;
 }
 
@@ -67,11 +72,12 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vitalis::ApplyApplicationStyle(app);
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const Options options = ParseOptions(app.arguments(), appDir);
+    const Options options = ParseOptions(app.arguments(), QCoreApplication::applicationDirPath());
+    const QString& appDir = options.applicationDirectory;
     const bool quiet = !options.pdf.isEmpty();
     if (!options.valid)
-        return Fail(true, QStringLiteral("usage: vitalis-report [FOLDER] [--pdf OUT.pdf]"));
+        return Fail(
+            true, QStringLiteral("usage: vitalis-report [FOLDER] [--pdf OUT.pdf] [--app-dir DIR]"));
 
     vitalis::ReportReadResult read = vitalis::ReadReportFiles(options.folder.toStdString());
     if (!read.data) return Fail(quiet, QString::fromStdString(read.error));

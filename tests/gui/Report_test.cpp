@@ -10,6 +10,7 @@
 #include "case/ProfileStore.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
+#include "shell/PrinterSettings.h"
 #include "shell/ReportExport.h"
 #include "shell/ReportHandOffFolder.h"
 #include "shell/gui/CMainFrameHeron.h"
@@ -152,13 +153,27 @@ TEST_F(ReportTest, TheReportProgramWritesEveryPageAsPdf) {
     config.reports.current.pages = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0};
     ASSERT_TRUE(ExportReport(recording, config).ok);
     const std::string pdf = app.File("report.pdf");
-    const auto run =
-        test::RunProgram(VITALIS_REPORT, {ReportHandOffFolder(app.path()), "--pdf", pdf});
+    const auto run = test::RunProgram(
+        VITALIS_REPORT, {ReportHandOffFolder(app.path()), "--pdf", pdf, "--app-dir", app.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string bytes = test::ReadBytes(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
     // Ten one-page kinds, then 120 readings at 43 rows to an A4 page.
     EXPECT_EQ(PdfPageCount(bytes), 10 + 3);
+}
+
+TEST_F(ReportTest, TheReportProgramPrintsOnTheChosenPaper) {
+    config.reports.current.pages = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(ExportReport(recording, config).ok);
+    ASSERT_TRUE(WritePrinterSettings(config.StartFilePath(), {1, 2, ""}));  // Letter, landscape
+    const std::string pdf = app.File("report.pdf");
+    const auto run = test::RunProgram(
+        VITALIS_REPORT, {ReportHandOffFolder(app.path()), "--pdf", pdf, "--app-dir", app.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string bytes = test::ReadBytes(pdf);
+    EXPECT_TRUE(
+        std::regex_search(bytes, std::regex(R"(/MediaBox\s*\[0 0 792(\.0+)? 612(\.0+)?\])")));
+    EXPECT_EQ(PdfPageCount(bytes), 1);
 }
 
 TEST_F(ReportTest, TheReportProgramRefusesADamagedHandOff) {
@@ -167,8 +182,8 @@ TEST_F(ReportTest, TheReportProgramRefusesADamagedHandOff) {
     const std::string list = ReportHandOffFolder(app.path()) + "/11.rp";
     test::WriteBytes(list, test::ReadBytes(list).substr(0, 100));
     const std::string pdf = app.File("report.pdf");
-    const auto run =
-        test::RunProgram(VITALIS_REPORT, {ReportHandOffFolder(app.path()), "--pdf", pdf});
+    const auto run = test::RunProgram(
+        VITALIS_REPORT, {ReportHandOffFolder(app.path()), "--pdf", pdf, "--app-dir", app.path()});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find("11.rp"), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(pdf));
