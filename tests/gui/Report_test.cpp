@@ -127,6 +127,32 @@ TEST_F(ReportTest, AReportThatCannotBeWrittenNamesTheFolderAndStartsNothing) {
     EXPECT_TRUE(told[0].contains(QString::fromStdString(ReportHandOffFolder(app.path()))));
 }
 
+TEST_F(ReportTest, PrinterSetupStartsFromTheStoredChoiceAndKeepsAConfirmedOne) {
+    ReportLauncher launcher(config, Recorded(), &window);
+    std::vector<PrinterSettings> shown;
+    bool confirm = false;
+    launcher.SetPageSetupQuestion([&](QPrinter& printer, QWidget*) {
+        shown.push_back(PrinterSettingsOf(printer, {10, 1, ""}));
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return confirm;
+    });
+    launcher.PrinterSetup();  // cancelled: nothing stored
+    EXPECT_FALSE(ProfileStore(config.StartFilePath()).HasKey("START", "PaperSize"));
+    confirm = true;
+    launcher.PrinterSetup();
+    // The printer name is whatever the system offers; paper and orientation are ours.
+    const PrinterSettings stored = ReadPrinterSettings(config.StartFilePath());
+    EXPECT_EQ(stored.paperSize, 1);
+    EXPECT_EQ(stored.orientation, 2);
+    launcher.PrinterSetup();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].paperSize, 10);
+    EXPECT_EQ(shown[0].orientation, 1);
+    EXPECT_EQ(shown[2].paperSize, 1);
+    EXPECT_EQ(shown[2].orientation, 2);
+}
+
 TEST(PrinterChoiceTest, TheStoredChoiceSurvivesThePrinter) {
     for (const PrinterSettings& settings :
          {PrinterSettings{10, 1, ""}, PrinterSettings{9, 2, ""}, PrinterSettings{1, 1, ""}}) {

@@ -13,7 +13,14 @@
 namespace vitalis {
 
 ReportLauncher::ReportLauncher(AppConfig& config, UserMessages messages, QWidget* window)
-    : QObject(window), config_(config), messages_(std::move(messages)), window_(window) {}
+    : QObject(window),
+      config_(config),
+      messages_(std::move(messages)),
+      window_(window),
+      askPageSetup_([](QPrinter& printer, QWidget* parent) {
+          QPageSetupDialog dialog(&printer, parent);
+          return dialog.exec() == QDialog::Accepted;
+      }) {}
 
 QString ReportLauncher::programPath() const {
     if (!programPath_.isEmpty()) return programPath_;
@@ -59,8 +66,7 @@ void ReportLauncher::PrinterSetup() {
     const PrinterSettings before = ReadPrinterSettings(start);
     QPrinter printer;
     ApplyPrinterSettings(printer, before);
-    QPageSetupDialog dialog(&printer, window_);
-    if (dialog.exec() != QDialog::Accepted) return;
+    if (!askPageSetup_(printer, window_)) return;
     WritePrinterSettings(start, PrinterSettingsOf(printer, before));
 }
 

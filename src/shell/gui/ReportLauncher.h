@@ -4,9 +4,11 @@
 #include <QPointer>
 #include <QProcess>
 #include <QString>
+#include <functional>
 
 #include "ui/UserMessages.h"
 
+class QPrinter;
 class QWidget;
 
 namespace vitalis {
@@ -28,6 +30,11 @@ class ReportLauncher : public QObject {
     // The page-setup dialog, preset from and stored into the start file.
     void PrinterSetup();
 
+    // Shows the page-setup dialog for the printer; true when the user confirmed it. Tests
+    // answer in its place.
+    using PageSetupQuestion = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void SetPageSetupQuestion(PageSetupQuestion ask) { askPageSetup_ = std::move(ask); }
+
     bool running() const { return process_ != nullptr; }
     QString programPath() const;
     void SetProgramPath(QString path) { programPath_ = std::move(path); }
@@ -42,6 +49,7 @@ class ReportLauncher : public QObject {
     UserMessages messages_;
     QPointer<QWidget> window_;
     QString programPath_;
+    PageSetupQuestion askPageSetup_;
     QProcess* process_ = nullptr;  // child of this launcher while a report runs
 };
 
