@@ -99,45 +99,54 @@ ReportPage DemographicsPage(const ReportHeader& header, const DemographicsRecord
             }};
 }
 
+namespace {
+
+Table PeriodTable(const PeriodFigures& f) {
+    static const char* const kNames[5] = {"SYS", "DIA", "PR", "MAP", "PP"};
+    Table t{{"", "Mean", "Max", "Min", "SD", "SE", "CV"}, {}, {2, 2, 2, 2, 2, 2, 2}};
+    for (size_t i = 0; i < 5; ++i) {
+        const ParameterFigures& v = f.values[i];
+        QStringList row{kNames[i], Number(v.mean), QString::number(v.max), QString::number(v.min)};
+        if (i < f.spread.size())  // PP has no spread of its own
+            row << Number(f.spread[i].sd) << Number(f.spread[i].se, 2) << Percent(f.spread[i].cv);
+        t.rows.push_back(row);
+    }
+    return t;
+}
+
+Table LoadTable(const StatisticsRecord& s) {
+    const ThresholdSettings& th = s.thresholds;
+    Table t{{"", "SYS", "DIA", "Thresholds"}, {}, {3, 2, 2, 3}};
+    t.rows.push_back({"Awake load", Percent(s.loads[0]), Percent(s.loads[1]),
+                      QStringLiteral("%1/%2 mmHg").arg(th.awakeSys).arg(th.awakeDia)});
+    t.rows.push_back({"Asleep load", Percent(s.loads[2]), Percent(s.loads[3]),
+                      QStringLiteral("%1/%2 mmHg").arg(th.asleepSys).arg(th.asleepDia)});
+    t.rows.push_back({"Whole load", Percent(s.loads[4]), Percent(s.loads[5]), ""});
+    t.rows.push_back({"Nocturnal fall", Percent(s.sysNocturnalFall), Percent(s.diaNocturnalFall),
+                      QStringLiteral("low %1%, high %2%").arg(th.lowFall).arg(th.highFall)});
+    t.rows.push_back(
+        {"Hourly ratio", Number(s.sysHourlyRatio, 2), Number(s.diaHourlyRatio, 2), ""});
+    return t;
+}
+
+}  // namespace
+
 ReportPage StatisticsPage(const StatisticsRecord& s) {
-    return {
-        QStringLiteral("Statistics"), [s](QPainter& p, const QRect& body) {
-            static const char* const kNames[5] = {"SYS", "DIA", "PR", "MAP", "PP"};
-            int top = body.top();
-            for (int slot : {1, 2, 0}) {
-                const PeriodFigures& f = s.periods[static_cast<size_t>(slot)];
-                top += DrawCaption(
-                    p, QRect(body.left(), top, body.width(), 0),
-                    QStringLiteral("%1: %2 readings").arg(kPeriodNames[slot]).arg(f.count));
-                Table t{{"", "Mean", "Max", "Min", "SD", "SE", "CV"}, {}, {2, 2, 2, 2, 2, 2, 2}};
-                for (int i = 0; i < 5; ++i) {
-                    const auto& v = f.values[static_cast<size_t>(i)];
-                    QStringList row{kNames[i], Number(v.mean), QString::number(v.max),
-                                    QString::number(v.min)};
-                    if (i < 4) {
-                        const Spread& sp = f.spread[static_cast<size_t>(i)];
-                        row << Number(sp.sd) << Number(sp.se, 2) << Percent(sp.cv);
-                    }
-                    t.rows.push_back(row);
+    return {QStringLiteral("Statistics"), [s](QPainter& p, const QRect& body) {
+                const auto below = [&body](int top) {
+                    return QRect(body.left(), top, body.width(), 0);
+                };
+                int top = body.top();
+                for (int slot : {1, 2, 0}) {
+                    const PeriodFigures& f = s.periods[static_cast<size_t>(slot)];
+                    top += DrawCaption(
+                        p, below(top),
+                        QStringLiteral("%1: %2 readings").arg(kPeriodNames[slot]).arg(f.count));
+                    top += DrawTable(p, below(top), PeriodTable(f)) + kRowHeight / 2;
                 }
-                top += DrawTable(p, QRect(body.left(), top, body.width(), 0), t) + kRowHeight / 2;
-            }
-            top +=
-                DrawCaption(p, QRect(body.left(), top, body.width(), 0), "Load and nocturnal fall");
-            const ThresholdSettings& th = s.thresholds;
-            Table t{{"", "SYS", "DIA", "Thresholds"}, {}, {3, 2, 2, 3}};
-            t.rows.push_back({"Awake load", Percent(s.loads[0]), Percent(s.loads[1]),
-                              QStringLiteral("%1/%2 mmHg").arg(th.awakeSys).arg(th.awakeDia)});
-            t.rows.push_back({"Asleep load", Percent(s.loads[2]), Percent(s.loads[3]),
-                              QStringLiteral("%1/%2 mmHg").arg(th.asleepSys).arg(th.asleepDia)});
-            t.rows.push_back({"Whole load", Percent(s.loads[4]), Percent(s.loads[5]), ""});
-            t.rows.push_back(
-                {"Nocturnal fall", Percent(s.sysNocturnalFall), Percent(s.diaNocturnalFall),
-                 QStringLiteral("low %1%, high %2%").arg(th.lowFall).arg(th.highFall)});
-            t.rows.push_back(
-                {"Hourly ratio", Number(s.sysHourlyRatio, 2), Number(s.diaHourlyRatio, 2), ""});
-            DrawTable(p, QRect(body.left(), top, body.width(), 0), t);
-        }};
+                top += DrawCaption(p, below(top), "Load and nocturnal fall");
+                DrawTable(p, below(top), LoadTable(s));
+            }};
 }
 
 namespace {
@@ -154,7 +163,7 @@ QStringList SummaryRow(const char* name, const SummaryBlock& b, int low, int hig
                 .arg(Date({b.minYear, b.minMonth, b.minDay}))
                 .arg(ClockOfDay(b.minHour * 60 + b.minMinute)),
             QStringLiteral("≤%1: %2").arg(low).arg(Percent(b.belowFraction)),
-            QStringLiteral("%1–%2: %3").arg(low).arg(high).arg(Percent(b.withinFraction)),
+            QStringLiteral("%1–%2: %3").arg(low + 1).arg(high).arg(Percent(b.withinFraction)),
             QStringLiteral(">%1: %2").arg(high).arg(Percent(b.aboveFraction))};
 }
 
