@@ -26,7 +26,7 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
         pages.push_back(std::move(page));
     };
     if (data_.demographics)
-        add(DemographicsPage(data_.header, *data_.demographics),
+        add(DemographicsPage(data_.header, *data_.demographics, texts_),
             PageHeading(texts_, "IDS_PATIENT_STATISTICS", "Patient data"));
     if (data_.statistics)
         add(StatisticsPage(*data_.statistics),

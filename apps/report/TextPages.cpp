@@ -38,31 +38,41 @@ QString Number(double value, int decimals = 1) {
     return QString::number(value, 'f', decimals);
 }
 
-QString Gender(int gender) {
-    return gender == 1   ? QStringLiteral("Male")
-           : gender == 2 ? QStringLiteral("Female")
-                         : QString();
-}
-
 QString Interval(int minutes) {
     return minutes > 0 ? QStringLiteral("every %1 min").arg(minutes) : QStringLiteral("none");
 }
 
+// A label of the patient sheet in the user's language, or the English one.
+QString Label(const TextSource& texts, const char* key, const char* fallback) {
+    const std::string text = texts.Text("Global Setting", key);
+    return text.empty() ? QString::fromUtf8(fallback) : QString::fromStdString(text);
+}
+
+QString Count(int value) {
+    return value > 0 ? QString::number(value) : QString();
+}
+
 std::vector<std::pair<QString, QString>> PatientPairs(const ReportHeader& h,
-                                                      const DemographicsRecord& d) {
-    return {{"Name", Q(d.patientName)},
-            {"Patient ID", Q(d.patientId)},
-            {"Gender", Gender(d.gender)},
-            {"Date of birth", Date(h.birthday)},
-            {"Age", d.age > 0 ? QString::number(d.age) : QString()},
-            {"Height / weight", QStringLiteral("%1 cm / %2 kg").arg(d.height).arg(d.weight)},
-            {"Race", Q(d.race)},
-            {"Address", Q(d.address)},
-            {"Phone", Q(d.phone)},
-            {"E-mail", Q(d.email)},
-            {"Outpatient / admission / bed / department",
-             QStringList{Q(d.outpatientNo), Q(d.admissionNo), Q(d.bedNo), Q(d.departmentNo)}.join(
-                 QStringLiteral(" / "))}};
+                                                      const DemographicsRecord& d,
+                                                      const TextSource& t) {
+    const QString gender = d.gender == 1   ? Label(t, "IDS_MAN", "Male")
+                           : d.gender == 2 ? Label(t, "IDS_WOMAN", "Female")
+                                           : QString();
+    return {{Label(t, "IDS_PATIENTS_NAMES", "Patient name"), Q(d.patientName)},
+            {Label(t, "IDS_PATIENTS_ID", "Patient ID"), Q(d.patientId)},
+            {Label(t, "IDS_PATIENT_SEX", "Sex"), gender},
+            {Label(t, "IDS_BIRTH_DATE", "Date of birth"), Date(h.birthday)},
+            {Label(t, "IDS_AGE", "Age"), Count(d.age)},
+            {Label(t, "IDS_PATIENT_HEIGHT", "Height (cm)"), Count(d.height)},
+            {Label(t, "IDS_PATIENT_WEIGHT", "Weight (kg)"), Count(d.weight)},
+            {Label(t, "IDS_PATIENT_NATION", "Ethnicity"), Q(d.race)},
+            {Label(t, "IDS_PATIENT_ADDRESS", "Address"), Q(d.address)},
+            {Label(t, "IDS_PATIENT_PHONE", "Phone"), Q(d.phone)},
+            {Label(t, "IDS_EMAIL", "E-mail"), Q(d.email)},
+            {Label(t, "IDS_OUTPATIENTNO", "Outpatient no."), Q(d.outpatientNo)},
+            {Label(t, "IDS_ADMISSIONNO", "Admission no."), Q(d.admissionNo)},
+            {Label(t, "IDS_BEDNO", "Bed no."), Q(d.bedNo)},
+            {Label(t, "IDS_DEPARTMENTNO", "Department"), Q(d.departmentNo)}};
 }
 
 std::vector<std::pair<QString, QString>> TestPairs(const ReportHeader& h,
@@ -87,12 +97,14 @@ std::vector<std::pair<QString, QString>> TestPairs(const ReportHeader& h,
 
 }  // namespace
 
-ReportPage DemographicsPage(const ReportHeader& header, const DemographicsRecord& record) {
-    return {QStringLiteral("Patient and test"), [header, record](QPainter& p, const QRect& body) {
+ReportPage DemographicsPage(const ReportHeader& header, const DemographicsRecord& record,
+                            const TextSource& texts) {
+    const auto patient = PatientPairs(header, record, texts);
+    return {QStringLiteral("Patient and test"),
+            [header, record, patient](QPainter& p, const QRect& body) {
                 int top = body.top();
                 top += DrawCaption(p, QRect(body.left(), top, body.width(), 0), "Patient");
-                top += DrawPairs(p, QRect(body.left(), top, body.width(), 0),
-                                 PatientPairs(header, record));
+                top += DrawPairs(p, QRect(body.left(), top, body.width(), 0), patient);
                 top += kRowHeight;
                 top += DrawCaption(p, QRect(body.left(), top, body.width(), 0), "Test");
                 DrawPairs(p, QRect(body.left(), top, body.width(), 0), TestPairs(header, record));

@@ -3,12 +3,14 @@
 #include <vector>
 
 #include "ReportPage.h"
+#include "case/TextSource.h"
 #include "shell/ReportData.h"
 
 namespace vitalis::report {
 
 // The pages made of text: patient and test, statistics, summary, and the readings.
-ReportPage DemographicsPage(const ReportHeader& header, const DemographicsRecord& record);
+ReportPage DemographicsPage(const ReportHeader& header, const DemographicsRecord& record,
+                            const TextSource& texts);
 ReportPage StatisticsPage(const StatisticsRecord& record);
 ReportPage SummaryPage(const SummaryRecord& record);
 // The readings as a list over as many pages as they need, `rowsPerPage` to a page.
