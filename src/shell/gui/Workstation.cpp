@@ -34,6 +34,7 @@
 #include "shell/gui/LanguageDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/PatientSheetDialog.h"
+#include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ThresholdPage.h"
@@ -71,6 +72,7 @@ void Workstation::Start(const QStringList& arguments) {
         frame_->SetCaseOpen(open);
     });
     sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
+    report_ = new ReportLauncher(config_, messages_, frame_.get());
     MarkUnavailableCommands();
 
     const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
@@ -114,7 +116,7 @@ void Workstation::MarkUnavailableCommands() {
     // the reason in their tip.
     const QString later = QStringLiteral("not available in this version");
     using namespace command;
-    for (const int id : {kReport, kFilePreview, kPrinterSetup}) {
+    for (const int id : {kFilePreview}) {
         frame_->SetUnavailable(id, later);
     }
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
@@ -150,6 +152,10 @@ void Workstation::Run(int commandId) {
         case kThresholdSettings: ShowSettings(kThresholdPage); break;
         case kPatientData: EditPatientSheet(); break;
         case kWearInstructions: ShowWearInstructions(); break;
+        case kReport:
+            if (doc_->caseOpen()) report_->Start(doc_->recording());
+            break;
+        case kPrinterSetup: report_->PrinterSetup(); break;
         case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;

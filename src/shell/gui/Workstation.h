@@ -15,6 +15,7 @@ class CMainFrameHeron;
 class CTensioDoc;
 class CTensioView;
 class LanguageTable;
+class ReportLauncher;
 class SessionLauncher;
 
 // The workstation as a whole: it starts up in order (configuration, language, window, report
@@ -43,6 +44,7 @@ public:
     CTensioDoc& doc() { return *doc_; }
     CTensioView& view() { return *view_; }
     SessionLauncher& sessions() { return *sessions_; }
+    ReportLauncher& report() { return *report_; }
 
 private:
     void OpenCaseDialog();
@@ -79,6 +81,7 @@ private:
     CTensioView* view_ = nullptr;  // owned by the frame
     WindowMessages configMessages_{*this};
     std::unique_ptr<SessionLauncher> sessions_;
+    ReportLauncher* report_ = nullptr;  // owned by the frame
     QString savedCasePath_;  // offered by the open dialog after a download
     QString lastFolder_;
     bool exited_ = false;

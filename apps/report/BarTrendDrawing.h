@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QRect>
+
+#include "analysis/ThresholdSettings.h"
+#include "case/Recording.h"
+
+class QPainter;
+
+namespace vitalis::report {
+
+// The bar trend graph of the printed report: one vertical bar from DIA to SYS per reading
+// (grey when excluded), a dot for the pulse rate, and the awake and asleep thresholds.
+void DrawBarTrend(QPainter& painter, const QRect& area, const Recording& recording,
+                  const ThresholdSettings& thresholds);
+
+}  // namespace vitalis::report

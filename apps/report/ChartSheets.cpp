@@ -1,0 +1,225 @@
+#include "ChartSheets.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "BarTrendDrawing.h"
+#include "TableDrawing.h"
+#include "views/ChartPages.h"
+
+namespace vitalis::report {
+
+namespace {
+
+const char* const kPeriodNames[3] = {"Whole recording", "Awake", "Asleep"};
+
+// Charts report a failure by drawing what they could; the report has nobody to tell.
+PaintFailureReport Quiet() {
+    return [](const QString&) {};
+}
+
+void PaintChart(PageKind kind, QPainter& p, const QRect& area, const PageContext& context) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipRect(area);
+    // The charts put their axis titles just outside the area they are given.
+    MakeChartPainter(kind, Quiet())->Paint(p, area.adjusted(24, 0, 0, 0), context);
+    p.restore();
+}
+
+// Bins wider than one value show their range; the first and last take everything beyond.
+QString BinLabel(const BinnedValues& bins, size_t i) {
+    const int from = bins.first + static_cast<int>(i) * bins.width;
+    if (bins.width <= 1) return QString::number(from);
+    if (i == 0) return QStringLiteral("<%1").arg(from + bins.width);
+    if (i + 1 == bins.values.size()) return QStringLiteral("≥%1").arg(from);
+    return QStringLiteral("%1–%2").arg(from).arg(from + bins.width - 1);
+}
+
+// Bars of one histogram with its value under each bar.
+void DrawBars(QPainter& p, const QRect& area, const QString& caption, const BinnedValues& bins,
+              bool asPercent) {
+    const int captionHeight = DrawCaption(p, area, caption);
+    const QRect plot = area.adjusted(30, captionHeight + 20, -10, -36);
+    p.save();
+    p.setPen(Qt::black);
+    p.drawLine(plot.bottomLeft(), plot.bottomRight());
+    const size_t n = bins.values.size();
+    const double top = std::max(1e-9, *std::max_element(bins.values.begin(), bins.values.end()));
+    const double slot = n ? static_cast<double>(plot.width()) / static_cast<double>(n) : 0.0;
+    QFont small = p.font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    p.setFont(small);
+    for (size_t i = 0; i < n; ++i) {
+        const double v = bins.values[i];
+        const int h = static_cast<int>(plot.height() * v / top);
+        const QRectF bar(plot.left() + slot * static_cast<double>(i) + 2, plot.bottom() - h,
+                         std::max(1.0, slot - 4), h);
+        p.fillRect(bar, QColor(70, 120, 180));
+        const QString value =
+            asPercent ? QString::number(v * 100.0, 'f', 0) + "%" : QString::number(v, 'f', 0);
+        p.drawText(QRectF(bar.left() - 4, bar.top() - 16, bar.width() + 8, 14), Qt::AlignCenter,
+                   value);
+        p.drawText(QRectF(bar.left() - 6, plot.bottom() + 2, bar.width() + 12, 16), Qt::AlignCenter,
+                   BinLabel(bins, i));
+    }
+    p.restore();
+}
+
+}  // namespace
+
+ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
+    : data_(data),
+      texts_(texts),
+      thresholds_(std::make_shared<ThresholdSettings>()),
+      recording_(std::make_shared<Recording>()) {
+    Recording& r = *recording_;
+    const ReportHeader& h = data.header;
+    r.patientName = h.patientName;
+    r.patientId = h.patientId;
+    r.testBegin = {h.beginDate[0], h.beginDate[1], h.beginDate[2], h.beginTime[0], h.beginTime[3]};
+    r.multiDay = h.multiDay != 0;
+    const auto& list = data.graphReadings ? data.graphReadings : data.dataReadings;
+    if (list) {
+        r.awakeStart = list->awakeStart;
+        r.asleepStart = list->asleepStart;
+        thresholds_->awakeSys = list->awakeSys, thresholds_->awakeDia = list->awakeDia;
+        thresholds_->asleepSys = list->asleepSys, thresholds_->asleepDia = list->asleepDia;
+        for (const Measurement& m : list->readings) r.AddMeasurement(m);
+    }
+    if (data.statistics) *thresholds_ = data.statistics->thresholds;
+    r.thresholdSource = thresholds_.get();
+    if (data.correlation) r.analysis.correlation = data.correlation->chart;
+}
+
+std::vector<ReportPage> ChartSheets::Pages() const {
+    std::vector<ReportPage> pages;
+    if (data_.graphReadings && data_.header.pages[3]) pages.push_back(TrendPage());
+    if (data_.graphReadings && data_.header.pages[4]) pages.push_back(BarTrendPage());
+    if (data_.histograms) pages.push_back(HistogramPage());
+    if (data_.pies) pages.push_back(PiePage());
+    if (data_.correlation) pages.push_back(CorrelationPage());
+    if (data_.frequency) pages.push_back(FrequencyPage());
+    if (data_.secondary) pages.push_back(SecondaryPage());
+    return pages;
+}
+
+ReportPage ChartSheets::TrendPage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    const TextSource* texts = &texts_;
+    return {PageHeading(texts_, "IDS_GRAPH_PAGE", "Colour trend graph"),
+            [=](QPainter& p, const QRect& body) {
+                const PeriodSummary none;
+                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
+                PaintChart(PageKind::Trend, p,
+                           QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
+                           context);
+            }};
+}
+
+ReportPage ChartSheets::BarTrendPage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    return {PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph"),
+            [=](QPainter& p, const QRect& body) {
+                DrawBarTrend(p, QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
+                             *recording, *thresholds);
+            }};
+}
+
+ReportPage ChartSheets::HistogramPage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    const TextSource* texts = &texts_;
+    const HistogramRecord histograms = *data_.histograms;
+    return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
+            [=](QPainter& p, const QRect& body) {
+                const PeriodSummary none;
+                const int band = body.height() / 3;
+                for (int slot = 0; slot < 3; ++slot) {
+                    QRect area(body.left(), body.top() + slot * band, body.width(), band);
+                    area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+                    recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
+                    const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
+                                              *thresholds, *texts};
+                    PaintChart(PageKind::Histogram, p, area.adjusted(0, 0, 0, -8), context);
+                }
+            }};
+}
+
+ReportPage ChartSheets::PiePage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    const TextSource* texts = &texts_;
+    const SummaryRecord pies = *data_.pies;
+    return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
+            [=](QPainter& p, const QRect& body) {
+                const int band = body.height() / 3;
+                for (int slot = 0; slot < 3; ++slot) {
+                    QRect area(body.left(), body.top() + slot * band, body.width(), band);
+                    area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+                    const PageContext context{*recording,
+                                              pies.summaries[static_cast<size_t>(slot)],
+                                              *PeriodFromCode(slot + 1),
+                                              *thresholds,
+                                              *texts,
+                                              pies.ranges[static_cast<size_t>(slot)]};
+                    PaintChart(PageKind::Pie, p, area.adjusted(0, 0, 0, -8), context);
+                }
+            }};
+}
+
+ReportPage ChartSheets::CorrelationPage() const {
+    auto recording = recording_;
+    auto thresholds = thresholds_;
+    const TextSource* texts = &texts_;
+    const CorrelationRecord c = *data_.correlation;
+    return {PageHeading(texts_, "IDS_RATE_BARGRAPH", "Blood pressure correlation"),
+            [=](QPainter& p, const QRect& body) {
+                const PeriodSummary none;
+                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
+                const QRect chart(body.left(), body.top(), body.width(), body.height() * 3 / 5);
+                PaintChart(PageKind::Correlation, p, chart, context);
+                const auto number = [](double v, int d) { return QString::number(v, 'f', d); };
+                DrawPairs(
+                    p, QRect(body.left(), chart.bottom() + 20, body.width(), 0),
+                    {{"Correlation r", number(c.r, 3)},
+                     {"DIA on SYS",
+                      QStringLiteral("DIA = %1 × SYS + %2")
+                          .arg(number(c.diaOnSysSlope, 3), number(c.diaOnSysIntercept, 1))},
+                     {"SYS on DIA",
+                      QStringLiteral("SYS = %1 × DIA + %2")
+                          .arg(number(c.sysOnDiaSlope, 3), number(c.sysOnDiaIntercept, 1))},
+                     {"Centre", QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
+                     {"Stiffness index (1 − slope)", number(c.stiffnessIndex, 3)}});
+            }};
+}
+
+ReportPage ChartSheets::FrequencyPage() const {
+    const FrequencyRecord f = *data_.frequency;
+    return {PageHeading(texts_, "IDS_COMBINE_PAGE", "Frequency histogram"),
+            [f](QPainter& p, const QRect& body) {
+                const int half = body.height() / 2;
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), "Awake",
+                         f.awake, false);
+                DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10),
+                         "Asleep", f.asleep, false);
+            }};
+}
+
+ReportPage ChartSheets::SecondaryPage() const {
+    const SecondaryHistogramRecord s = *data_.secondary;
+    return {PageHeading(texts_, "IDS_THREE_PAGE", "Pulse rate, MAP and pulse pressure histograms"),
+            [s](QPainter& p, const QRect& body) {
+                const int band = body.height() / 3;
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), band - 10),
+                         "Pulse rate (bpm)", s.pr, true);
+                DrawBars(p, QRect(body.left(), body.top() + band, body.width(), band - 10),
+                         "Mean arterial pressure (mmHg)", s.map, true);
+                DrawBars(p, QRect(body.left(), body.top() + 2 * band, body.width(), band - 10),
+                         "Pulse pressure (mmHg)", s.pp, true);
+            }};
+}
+
+}  // namespace vitalis::report

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisResults.h"
+#include "case/Recording.h"
+#include "shell/AppConfig.h"
+#include "shell/ReportData.h"
+
+namespace vitalis {
+
+// What the report of a recording shows, for the pages the layout turns on. `results` is the
+// report-order analysis of the recording.
+ReportData BuildReportData(const Recording& recording, const AnalysisResults& results,
+                           const ReportLayout& layout);
+
+struct ReportExportResult {
+    bool ok = false;
+    std::string message;  // for the user when the export stopped
+    std::string folder;   // the hand-off folder
+    std::vector<std::string> written;
+};
+
+// The report command's work before the report program starts: runs the report analysis on
+// the open recording (apart from the view's figures, which stay as they are), writes the
+// hand-off files of the current layout's pages, and records the case path in the start
+// file. When the report cannot be written the case path is left alone.
+ReportExportResult ExportReport(const Recording& recording, const AppConfig& config);
+
+}  // namespace vitalis
