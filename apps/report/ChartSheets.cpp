@@ -13,6 +13,18 @@ namespace {
 
 const char* const kPeriodNames[3] = {"Whole recording", "Awake", "Asleep"};
 
+// Splits the page body into one captioned band per period (whole, awake, asleep) and hands
+// each band, without its caption, to draw.
+template <typename Draw>
+void ForEachPeriodBand(QPainter& p, const QRect& body, Draw draw) {
+    const int band = body.height() / 3;
+    for (int slot = 0; slot < 3; ++slot) {
+        QRect area(body.left(), body.top() + slot * band, body.width(), band);
+        area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+        draw(area.adjusted(0, 0, 0, -8), slot);
+    }
+}
+
 // Charts report a failure by drawing what they could; the report has nobody to tell.
 PaintFailureReport Quiet() {
     return [](const QString&) {};
@@ -136,15 +148,12 @@ ReportPage ChartSheets::HistogramPage() const {
     return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
             [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
-                const int band = body.height() / 3;
-                for (int slot = 0; slot < 3; ++slot) {
-                    QRect area(body.left(), body.top() + slot * band, body.width(), band);
-                    area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+                ForEachPeriodBand(p, body, [&](const QRect& area, int slot) {
                     recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
                     const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
                                               *thresholds, *texts};
-                    PaintChart(PageKind::Histogram, p, area.adjusted(0, 0, 0, -8), context);
-                }
+                    PaintChart(PageKind::Histogram, p, area, context);
+                });
             }};
 }
 
@@ -155,18 +164,15 @@ ReportPage ChartSheets::PiePage() const {
     const SummaryRecord pies = *data_.pies;
     return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
             [=](QPainter& p, const QRect& body) {
-                const int band = body.height() / 3;
-                for (int slot = 0; slot < 3; ++slot) {
-                    QRect area(body.left(), body.top() + slot * band, body.width(), band);
-                    area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+                ForEachPeriodBand(p, body, [&](const QRect& area, int slot) {
                     const PageContext context{*recording,
                                               pies.summaries[static_cast<size_t>(slot)],
                                               *PeriodFromCode(slot + 1),
                                               *thresholds,
                                               *texts,
                                               pies.ranges[static_cast<size_t>(slot)]};
-                    PaintChart(PageKind::Pie, p, area.adjusted(0, 0, 0, -8), context);
-                }
+                    PaintChart(PageKind::Pie, p, area, context);
+                });
             }};
 }
 
