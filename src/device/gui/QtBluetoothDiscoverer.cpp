@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "device/BthDeviceList.h"
+
 namespace vitalis {
 
 QtBluetoothDiscoverer::QtBluetoothDiscoverer() : context_(std::make_unique<QObject>()) {}
@@ -82,6 +84,10 @@ void QtBluetoothDiscoverer::Pair(uint64_t address, std::function<void(bool)> don
                          [this] {
                              if (auto done = std::exchange(pairingDone_, {})) done(false);
                          });
+    }
+    if (!agentForPasskey_) {
+        agentForPasskey_ = std::make_unique<BluezPairingAgent>(QString(BthDeviceList::kPasskey));
+        agentForPasskey_->Register();
     }
     pairing_ = address;
     pairingDone_ = std::move(done);

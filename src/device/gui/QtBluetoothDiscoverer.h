@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "device/gui/BluetoothDiscoverer.h"
+#include "device/gui/BluezPairingAgent.h"
 
 class QBluetoothDeviceDiscoveryAgent;
 class QBluetoothLocalDevice;
@@ -27,6 +28,7 @@ class QtBluetoothDiscoverer final : public BluetoothDiscoverer {
 
     // Receives the agents' signals; deleted before the agents so no late call reaches us.
     std::unique_ptr<QObject> context_;
+    std::unique_ptr<BluezPairingAgent> agentForPasskey_;
     std::unique_ptr<QBluetoothLocalDevice> local_;
     std::unique_ptr<QBluetoothDeviceDiscoveryAgent> agent_;
     Listener listener_;
