@@ -21,7 +21,11 @@ BluetoothScanDialog::BluetoothScanDialog(const TextSource& texts, BluetoothDisco
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setHeaderLabels({Text("Dialog Setting", "IDS_ID"), Text("Dialog Setting", "IDS_NAME"),
                             Text("Dialog Setting", "IDS_ADDRESS")});
-    list_->header()->setStretchLastSection(true);
+    // The name is what the user reads: it gets the room the number and address leave.
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    list_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     layout->addWidget(list_);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
