@@ -1,13 +1,15 @@
 #include "shell/gui/SessionLauncher.h"
 
 #include <QApplication>
-#include <QInputDialog>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "device/WireLog.h"
 #include "device/WireLogPlatform.h"
+#include "device/gui/BluetoothScanDialog.h"
 #include "device/gui/LinkWayDialog.h"
+#include "device/gui/QtBluetoothDiscoverer.h"
 #include "device/gui/SessionProgressDialog.h"
 #include "shell/AppConfig.h"
 
@@ -30,12 +32,19 @@ std::optional<LinkTarget> SessionLauncher::ChooseLink() {
         config_.Save();
     }
     if (config_.useBluetooth == 0) return ParseLinkTarget("usb");
-    // Until the scan dialog lists the monitors in range, the monitor's address is typed.
-    const QString address = QInputDialog::getText(
-        window_, QString::fromStdString(texts_.Text("Dialog Setting", "IDS_USE_BLUETOOTH")),
-        QString::fromStdString(texts_.Text("Dialog Setting", "IDS_ADDRESS")));
-    if (address.isEmpty()) return std::nullopt;
-    return ParseLinkTarget("bt:" + address.trimmed().toStdString());
+    // Cancelling the scan cancels the session; a fixed address comes from the command line's
+    // --link instead of being typed here.
+    QtBluetoothDiscoverer discoverer;
+    BluetoothScanDialog dialog(texts_, discoverer, UserMessages::MessageBoxes(), window_);
+    // The devices in range are what the user came for: start looking as soon as it shows.
+    QTimer::singleShot(0, &dialog, &BluetoothScanDialog::Scan);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const std::optional<uint64_t> address = dialog.ChosenAddress();
+    if (!address) return std::nullopt;
+    LinkTarget target;
+    target.kind = LinkTarget::Kind::Bluetooth;
+    target.bluetoothAddress = *address;
+    return target;
 }
 
 SessionLauncher::Outcome SessionLauncher::Run(SessionRequest request) {
