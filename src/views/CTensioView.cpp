@@ -12,8 +12,6 @@
 #include <QTimer>
 
 #include "analysis/AnalysisOrder.h"
-#include "analysis/PeriodDivision.h"
-#include "analysis/PeriodStatistics.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/StatisticsDialog.h"
 #include "views/ChartPages.h"
@@ -135,6 +133,7 @@ void CTensioView::Reanalyse() {
     if (!doc_.caseOpen()) return;
     Recording& recording = doc_.recording();
     const ViewAnalysis result = RunViewAnalysis(recording, recording.analysis, period_, ranges());
+    divided_ = result.divided;
     if (!result.divided) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
     summary_ = result.summary;
     UpdateControls();
@@ -177,14 +176,12 @@ void CTensioView::UpdateControls() {
 
 void CTensioView::ShowStatistics() {
     if (!doc_.caseOpen()) return;
-    Recording& recording = doc_.recording();
-    if (!DivideMeasurements(recording, recording.analysis)) {
-        messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
-    }
-    ComputePeriodStats(thresholds_(), recording.analysis);
+    // Every change of readings, period or thresholds re-runs the analysis, so the division and
+    // the period figures the table needs are current already.
+    if (!divided_) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
+    const Recording& recording = doc_.recording();
     StatisticsDialog dialog(BuildStatisticsTable(recording.analysis, thresholds_(), texts_), this);
     dialog.exec();
-    Reanalyse();  // the period lists the pages draw from
 }
 
 QString CTensioView::statusText() const {

@@ -73,6 +73,7 @@ private:
     UserMessages messages_;
     PageController controller_;
     Period period_ = Period::Whole;
+    bool divided_ = false;  // the last analysis could divide the readings
     PeriodSummary summary_;
     QWidget* controls_ = nullptr;
     QGroupBox* periodGroup_ = nullptr;
