@@ -5,11 +5,9 @@
 
 #include "device/PolicySessionUi.h"
 #include "device/SessionMessages.h"
-#include "device/WireLog.h"
-#include "device/WireLogPlatform.h"
 #include "shell/ProgramFolder.h"
 #ifdef VITALIS_HAS_OS_LINKS
-#include "device/os/SystemLinkPlatform.h"
+#include "device/os/LoggedSystemPlatform.h"
 #endif
 
 namespace vitalis::cli {
@@ -64,18 +62,12 @@ SessionSetting::SessionSetting(const std::string& appDir)
 std::optional<SessionResult> RunCliSession(const SessionOptions& options, SessionRequest request,
                                            const TextSource& texts, SessionState& endState) {
 #ifdef VITALIS_HAS_OS_LINKS
-    SystemLinkPlatform system;
-    std::unique_ptr<WireLog> log;
-    std::unique_ptr<WireLogPlatform> logged;
-    if (!options.logPath.empty()) {
-        log = WireLog::ToFile(options.logPath);
-        if (!log) {
-            std::cerr << "vitalis-cli: cannot write the log " << options.logPath << '\n';
-            return std::nullopt;
-        }
-        logged = std::make_unique<WireLogPlatform>(system, *log);
+    LoggedSystemPlatform links(options.logPath);
+    if (!options.logPath.empty() && !links.logging()) {
+        std::cerr << "vitalis-cli: cannot write the log " << options.logPath << '\n';
+        return std::nullopt;
     }
-    LinkPlatform& platform = logged ? static_cast<LinkPlatform&>(*logged) : system;
+    LinkPlatform& platform = links.platform();
     PolicySessionUi ui(options.retries, true, [&texts](const UiMessage& message) {
         std::string text = MessageText(message, texts);
         for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))

@@ -2,11 +2,8 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <cstdio>
 #include <memory>
 
-#include "device/WireLog.h"
-#include "device/WireLogPlatform.h"
 #include "device/gui/BluetoothScanDialog.h"
 #include "device/gui/LinkWayDialog.h"
 #include "device/gui/QtBluetoothDiscoverer.h"
@@ -14,7 +11,7 @@
 #include "shell/AppConfig.h"
 
 #ifdef VITALIS_HAS_OS_LINKS
-#include "device/os/SystemLinkPlatform.h"
+#include "device/os/LoggedSystemPlatform.h"
 #endif
 
 namespace vitalis {
@@ -50,13 +47,9 @@ std::optional<LinkTarget> SessionLauncher::ChooseLink() {
 SessionLauncher::Outcome SessionLauncher::Run(SessionRequest request) {
     Outcome outcome;
 #ifdef VITALIS_HAS_OS_LINKS
-    SystemLinkPlatform system;
-    const std::string logPath = config_.applicationDirectory() + "/LastSession.log";
-    std::remove(logPath.c_str());  // only the last session's bytes are kept
-    std::unique_ptr<WireLog> log = WireLog::ToFile(logPath);
-    std::unique_ptr<WireLogPlatform> logged;
-    if (log) logged = std::make_unique<WireLogPlatform>(system, *log);
-    LinkPlatform& platform = logged ? static_cast<LinkPlatform&>(*logged) : system;
+    // Only the last session's bytes are kept, for support.
+    LoggedSystemPlatform links(config_.applicationDirectory() + "/LastSession.log", true);
+    LinkPlatform& platform = links.platform();
 
     QtSessionUi ui(texts_, window_, answers_);
     SessionProgress progress;
