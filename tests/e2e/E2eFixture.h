@@ -24,8 +24,7 @@ struct E2eTest : ::testing::Test {
     std::unique_ptr<BackgroundProgram> sim;
 
     E2eTest() {
-        std::filesystem::copy(std::string(VITALIS_BIN_DIR) + "/Language", app.File("Language"),
-                              std::filesystem::copy_options::recursive);
+        app.AddShippedLanguages();
     }
 
     // A recording of `count` readings every 15 minutes from `begin`, for the monitor.

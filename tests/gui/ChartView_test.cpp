@@ -25,8 +25,7 @@ namespace fs = std::filesystem;
 class ChartViewTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", folder.File("Language"),
-                 fs::copy_options::recursive);
+        folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());
         fs::create_directories(folder.File("data"));
         test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 48);

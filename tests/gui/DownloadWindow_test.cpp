@@ -27,8 +27,7 @@ namespace fs = std::filesystem;
 
 TEST(DownloadWindow, SavedDownloadIsOfferedInTheOpenDialog) {
     test::TempFolder app;
-    fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", app.File("Language"),
-             fs::copy_options::recursive);
+    app.AddShippedLanguages();
     const std::string monitorHolds = app.File("monitor.awp");
     test::WriteSampleCase(monitorHolds, {2026, 2, 3, 8, 30}, 6);
     test::BackgroundProgram sim(HERON_SIM, {"--tcp", "0", "--case", monitorHolds});
@@ -75,8 +74,7 @@ TEST(DownloadWindow, SavedDownloadIsOfferedInTheOpenDialog) {
 
 TEST(DownloadWindow, CancelStopsTheSessionAndSavesNothing) {
     test::TempFolder app;
-    fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", app.File("Language"),
-             fs::copy_options::recursive);
+    app.AddShippedLanguages();
     const std::string monitorHolds = app.File("monitor.awp");
     test::WriteSampleCase(monitorHolds, {2026, 2, 3, 8, 30}, 40);
     // The monitor goes quiet for a minute in the middle of the readings.

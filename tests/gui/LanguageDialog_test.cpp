@@ -16,8 +16,7 @@ namespace fs = std::filesystem;
 
 TEST(LanguageDialog, OffersTheInstalledLanguagesAndStoresTheChoice) {
     test::TempFolder app;
-    fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", app.File("Language"),
-             fs::copy_options::recursive);
+    app.AddShippedLanguages();
     LanguageTable languages(app.path());
     StartLanguage(languages);
     LanguageDialog dialog(languages);

@@ -59,8 +59,7 @@ bool RunWithDialog(Workstation& station, int command, const std::function<void(D
 class SettingsWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", folder.File("Language"),
-                 fs::copy_options::recursive);
+        folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());
         fs::create_directories(folder.File("data"));
         casePath = folder.File("data/2603010800.awp");

@@ -34,8 +34,7 @@ struct EnglishTexts {
     LanguageTable languages;
     AppConfigHeron config{languages};
     EnglishTexts() {
-        fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", app.File("Language"),
-                 fs::copy_options::recursive);
+        app.AddShippedLanguages();
         config.SetApplicationDirectory(app.path());
         config.Load();
         StartLanguage(languages);

@@ -27,8 +27,7 @@ using test::TempFolder;
 class WorkstationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::copy(fs::path(VITALIS_SOURCE_DIR) / "res" / "Language", folder.File("Language"),
-                 fs::copy_options::recursive);
+        folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());
     }
     UserMessages Recorded() {

@@ -19,6 +19,11 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+void TempFolder::AddShippedLanguages() const {
+    std::filesystem::copy(std::filesystem::path(VITALIS_SOURCE_DIR) / "res" / "Language",
+                          File("Language"), std::filesystem::copy_options::recursive);
+}
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};

@@ -14,6 +14,8 @@ public:
 
     const std::string& path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Makes the folder an application folder with the shipped language files in "Language".
+    void AddShippedLanguages() const;
 
 private:
     std::string path_;
