@@ -111,6 +111,10 @@ QString Workstation::CaseFolder() const {
     return QString::fromStdString(folder);
 }
 
+QString Workstation::BrowsingFolder() const {
+    return lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+}
+
 void Workstation::MarkUnavailableCommands() {
     // Commands whose windows this version does not have yet stay visible but disabled, with
     // the reason in their tip.
@@ -207,7 +211,7 @@ void Workstation::Upload() {
 
 void Workstation::OpenCaseDialog() {
     const QString offeredPath = std::exchange(savedCasePath_, QString());
-    QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    QString folder = BrowsingFolder();
     if (!offeredPath.isEmpty()) folder = QFileInfo(offeredPath).absolutePath();
     CreateFolders(folder.toStdString());
     CaseOpenDialog dialog(languages_, doc_->fileTable(), folder, messages_, frame_.get());
@@ -219,7 +223,7 @@ void Workstation::OpenCaseDialog() {
 }
 
 void Workstation::CopyCasesDialog() {
-    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    const QString folder = BrowsingFolder();
     auto chooseTarget = [this](QWidget* parent) {
         return QFileDialog::getExistingDirectory(
             parent, QString::fromStdString(languages_.GetText("Dialog Setting", "IDS_SEL_PATH")));
@@ -229,7 +233,7 @@ void Workstation::CopyCasesDialog() {
 }
 
 void Workstation::DeleteCasesDialog() {
-    const QString folder = lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
+    const QString folder = BrowsingFolder();
     const QString open = doc_->caseOpen() ? doc_->casePath() : QString();
     CaseDeleteDialog dialog(languages_, doc_->fileTable(), folder, messages_, open, frame_.get());
     dialog.exec();

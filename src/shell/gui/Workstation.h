@@ -47,6 +47,8 @@ public:
     ReportLauncher& report() { return *report_; }
 
 private:
+    // Where the case dialogs start: the folder last browsed to, else the case folder.
+    QString BrowsingFolder() const;
     void OpenCaseDialog();
     void CopyCasesDialog();
     void DeleteCasesDialog();
