@@ -45,18 +45,33 @@ std::vector<std::string> CaseFilesIn(const std::string& folder) {
     return files;
 }
 
-CaseRow ReadCaseRow(const std::string& path) {
+namespace {
+
+// A row and its test-begin date, read with one look at the file.
+struct CaseListing {
+    CaseRow row;
+    CalendarDate begin;
+};
+
+CaseListing ReadCaseListing(const std::string& path) {
     ProfileStore store(path, ProfileOpen::ExistingOnly);
     ProfileStore::Batch batch(store);
-    CaseRow row;
+    CaseListing listing;
+    CaseRow& row = listing.row;
     row.name = store.GetString(kPatientSection, "Name", "");
     row.id = store.GetString(kPatientSection, "ID", "");
     const std::string test = TestSection(store.GetString(kPatientSection, kTestCount, ""));
     row.testBegin = store.GetString(test, "TestBeginDate", "no String");
     row.fileName = FileNameOf(path);
     row.path = path;
-    return row;
+    listing.begin = {store.GetInt(test, "YearBegin", 0), store.GetInt(test, "MonthBegin", 0),
+                     store.GetInt(test, "DayBegin", 0)};
+    return listing;
 }
+
+}  // namespace
+
+CaseRow ReadCaseRow(const std::string& path) { return ReadCaseListing(path).row; }
 
 std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& table) {
     table.Clear();
@@ -72,21 +87,16 @@ std::vector<CaseRow> SearchCaseFolder(const std::string& folder, CaseSearch by,
                                       const std::string& text, const CalendarDate& date) {
     std::vector<CaseRow> rows;
     for (const std::string& path : CaseFilesIn(folder)) {
-        CaseRow row = ReadCaseRow(path);
+        CaseListing listing = ReadCaseListing(path);
         bool match = false;
         if (by == CaseSearch::ByName) {
-            match = row.name.find(text) != std::string::npos;
+            match = listing.row.name.find(text) != std::string::npos;
         } else if (by == CaseSearch::ById) {
-            match = row.id.find(text) != std::string::npos;
+            match = listing.row.id.find(text) != std::string::npos;
         } else {
-            ProfileStore store(path, ProfileOpen::ExistingOnly);
-            ProfileStore::Batch batch(store);
-            const std::string test = TestSection(store.GetString(kPatientSection, kTestCount, ""));
-            match = store.GetInt(test, "YearBegin", 0) == date.year &&
-                    store.GetInt(test, "MonthBegin", 0) == date.month &&
-                    store.GetInt(test, "DayBegin", 0) == date.day;
+            match = listing.begin == date;
         }
-        if (match) rows.push_back(std::move(row));
+        if (match) rows.push_back(std::move(listing.row));
     }
     return rows;
 }
