@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "case/TextSource.h"
-#include "device/CBthLinkHeron.h"
-#include "device/HeronPacketReader.h"
-#include "device/HeronPackets.h"
-#include "device/ScriptedStream.h"
+#include "device/link/CBthLinkHeron.h"
+#include "device/heron/HeronPacketReader.h"
+#include "device/heron/HeronPackets.h"
+#include "support/ScriptedStream.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "device/HidBlocks.h"
-#include "device/HighBitPacking.h"
+#include "device/hid/HidBlocks.h"
+#include "device/link/HighBitPacking.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;

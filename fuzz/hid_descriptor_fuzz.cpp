@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "device/HidReportDescriptor.h"
+#include "device/hid/HidReportDescriptor.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto sizes = vitalis::ParseHidReportDescriptor(std::span(data, size));

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "case/TextSource.h"
-#include "device/HidBlocks.h"
+#include "device/hid/HidBlocks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 5)

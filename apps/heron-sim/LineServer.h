@@ -1,8 +1,8 @@
 #pragma once
 
 #include "StopSignal.h"
-#include "device/sim/FaultPlan.h"
-#include "device/sim/MonitorEngine.h"
+#include "sim/FaultPlan.h"
+#include "sim/MonitorEngine.h"
 
 namespace vitalis::sim {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "StopSignal.h"
-#include "device/sim/FaultPlan.h"
-#include "device/sim/MonitorEngine.h"
+#include "sim/FaultPlan.h"
+#include "sim/MonitorEngine.h"
 
 namespace vitalis::sim {
 

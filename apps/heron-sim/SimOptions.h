@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "device/sim/FaultPlan.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "sim/FaultPlan.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis::sim {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "StopSignal.h"
-#include "device/sim/FaultPlan.h"
-#include "device/sim/MonitorEngine.h"
+#include "sim/FaultPlan.h"
+#include "sim/MonitorEngine.h"
 
 namespace vitalis::sim {
 

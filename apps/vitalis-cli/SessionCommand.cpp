@@ -3,8 +3,8 @@
 #include <charconv>
 #include <iostream>
 
-#include "device/PolicySessionUi.h"
-#include "device/SessionMessages.h"
+#include "device/session/PolicySessionUi.h"
+#include "device/session/SessionMessages.h"
 #include "shell/ProgramFolder.h"
 #ifdef VITALIS_HAS_OS_LINKS
 #include "device/os/LoggedSystemPlatform.h"

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "Commands.h"
-#include "device/LinkTarget.h"
-#include "device/SessionWorker.h"
+#include "device/link/LinkTarget.h"
+#include "device/session/SessionWorker.h"
 #include "shell/AppConfig.h"
 #include "shell/LanguageTable.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "SessionCommand.h"
-#include "device/UploadChoices.h"
+#include "device/session/UploadChoices.h"
 #include "shell/UploadDefaultsChoices.h"
 
 namespace vitalis::cli {

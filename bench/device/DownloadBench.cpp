@@ -16,10 +16,10 @@
 #include "PtyMonitor.h"
 #include "StopSignal.h"
 #include "case/CalendarTime.h"
-#include "device/PolicySessionUi.h"
-#include "device/SessionWorker.h"
+#include "device/session/PolicySessionUi.h"
+#include "device/session/SessionWorker.h"
 #include "device/os/SystemLinkPlatform.h"
-#include "device/sim/HeronEngine.h"
+#include "sim/HeronEngine.h"
 
 namespace {
 

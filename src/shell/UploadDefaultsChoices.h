@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/UploadChoices.h"
+#include "device/session/UploadChoices.h"
 #include "shell/AppConfig.h"
 
 namespace vitalis {

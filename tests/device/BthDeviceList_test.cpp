@@ -1,4 +1,4 @@
-#include "device/BthDeviceList.h"
+#include "device/link/BthDeviceList.h"
 
 #include <gtest/gtest.h>
 

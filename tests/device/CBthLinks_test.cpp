@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/CBthLinkHeron.h"
-#include "device/CBthLinkHid.h"
-#include "device/CBthSocket.h"
-#include "device/MonitorFrames.h"
-#include "device/ScriptedStream.h"
+#include "device/link/CBthLinkHeron.h"
+#include "device/link/CBthLinkHid.h"
+#include "device/link/CBthSocket.h"
+#include "device/link/MonitorFrames.h"
+#include "support/ScriptedStream.h"
 
 namespace vitalis {
 namespace {

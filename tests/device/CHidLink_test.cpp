@@ -1,12 +1,12 @@
-#include "device/CHidLink.h"
+#include "device/link/CHidLink.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
 
 #include "DeviceTestSupport.h"
-#include "device/HidReports.h"
-#include "device/ScriptedHidDevice.h"
+#include "device/hid/HidReports.h"
+#include "support/ScriptedHidDevice.h"
 
 namespace vitalis {
 namespace {

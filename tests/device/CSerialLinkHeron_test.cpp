@@ -1,10 +1,10 @@
-#include "device/CSerialLinkHeron.h"
+#include "device/link/CSerialLinkHeron.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/MonitorFrames.h"
-#include "device/ScriptedPlatform.h"
+#include "device/link/MonitorFrames.h"
+#include "support/ScriptedPlatform.h"
 
 namespace vitalis {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "device/Pacer.h"
+#include "device/session/Pacer.h"
 
 namespace vitalis::test {
 

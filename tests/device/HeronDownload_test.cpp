@@ -4,9 +4,9 @@
 
 #include "SessionTestSupport.h"
 #include "case/Recording.h"
-#include "device/MonitorFrames.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HeronPacketWriter.h"
+#include "device/link/MonitorFrames.h"
+#include "sim/HeronEngine.h"
+#include "sim/HeronPacketWriter.h"
 
 namespace vitalis {
 namespace {

@@ -1,11 +1,11 @@
-#include "device/HeronPacketReader.h"
+#include "device/heron/HeronPacketReader.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/CBthLinkHeron.h"
-#include "device/ScriptedStream.h"
-#include "device/sim/HeronPacketWriter.h"
+#include "device/link/CBthLinkHeron.h"
+#include "support/ScriptedStream.h"
+#include "sim/HeronPacketWriter.h"
 #include "support/CaseFixtures.h"
 
 namespace vitalis {

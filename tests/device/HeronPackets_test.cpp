@@ -1,9 +1,9 @@
-#include "device/HeronPackets.h"
+#include "device/heron/HeronPackets.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/sim/HeronPacketWriter.h"
+#include "sim/HeronPacketWriter.h"
 #include "support/CaseFixtures.h"
 
 namespace vitalis {

@@ -1,9 +1,9 @@
-#include "device/HidBlocks.h"
+#include "device/hid/HidBlocks.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/HighBitPacking.h"
+#include "device/link/HighBitPacking.h"
 #include "support/CaseFixtures.h"
 
 namespace vitalis {

@@ -5,10 +5,10 @@
 #include "SessionTestSupport.h"
 #include "case/CaseFileNames.h"
 #include "case/Recording.h"
-#include "device/HidBlocks.h"
-#include "device/HighBitPacking.h"
-#include "device/MonitorFrames.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/hid/HidBlocks.h"
+#include "device/link/HighBitPacking.h"
+#include "device/link/MonitorFrames.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis {
 namespace {

@@ -1,4 +1,4 @@
-#include "device/HidReportDescriptor.h"
+#include "device/hid/HidReportDescriptor.h"
 
 #include <gtest/gtest.h>
 

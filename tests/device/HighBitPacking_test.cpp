@@ -1,4 +1,4 @@
-#include "device/HighBitPacking.h"
+#include "device/link/HighBitPacking.h"
 
 #include <gtest/gtest.h>
 

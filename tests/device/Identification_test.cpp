@@ -1,19 +1,19 @@
-#include "device/Identification.h"
+#include "device/session/Identification.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/CBthLinkHeron.h"
-#include "device/CBthLinkHid.h"
-#include "device/CHidLink.h"
-#include "device/CSerialLinkHeron.h"
-#include "device/MonitorFrames.h"
-#include "device/PolicySessionUi.h"
-#include "device/ScriptedPlatform.h"
-#include "device/SessionFactory.h"
-#include "device/sim/EngineLines.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/link/CBthLinkHeron.h"
+#include "device/link/CBthLinkHid.h"
+#include "device/link/CHidLink.h"
+#include "device/link/CSerialLinkHeron.h"
+#include "device/link/MonitorFrames.h"
+#include "device/session/PolicySessionUi.h"
+#include "support/ScriptedPlatform.h"
+#include "device/session/SessionFactory.h"
+#include "support/EngineLines.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis {
 namespace {

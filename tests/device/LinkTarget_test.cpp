@@ -1,8 +1,8 @@
-#include "device/LinkTarget.h"
+#include "device/link/LinkTarget.h"
 
 #include <gtest/gtest.h>
 
-#include "device/ComPortNames.h"
+#include "device/link/ComPortNames.h"
 
 namespace vitalis {
 namespace {

@@ -1,9 +1,9 @@
-#include "device/MonitorFrames.h"
+#include "device/link/MonitorFrames.h"
 
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/HighBitPacking.h"
+#include "device/link/HighBitPacking.h"
 
 namespace vitalis {
 namespace {

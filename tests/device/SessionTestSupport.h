@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "DeviceTestSupport.h"
-#include "device/PolicySessionUi.h"
-#include "device/ScriptedPlatform.h"
-#include "device/SessionWorker.h"
-#include "device/sim/EngineLines.h"
-#include "device/sim/SimRecording.h"
+#include "device/session/PolicySessionUi.h"
+#include "support/ScriptedPlatform.h"
+#include "device/session/SessionWorker.h"
+#include "support/EngineLines.h"
+#include "sim/SimRecording.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
 

@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "SessionTestSupport.h"
-#include "device/MonitorFrames.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/link/MonitorFrames.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis {
 namespace {

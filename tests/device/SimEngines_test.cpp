@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/CHidLink.h"
-#include "device/HidBlocks.h"
-#include "device/MonitorFrames.h"
-#include "device/sim/EngineLines.h"
-#include "device/sim/FaultPlan.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/link/CHidLink.h"
+#include "device/hid/HidBlocks.h"
+#include "device/link/MonitorFrames.h"
+#include "support/EngineLines.h"
+#include "sim/FaultPlan.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
 

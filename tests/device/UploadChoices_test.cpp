@@ -1,5 +1,5 @@
 // The upload dialog's list positions and the values they program.
-#include "device/UploadChoices.h"
+#include "device/session/UploadChoices.h"
 
 #include <gtest/gtest.h>
 

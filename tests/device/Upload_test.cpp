@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "SessionTestSupport.h"
-#include "device/HidBlocks.h"
-#include "device/MonitorFrames.h"
-#include "device/UploadBlocks.h"
-#include "device/UploadChoices.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/hid/HidBlocks.h"
+#include "device/link/MonitorFrames.h"
+#include "device/session/UploadBlocks.h"
+#include "device/session/UploadChoices.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis {
 namespace {

@@ -1,18 +1,18 @@
-#include "device/WireLog.h"
+#include "device/link/WireLog.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "DeviceTestSupport.h"
-#include "device/Identification.h"
-#include "device/MonitorFrames.h"
-#include "device/ScriptedPlatform.h"
-#include "device/WireLogPlatform.h"
-#include "device/WireLogStream.h"
-#include "device/sim/EngineLines.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "device/session/Identification.h"
+#include "device/link/MonitorFrames.h"
+#include "support/ScriptedPlatform.h"
+#include "device/link/WireLogPlatform.h"
+#include "device/link/WireLogStream.h"
+#include "support/EngineLines.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis {
 namespace {

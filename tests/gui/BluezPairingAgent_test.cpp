@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "device/BthDeviceList.h"
+#include "device/link/BthDeviceList.h"
 #include "device/gui/BluezPairingAgent.h"
 
 namespace vitalis {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "case/TextSource.h"
-#include "device/BthDeviceList.h"
+#include "device/link/BthDeviceList.h"
 #include "device/gui/BluetoothDiscoverer.h"
 #include "ui/UserMessages.h"
 

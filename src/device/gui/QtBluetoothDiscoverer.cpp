@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "device/BthDeviceList.h"
+#include "device/link/BthDeviceList.h"
 
 namespace vitalis {
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "device/SessionMessages.h"
+#include "device/session/SessionMessages.h"
 
 namespace vitalis {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "case/TextSource.h"
-#include "device/SessionUi.h"
+#include "device/session/SessionUi.h"
 
 class QWidget;
 

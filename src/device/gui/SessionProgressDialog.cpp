@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "device/SessionWorker.h"
+#include "device/session/SessionWorker.h"
 
 namespace vitalis {
 

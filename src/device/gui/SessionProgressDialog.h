@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "case/TextSource.h"
-#include "device/SessionProgress.h"
+#include "device/session/SessionProgress.h"
 
 class QLabel;
 class QProgressBar;

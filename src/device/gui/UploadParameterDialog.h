@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "case/TextSource.h"
-#include "device/UploadChoices.h"
+#include "device/session/UploadChoices.h"
 #include "ui/UserMessages.h"
 
 class QComboBox;

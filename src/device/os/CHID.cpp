@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "device/HidReportDescriptor.h"
+#include "device/hid/HidReportDescriptor.h"
 
 namespace vitalis {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "device/HidDevice.h"
+#include "device/link/HidDevice.h"
 #include "device/os/FdWait.h"
 
 namespace vitalis {

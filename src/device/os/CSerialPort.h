@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "device/SerialPortProvider.h"
+#include "device/link/SerialPortProvider.h"
 #include "device/os/FdStream.h"
 
 namespace vitalis {

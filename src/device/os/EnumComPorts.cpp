@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "device/ComPortNames.h"
+#include "device/link/ComPortNames.h"
 #include "device/os/CSerialPort.h"
 
 namespace vitalis {

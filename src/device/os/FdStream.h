@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "device/ByteStream.h"
+#include "device/link/ByteStream.h"
 #include "device/os/FdWait.h"
 
 namespace vitalis {

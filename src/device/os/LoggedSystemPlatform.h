@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "device/WireLog.h"
-#include "device/WireLogPlatform.h"
+#include "device/link/WireLog.h"
+#include "device/link/WireLogPlatform.h"
 #include "device/os/SystemLinkPlatform.h"
 
 namespace vitalis {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <memory>
 
-#include "device/LinkPlatform.h"
+#include "device/link/LinkPlatform.h"
 
 namespace vitalis {
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <optional>
 
-#include "device/LinkTarget.h"
-#include "device/SessionWorker.h"
+#include "device/link/LinkTarget.h"
+#include "device/session/SessionWorker.h"
 #include "device/gui/QtSessionUi.h"
 
 class QWidget;

@@ -17,7 +17,7 @@
 #include "case/gui/CaseDeleteDialog.h"
 #include "case/gui/CaseOpenDialog.h"
 #include "case/gui/MeasurementEditorDialog.h"
-#include "device/SessionMessages.h"
+#include "device/session/SessionMessages.h"
 #include "device/gui/UploadParameterDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"

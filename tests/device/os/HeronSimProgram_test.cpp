@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "device/CSerialLinkHeron.h"
-#include "device/Identification.h"
-#include "device/MonitorFrames.h"
+#include "device/link/CSerialLinkHeron.h"
+#include "device/session/Identification.h"
+#include "device/link/MonitorFrames.h"
 #include "device/os/SystemLinkPlatform.h"
 #include "support/TempFolder.h"
 

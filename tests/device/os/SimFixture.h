@@ -8,8 +8,8 @@
 #include "PtyMonitor.h"
 #include "StopSignal.h"
 #include "TcpMonitor.h"
-#include "device/sim/HeronEngine.h"
-#include "device/sim/HidGenerationEngine.h"
+#include "sim/HeronEngine.h"
+#include "sim/HidGenerationEngine.h"
 
 namespace vitalis::test {
 

@@ -5,12 +5,12 @@
 #include <chrono>
 
 #include "SimFixture.h"
-#include "device/CSerialLinkHeron.h"
-#include "device/HeronPacketReader.h"
-#include "device/Identification.h"
-#include "device/MonitorFrames.h"
-#include "device/PolicySessionUi.h"
-#include "device/SessionFactory.h"
+#include "device/link/CSerialLinkHeron.h"
+#include "device/heron/HeronPacketReader.h"
+#include "device/session/Identification.h"
+#include "device/link/MonitorFrames.h"
+#include "device/session/PolicySessionUi.h"
+#include "device/session/SessionFactory.h"
 #include "device/os/SystemLinkPlatform.h"
 #include "support/CaseFixtures.h"
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "case/TextSource.h"
+#include "device/session/SessionUi.h"
+
+namespace vitalis {
+
+// The language keys of the session's own messages, beyond the ones the monitor protocols
+// have always used. All in the section "ZuzodIriz".
+inline constexpr const char* kSessionSection = "ZuzodIriz";
+// Fewer readings arrived than the monitor announced; the detail says "<arrived>/<announced>".
+inline constexpr const char* kReadingsMissingKey = "IDS_READINGS_MISSING";
+// A reading arrived damaged; the detail says how many had arrived whole before it.
+inline constexpr const char* kReadingUnreadableKey = "IDS_READING_UNREADABLE";
+// The monitor announced more readings than any recording can hold.
+inline constexpr const char* kTooManyReadingsKey = "IDS_TOO_MANY_READINGS";
+// The status text of a session the user cancelled.
+inline constexpr const char* kSessionCancelledKey = "IDS_SESSION_CANCELLED";
+
+// The text a message box shows: the key's text in the current language, then the detail on
+// its own line. A key without text shows the detail alone.
+std::string MessageText(const UiMessage& message, const TextSource& texts);
+
+}  // namespace vitalis

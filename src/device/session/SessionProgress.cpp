@@ -1,0 +1,69 @@
+#include "device/session/SessionProgress.h"
+
+#include <algorithm>
+
+namespace vitalis {
+
+ProgressSnapshot SessionProgress::Snapshot() const {
+    std::lock_guard lock(mutex_);
+    return {progress_, state_, status_};
+}
+
+void SessionProgress::SetProgress(int progress) {
+    std::lock_guard lock(mutex_);
+    progress_ = std::clamp(progress, 0, 100);
+}
+
+void SessionProgress::AdvanceBelow(int limit, int step) {
+    std::lock_guard lock(mutex_);
+    if (progress_ < limit) progress_ = std::min(progress_ + step, 100);
+}
+
+void SessionProgress::SetState(SessionState state) {
+    std::lock_guard lock(mutex_);
+    state_ = state;
+}
+
+void SessionProgress::SetStatus(std::string text) {
+    std::lock_guard lock(mutex_);
+    status_ = std::move(text);
+}
+
+void SessionProgress::Set(int progress, SessionState state) {
+    std::lock_guard lock(mutex_);
+    progress_ = std::clamp(progress, 0, 100);
+    state_ = state;
+}
+
+int SessionProgress::Progress() const {
+    std::lock_guard lock(mutex_);
+    return progress_;
+}
+
+SessionState SessionProgress::State() const {
+    std::lock_guard lock(mutex_);
+    return state_;
+}
+
+void SessionProgress::RaiseStartFlag() {
+    std::lock_guard lock(mutex_);
+    startFlag_ = true;
+}
+
+bool SessionProgress::StartFlag() const {
+    std::lock_guard lock(mutex_);
+    return startFlag_;
+}
+
+bool SessionProgress::AwaitStart(Pacer& pacer, std::chrono::milliseconds poll,
+                                 std::chrono::milliseconds settle) {
+    while (!StartFlag()) {
+        if (!pacer.Pause(poll)) return false;
+    }
+    if (!pacer.Pause(settle)) return false;
+    std::lock_guard lock(mutex_);
+    startFlag_ = false;
+    return true;
+}
+
+}  // namespace vitalis
