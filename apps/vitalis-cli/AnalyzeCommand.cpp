@@ -7,19 +7,29 @@
 #include "Commands.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
+#include "case/RecordingRuns.h"
 
 namespace vitalis::cli {
 namespace {
 
 constexpr const char* kUsage =
     "usage: vitalis-cli analyze CASE.awp [--config PATH] "
-    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh]\n";
+    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh] [--recording N]\n";
 
 struct AnalyzeOptions {
     std::string casePath;
     std::optional<std::string> configPath;
     std::optional<RangeBounds> ranges;
+    std::optional<int> recordingNumber;  // 1 = the first test of the file in time
 };
+
+std::optional<int> ParsePositive(const std::string& text) {
+    int value = 0;
+    const auto [next, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || next != text.data() + text.size() || value < 1)
+        return std::nullopt;
+    return value;
+}
 
 // Six whole numbers separated by commas, nothing else.
 std::optional<RangeBounds> ParseRanges(const std::string& text) {
@@ -53,6 +63,10 @@ std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
         } else if (arg == "--ranges" && hasValue && !options.ranges) {
             options.ranges = ParseRanges(args[++i]);
             if (!options.ranges)
+                return std::nullopt;
+        } else if (arg == "--recording" && hasValue && !options.recordingNumber) {
+            options.recordingNumber = ParsePositive(args[++i]);
+            if (!options.recordingNumber)
                 return std::nullopt;
         } else if (!arg.starts_with("--") && !haveCase) {
             options.casePath = arg;
@@ -89,6 +103,21 @@ int RunAnalyze(const Arguments& args) {
     recording.thresholdSource = &thresholds;
     recording.casePath = options->casePath;
     const bool loaded = recording.Load();
+    if (options->recordingNumber) {
+        if (!loaded) {
+            std::cerr << "vitalis-cli: " << options->casePath
+                      << " could not be read as a case file\n";
+            return kExitLoadFailed;
+        }
+        const std::vector<RecordingRun> runs = FindRecordingRuns(recording);
+        const size_t number = static_cast<size_t>(*options->recordingNumber);
+        if (number > runs.size()) {
+            std::cerr << "vitalis-cli: " << options->casePath << " holds " << runs.size()
+                      << " recording(s); there is no recording " << number << '\n';
+            return kExitUsage;
+        }
+        recording = SelectRecordingRun(recording, runs[number - 1]);
+    }
     Json out{{"file", options->casePath},
              {"loaded", loaded},
              {"recording", RecordingJson(recording)},

@@ -8,10 +8,15 @@ namespace {
 void PrintUsage(std::ostream& out) {
     out << "usage: vitalis-cli COMMAND [ARGS]\n"
            "  analyze CASE.awp [--config VurConfig.ini] [--ranges sL,sH,dL,dH,pL,pH]\n"
+           "          [--recording N]\n"
            "                            the case, its readings and their analysis as JSON;\n"
            "                            thresholds from the configuration file (else the\n"
            "                            defaults), pie ranges for all three periods (else\n"
            "                            each period's starting ranges)\n"
+           "                            --recording N: only the N-th test of the file (1 =\n"
+           "                            first in time; see recordings)\n"
+           "  recordings CASE.awp       the tests a case file holds (a monthly file holds\n"
+           "                            several) as a JSON list of begin, end and count\n"
            "  export-csv CASE.awp OUT   the readings as a CSV file\n"
            "  download --link LINK [--case-folder DIR] [--log FILE] [--retries N]\n"
            "                            reads the monitor into new case files (their paths on\n"
@@ -39,6 +44,8 @@ int main(int argc, char** argv) {
         return RunAnalyze(args);
     if (command == "export-csv")
         return RunExportCsv(args);
+    if (command == "recordings")
+        return RunRecordings(args);
     if (command == "download")
         return RunDownload(args);
     if (command == "upload")

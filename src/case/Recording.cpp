@@ -153,7 +153,10 @@ bool Recording::SaveEdits() {
     const auto section = FindTestSection(store);
     if (!section) return false;
     for (size_t i = 0; i < all_.size(); ++i) {
-        const int k = static_cast<int>(i) + 1;
+        // By the reading's own key number: a recording picked out of a monthly file holds only
+        // some of the file's readings.
+        const int k = all_[i].index + 1;
+        if (k < 1) continue;
         std::string text = store.GetString(*section, ReadingKey(k), "");
         if (text.size() > kExclusionMarkPosition) {
             text[kExclusionMarkPosition] = all_[i].valid == 1 ? '0' : '1';
