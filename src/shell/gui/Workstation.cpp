@@ -6,9 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <utility>
-#include <QDesktopServices>
 #include <QIcon>
-#include <QUrl>
 
 #include "case/FileAccess.h"
 #include "case/PatientSheet.h"
@@ -36,6 +34,7 @@
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
+#include "shell/gui/HelpWindow.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
@@ -273,7 +272,9 @@ void Workstation::ShowSettings(int page) {
 void Workstation::ShowHelp() {
     std::string path = HelpDocumentPath(config_.applicationDirectory(), languages_.GetCurrentLanguageName());
     if (!FileExists(path)) path = HelpDocumentPath(config_.applicationDirectory(), "English");
-    if (!FileExists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+    if (!help_) help_ = new HelpWindow(frame_.get());
+    const QString title = QString::fromStdString(languages_.GetText("Menu Setting", "IDS_HELP_DOCUMENT"));
+    if (!FileExists(path) || !help_->ShowGuide(QString::fromStdString(path), title)) {
         messages_.inform(frame_.get(), QString::fromStdString(languages_.GetText("Global Setting", "IDS_ERROR")) +
                                            QStringLiteral("\n") + QString::fromStdString(path));
     }

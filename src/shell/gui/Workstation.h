@@ -14,6 +14,7 @@ class AppConfig;
 class CMainFrameHeron;
 class CTensioDoc;
 class CTensioView;
+class HelpWindow;
 class LanguageTable;
 class ReportLauncher;
 class SessionLauncher;
@@ -84,6 +85,7 @@ private:
     WindowMessages configMessages_{*this};
     std::unique_ptr<SessionLauncher> sessions_;
     ReportLauncher* report_ = nullptr;  // owned by the frame
+    HelpWindow* help_ = nullptr;        // owned by the frame, made when first asked for
     QString savedCasePath_;  // offered by the open dialog after a download
     QString lastFolder_;
     bool exited_ = false;
