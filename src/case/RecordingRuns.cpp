@@ -40,6 +40,11 @@ std::vector<RecordingRun> FindRecordingRuns(const Recording& file) {
     return runs;
 }
 
+bool OffersRecordingChoice(const Recording& file, const std::vector<RecordingRun>& runs) {
+    if (runs.size() > 1) return true;
+    return runs.size() == 1 && CaseFileStem(file.casePath).size() <= 2;
+}
+
 Recording SelectRecordingRun(const Recording& file, const RecordingRun& run) {
     Recording selected = file;
     selected.ClearMeasurements();

@@ -28,6 +28,11 @@ struct RecordingRun {
 // belong to none. A file of one test gives one run.
 std::vector<RecordingRun> FindRecordingRuns(const Recording& file);
 
+// Whether opening the file should let the clinician pick a test: when it holds more than one,
+// or when it is a monthly file (its short name makes the file as a whole multi-day, so even a
+// single test in it is only divided into awake and asleep once picked).
+bool OffersRecordingChoice(const Recording& file, const std::vector<RecordingRun>& runs);
+
 // The recording of one run, as if it had been saved as a case file of its own: the file's
 // patient and test data, the run's readings in time order, the test begin at its first reading,
 // and the multi-day rule applied to its span. Each reading keeps its index in the file, so

@@ -113,6 +113,7 @@ QRadioButton* CTensioView::periodButton(Period period) const {
 
 bool CTensioView::OpenCase(const QString& path) {
     if (!doc_.OpenCase(path)) {
+        if (doc_.openCancelled()) return false;  // the open case stays as it was
         messages_.inform(this, Text("ZuzodIriz", "IDS_CASE_FILE"));
         UpdateControls();
         update();

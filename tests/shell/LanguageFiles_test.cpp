@@ -80,6 +80,8 @@ std::vector<std::pair<std::string, int>> Columns(const std::string& text) {
     return columns;
 }
 
+// The seven sections, each with at least the texts the program started with; later texts
+// only add to them.
 TEST(Vocabulary, CoversTheSevenSections) {
     const Vocabulary vocabulary = ReadVocabulary();
     const std::map<std::string, size_t> expected{{"Global Setting", 83},
@@ -91,7 +93,7 @@ TEST(Vocabulary, CoversTheSevenSections) {
                                                  {"Title", 1}};
     ASSERT_EQ(vocabulary.size(), expected.size());
     for (const auto& [section, count] : expected) {
-        EXPECT_EQ(vocabulary.at(section).size(), count) << section;
+        EXPECT_GE(vocabulary.at(section).size(), count) << section;
     }
 }
 

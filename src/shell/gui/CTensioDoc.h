@@ -4,7 +4,12 @@
 #include <QString>
 
 #include "case/CaseFolder.h"
+#include <functional>
+#include <optional>
+#include <vector>
+
 #include "case/Recording.h"
+#include "case/RecordingRuns.h"
 
 namespace vitalis {
 
@@ -24,8 +29,20 @@ public:
     bool caseOpen() const { return caseOpen_; }
     QString casePath() const { return QString::fromStdString(recording_.casePath); }
 
-    // Loads a case file. On failure the recording counts as not open.
+    // What the clinician picked from a file that holds several tests: one test, the whole
+    // file (no run), or nothing at all.
+    struct RunChoice {
+        bool cancelled = false;
+        std::optional<size_t> run;
+    };
+    using RunChooser = std::function<RunChoice(const std::vector<RecordingRun>&)>;
+    // Asked while opening a file that holds several tests; without one the whole file opens.
+    void SetRunChooser(RunChooser chooser) { runChooser_ = std::move(chooser); }
+
+    // Loads a case file. On failure the recording counts as not open; when the clinician
+    // cancelled the choice of a test, openCancelled() tells and the open case stays as it was.
     bool OpenCase(const QString& path);
+    bool openCancelled() const { return openCancelled_; }
     // Writes the open case's exclusion marks and remarks back to its file.
     bool SaveOpenCase();
     // Saves and forgets the open case.
@@ -38,6 +55,8 @@ private:
     void SetCaseOpen(bool open);
 
     Recording recording_;
+    RunChooser runChooser_;
+    bool openCancelled_ = false;
     CaseFileTable fileTable_;
     bool caseOpen_ = false;
 };

@@ -34,6 +34,7 @@
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
+#include "case/gui/RecordingPickerDialog.h"
 #include "shell/gui/HelpWindow.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ThresholdPage.h"
@@ -60,6 +61,13 @@ void Workstation::Start(const QStringList& arguments) {
     // The analysis reads the configuration's thresholds, so a change applies without reloading.
     doc_->recording().thresholdSource = &config_.thresholds;
     frame_ = std::make_unique<CMainFrameHeron>(languages_);
+    doc_->SetRunChooser([this](const std::vector<RecordingRun>& runs) {
+        RecordingPickerDialog picker(languages_, runs, frame_.get());
+        CTensioDoc::RunChoice choice;
+        choice.cancelled = picker.exec() != QDialog::Accepted;
+        choice.run = picker.chosenRun();
+        return choice;
+    });
     view_ = new CTensioView(
         *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
         messages_, frame_.get());
