@@ -103,6 +103,7 @@ TEST_F(UploadDialogTest, OkAsksForTheNameThenTheIdAndStaysOpen) {
 TEST_F(UploadDialogTest, NoToTheWarningKeepsTheDialogOpenAndYesClosesIt) {
     initial.patientName = "Ada";
     initial.patientId = "P-7";
+    initial.awakeSpan = 3;  // readings day and night: nothing else to ask about
     const auto dialog = Dialog();
     recorded.goOn = false;
     dialog->Confirm();
@@ -118,6 +119,51 @@ TEST_F(UploadDialogTest, NoToTheWarningKeepsTheDialogOpenAndYesClosesIt) {
     const UploadSettings s = SettingsFromChoices(dialog->choices());
     EXPECT_EQ(s.awakeStart, 450);
     EXPECT_FALSE(s.HasSpecialPeriod());
+}
+
+TEST_F(UploadDialogTest, TheDayTheScheduleGivesIsShownAsItChanges) {
+    initial.awakeSpan = 3;  // 07:00 every 15 minutes
+    initial.asleepSpan = 5;  // 22:00 every 30 minutes
+    const auto dialog = Dialog();
+    const auto& f = dialog->fields();
+    EXPECT_EQ(f.plan->text(), Text("Message Setting", "IDS_PLAN_READINGS")
+                                  .arg(78).arg(60).arg(QStringLiteral("15:00")).arg(18)
+                                  .arg(QStringLiteral("9:00")));
+    EXPECT_TRUE(f.warning->text().isEmpty());
+    f.asleepSpan->setCurrentIndex(0);
+    EXPECT_TRUE(f.plan->text().startsWith(QStringLiteral("About 60 readings")));
+    EXPECT_EQ(f.warning->text(), Text("Message Setting", "IDS_PLAN_NO_ASLEEP"));
+    f.asleepSpan->setCurrentIndex(5);
+    f.specialBegin->setCurrentIndex(27);  // 13:00
+    f.specialEnd->setCurrentIndex(25);    // 12:00
+    EXPECT_EQ(f.warning->text(), Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER"));
+}
+
+TEST_F(UploadDialogTest, ASpecialPeriodEndingBeforeItBeginsIsRefused) {
+    initial.patientName = "Ada";
+    initial.patientId = "P-7";
+    initial.awakeSpan = 3;
+    initial.specialBegin = 27;
+    initial.specialEnd = 25;
+    initial.specialSpan = 2;
+    const auto dialog = Dialog();
+    dialog->Confirm();
+    EXPECT_EQ(recorded.told, (std::vector{Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER")}));
+    EXPECT_TRUE(recorded.asked.empty());  // not even the erase warning
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(UploadDialogTest, TabGoesThroughTheFieldsInTheOrderTheyAreLaidOut) {
+    const auto dialog = Dialog();
+    const auto& f = dialog->fields();
+    const std::vector<QWidget*> expected{f.id, f.awakeTime, f.awakeSpan, f.asleepTime, f.asleepSpan,
+                                         f.specialBegin, f.specialSpan, f.specialEnd, f.startKey};
+    QWidget* at = f.name;
+    for (QWidget* next : expected) {
+        at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || !at->isEnabled()) at = at->nextInFocusChain();
+        EXPECT_EQ(at, next);
+    }
 }
 
 #ifdef HERON_SIM
@@ -166,7 +212,10 @@ TEST(UploadWindow, TheMonitorIsProgrammedWithTheDialogsChoices) {
     station.Run(command::kUpload);
 
     ASSERT_TRUE(filled) << "the parameter dialog never came";
-    EXPECT_EQ(window.asked, (std::vector{english.Text("ZuzodIriz", "IDS_REPLACE_CONTINUE")}));
+    // No interval asleep was chosen on purpose: asked about first, then the usual warning.
+    ASSERT_EQ(window.asked.size(), 2u);
+    EXPECT_TRUE(window.asked[0].startsWith(english.Text("Message Setting", "IDS_PLAN_NO_ASLEEP")));
+    EXPECT_EQ(window.asked[1], english.Text("ZuzodIriz", "IDS_REPLACE_CONTINUE"));
     EXPECT_EQ(sim.Line(), "upload: 70 bytes written to " + block);
     const std::string b = test::ReadBytes(block);
     ASSERT_EQ(b.size(), 70u);
@@ -188,6 +237,21 @@ TEST(UploadWindow, TheMonitorIsProgrammedWithTheDialogsChoices) {
     EXPECT_EQ(config.GetInt("Configfamily", "Awake Time", -1), 15);
     EXPECT_EQ(config.GetInt("Configfamily", "Awake Span", -1), 3);
     EXPECT_EQ(config.GetInt("Configfamily", "Asleep Span", -1), 0);
+
+    // The next run offers the schedule again, but never the patient just programmed.
+    QString nameOffered = QStringLiteral("unset");
+    int awakeSpanOffered = -1;
+    QObject::disconnect(&watcher, nullptr, nullptr, nullptr);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<UploadParameterDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        nameOffered = dialog->fields().name->text();
+        awakeSpanOffered = dialog->fields().awakeSpan->currentIndex();
+        dialog->reject();
+    });
+    station.Run(command::kUpload);
+    EXPECT_EQ(nameOffered, QString());
+    EXPECT_EQ(awakeSpanOffered, 3);
     station.Exit();
 }
 

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "device/session/ProgrammingPlan.h"
+
 namespace vitalis {
 namespace {
 
@@ -42,6 +44,20 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
     fields_.startKey->addItem(Text("Dialog Setting", "IDS_TURN_OFF"));
     fields_.startKey->setCurrentIndex(c.startKey);
     layout->addWidget(ScheduleGroup());
+    fields_.plan = new QLabel(this);
+    fields_.plan->setObjectName(QStringLiteral("planText"));
+    fields_.plan->setWordWrap(true);
+    layout->addWidget(fields_.plan);
+    fields_.warning = new QLabel(this);
+    fields_.warning->setObjectName(QStringLiteral("planWarning"));
+    fields_.warning->setWordWrap(true);
+    fields_.warning->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
+    layout->addWidget(fields_.warning);
+    for (QComboBox* list : {fields_.awakeTime, fields_.awakeSpan, fields_.asleepTime, fields_.asleepSpan,
+                            fields_.specialBegin, fields_.specialEnd, fields_.specialSpan}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &UploadParameterDialog::ShowPlan);
+    }
+    ShowPlan();
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
@@ -50,6 +66,7 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
     connect(buttons, &QDialogButtonBox::accepted, this, &UploadParameterDialog::Confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    SetTabOrder();
 
     // The clock shown is the one the monitor will be set to, so it keeps time while open.
     auto* clock = new QTimer(this);
@@ -70,6 +87,7 @@ QLayout* UploadParameterDialog::PatientRows() {
     fields_.id->setMaxLength(kIdLength);
     fields_.clock = new QLineEdit(this);
     fields_.clock->setReadOnly(true);
+    fields_.clock->setFocusPolicy(Qt::NoFocus);  // nothing to type there
     rows->addRow(Text("Message Setting", "IDS_PATIENTS_NAMES"), fields_.name);
     rows->addRow(Text("Message Setting", "IDS_PATIENTS_ID"), fields_.id);
     rows->addRow(Text("Message Setting", "IDS_CURRENT_TIME"), fields_.clock);
@@ -125,6 +143,42 @@ void UploadParameterDialog::ShowClock() {
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
+// The order the fields are laid out in: patient, then the schedule row by row.
+void UploadParameterDialog::SetTabOrder() {
+    const QWidget* order[] = {fields_.name,         fields_.id,          fields_.awakeTime,
+                              fields_.awakeSpan,    fields_.asleepTime,  fields_.asleepSpan,
+                              fields_.specialBegin, fields_.specialSpan, fields_.specialEnd,
+                              fields_.startKey};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    fields_.name->setFocus();
+}
+
+void UploadParameterDialog::ShowPlan() {
+    const ProgrammingPlan plan = PlanOf(choices());
+    const auto span = [](int minutes) {
+        return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    };
+    QString text = Text("Message Setting", "IDS_PLAN_READINGS")
+                       .arg(plan.ReadingsPerDay())
+                       .arg(plan.awakeReadings)
+                       .arg(span(plan.awakeMinutes))
+                       .arg(plan.asleepReadings)
+                       .arg(span(plan.asleepMinutes));
+    if (plan.specialMinutes > 0) {
+        text += QLatin1Char(' ') + Text("Message Setting", "IDS_PLAN_SPECIAL")
+                                       .arg(plan.specialReadings)
+                                       .arg(span(plan.specialMinutes));
+    }
+    fields_.plan->setText(text);
+    QStringList warnings;
+    if (plan.awakeWithoutReadings) warnings << Text("Message Setting", "IDS_PLAN_NO_AWAKE");
+    if (plan.asleepWithoutReadings) warnings << Text("Message Setting", "IDS_PLAN_NO_ASLEEP");
+    if (plan.specialEndsBeforeItBegins) warnings << Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER");
+    fields_.warning->setText(warnings.join(QLatin1Char('\n')));
+    fields_.warning->setVisible(!warnings.isEmpty());
+}
+
 UploadChoices UploadParameterDialog::choices() const {
     UploadChoices c;
     c.patientName = fields_.name->text().toStdString();
@@ -144,6 +198,18 @@ void UploadParameterDialog::Confirm() {
     if (const std::string_view missing = MissingPatientField(choices()); !missing.empty()) {
         messages_.inform(this, Text("Global Setting", missing));
         return;
+    }
+    const ProgrammingPlan plan = PlanOf(choices());
+    if (plan.specialEndsBeforeItBegins) {
+        messages_.inform(this, Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER"));
+        fields_.specialEnd->setFocus();
+        return;
+    }
+    // A period without readings is allowed (a daytime-only recording), but never by accident.
+    if (plan.awakeWithoutReadings || plan.asleepWithoutReadings) {
+        if (!messages_.confirm(this, fields_.warning->text() + QLatin1Char('\n') +
+                                         Text("Message Setting", "IDS_PLAN_GO_ON")))
+            return;
     }
     if (!messages_.confirm(this, Text("ZuzodIriz", "IDS_REPLACE_CONTINUE"))) return;
     accept();

@@ -7,6 +7,7 @@
 #include "ui/UserMessages.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace vitalis {
@@ -37,6 +38,8 @@ class UploadParameterDialog : public QDialog {
         QComboBox* specialEnd = nullptr;
         QComboBox* specialSpan = nullptr;
         QComboBox* startKey = nullptr;
+        QLabel* plan = nullptr;     // readings a day and the periods' lengths, kept current
+        QLabel* warning = nullptr;  // a period that takes no readings, a special period backwards
     };
     const Fields& fields() const { return fields_; }
 
@@ -51,6 +54,8 @@ class UploadParameterDialog : public QDialog {
     QComboBox* TimeList(bool withNone, int position);
     QComboBox* IntervalList(int position);
     void ShowClock();
+    void ShowPlan();
+    void SetTabOrder();
 
     const TextSource& texts_;
     UserMessages messages_;

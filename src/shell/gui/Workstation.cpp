@@ -35,6 +35,7 @@
 #include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
 #include "case/gui/RecordingPickerDialog.h"
+#include "device/session/ProgrammingPlan.h"
 #include "shell/gui/HelpWindow.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ThresholdPage.h"
@@ -194,10 +195,10 @@ void Workstation::Download() {
 void Workstation::Upload() {
     const std::optional<LinkTarget> link = sessions_->ChooseLink();
     if (!link) return;
-    UploadParameterDialog dialog(languages_, ChoicesFromDefaults(config_.upload), messages_,
+    UploadParameterDialog dialog(languages_, FreshProgrammingChoices(ChoicesFromDefaults(config_.upload)), messages_,
                                  frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
-    // The patient and schedule are offered again for the next programming run.
+    // The schedule is offered again for the next programming run; the patient never is.
     const UploadChoices choices = dialog.choices();
     KeepAsDefaults(choices, config_.upload);
     config_.Save();
