@@ -11,6 +11,7 @@
 #include "shell/AppConfig.h"
 
 #ifdef VITALIS_HAS_OS_LINKS
+#include "device/os/EnumComPorts.h"
 #include "device/os/LoggedSystemPlatform.h"
 #endif
 
@@ -19,15 +20,37 @@ namespace vitalis {
 SessionLauncher::SessionLauncher(AppConfig& config, const TextSource& texts, QWidget* window)
     : config_(config), texts_(texts), window_(window) {}
 
+namespace {
+
+// The serial ports the dialog offers, in the order they are probed.
+std::vector<SerialPortChoice> SerialPorts() {
+    std::vector<SerialPortChoice> ports;
+#ifdef VITALIS_HAS_OS_LINKS
+    for (const ComPortEntry& entry : EnumComPorts(false))
+        ports.push_back({entry.devicePath, entry.description});
+#endif
+    return ports;
+}
+
+}  // namespace
+
+bool SessionLauncher::ChooseLinkWay() {
+    LinkWayDialog dialog(texts_, config_.useBluetooth, config_.showSelectDevice, window_,
+                         SerialPorts(), chosenLink_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    config_.useBluetooth = dialog.useBluetooth();
+    config_.showSelectDevice = dialog.showSelectDevice();
+    config_.Save();
+    const std::optional<LinkTarget> link = dialog.chosenLink();
+    const bool direct = link && (link->kind == LinkTarget::Kind::Serial || link->kind == LinkTarget::Kind::Tcp);
+    chosenLink_ = direct ? link : std::nullopt;
+    return true;
+}
+
 std::optional<LinkTarget> SessionLauncher::ChooseLink() {
     if (linkOverride_) return linkOverride_;
-    if (config_.showSelectDevice != 0) {
-        LinkWayDialog dialog(texts_, config_.useBluetooth, config_.showSelectDevice, window_);
-        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-        config_.useBluetooth = dialog.useBluetooth();
-        config_.showSelectDevice = dialog.showSelectDevice();
-        config_.Save();
-    }
+    if (config_.showSelectDevice != 0 && !ChooseLinkWay()) return std::nullopt;
+    if (chosenLink_) return chosenLink_;
     if (config_.useBluetooth == 0) return ParseLinkTarget("usb");
     // Cancelling the scan cancels the session; a fixed address comes from the command line's
     // --link instead of being typed here.

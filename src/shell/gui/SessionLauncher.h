@@ -26,6 +26,9 @@ public:
 
     // The link for the next session, or nothing when the user cancelled.
     std::optional<LinkTarget> ChooseLink();
+    // The link dialog (also the File menu's command): false when cancelled. A serial port or
+    // network address chosen there is used for the sessions of this run.
+    bool ChooseLinkWay();
     struct Outcome {
         SessionState state = SessionState::Idle;
         SessionResult result;
@@ -37,6 +40,7 @@ private:
     const TextSource& texts_;
     QWidget* window_;
     std::optional<LinkTarget> linkOverride_;
+    std::optional<LinkTarget> chosenLink_;  // a serial port or network address from the dialog
     QtSessionUi::Answers answers_ = QtSessionUi::MessageBoxes();
 };
 

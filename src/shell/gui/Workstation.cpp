@@ -27,7 +27,6 @@
 #include "shell/gui/AboutDialog.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
-#include "device/gui/LinkWayDialog.h"
 #include "shell/gui/ConfigurationSheet.h"
 #include "shell/gui/LanguageDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
@@ -290,11 +289,7 @@ void Workstation::ShowHelp() {
 }
 
 void Workstation::ChooseLinkWay() {
-    LinkWayDialog dialog(languages_, config_.useBluetooth, config_.showSelectDevice, frame_.get());
-    if (dialog.exec() != QDialog::Accepted) return;
-    config_.useBluetooth = dialog.useBluetooth();
-    config_.showSelectDevice = dialog.showSelectDevice();
-    config_.Save();
+    sessions_->ChooseLinkWay();
 }
 
 void Workstation::ChooseLanguage() {
