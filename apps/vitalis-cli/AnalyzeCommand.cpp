@@ -4,22 +4,46 @@
 #include <optional>
 
 #include "AnalysisJson.h"
+#include "ClinicalJson.h"
 #include "Commands.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
+#include "analysis/clinical/ClinicalBlock.h"
+#include "case/OfficePressure.h"
 
 namespace vitalis::cli {
 namespace {
 
 constexpr const char* kUsage =
     "usage: vitalis-cli analyze CASE.awp [--config PATH] "
-    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh]\n";
+    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh] "
+    "[--guideline esh2023|acc-aha2017|nice2019] [--office SYS/DIA]\n";
 
 struct AnalyzeOptions {
     std::string casePath;
     std::optional<std::string> configPath;
     std::optional<RangeBounds> ranges;
+    std::optional<std::string> guideline;
+    std::optional<OfficePressure> office;
+    bool officeGiven = false;
 };
+
+// The profile ids, for a message that names the ones there are.
+std::string GuidelineIds() {
+    std::string ids;
+    for (const clinical::GuidelineProfile& p : clinical::GuidelineProfiles())
+        ids += (ids.empty() ? "" : ", ") + std::string(p.id);
+    return ids;
+}
+
+// A clear word for a guideline or office value that cannot be used; empty when both can.
+std::string ClinicalOptionError(const AnalyzeOptions& options) {
+    if (options.guideline && !clinical::FindGuideline(*options.guideline))
+        return "unknown guideline \"" + *options.guideline + "\" (known: " + GuidelineIds() + ")";
+    if (options.officeGiven && !options.office)
+        return "--office takes the office pressure as two whole numbers SYS/DIA, e.g. 142/91";
+    return {};
+}
 
 // Six whole numbers separated by commas, nothing else.
 std::optional<RangeBounds> ParseRanges(const std::string& text) {
@@ -54,6 +78,11 @@ std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
             options.ranges = ParseRanges(args[++i]);
             if (!options.ranges)
                 return std::nullopt;
+        } else if (arg == "--guideline" && hasValue && !options.guideline) {
+            options.guideline = args[++i];
+        } else if (arg == "--office" && hasValue && !options.officeGiven) {
+            options.officeGiven = true;
+            options.office = ParseOfficePressure(args[++i]);
         } else if (!arg.starts_with("--") && !haveCase) {
             options.casePath = arg;
             haveCase = true;
@@ -76,7 +105,12 @@ int RunAnalyze(const Arguments& args) {
         std::cerr << kUsage;
         return kExitUsage;
     }
+    if (const std::string error = ClinicalOptionError(*options); !error.empty()) {
+        std::cerr << "vitalis-cli: " << error << '\n' << kUsage;
+        return kExitUsage;
+    }
     ThresholdSettings thresholds;
+    std::string guideline(clinical::kDefaultGuidelineId);
     if (options->configPath) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(*options->configPath, error)) {
@@ -84,6 +118,7 @@ int RunAnalyze(const Arguments& args) {
             return kExitUsage;
         }
         thresholds = ThresholdsFromConfig(*options->configPath);
+        guideline = GuidelineFromConfig(*options->configPath);
     }
     Recording recording;
     recording.thresholdSource = &thresholds;
@@ -93,7 +128,11 @@ int RunAnalyze(const Arguments& args) {
              {"loaded", loaded},
              {"recording", RecordingJson(recording)},
              {"measurements", MeasurementsJson(recording)},
-             {"analysis", AnalysisJson(recording, options->ranges)}};
+             {"analysis", AnalysisJson(recording, options->ranges)},
+             {"clinical",
+              ClinicalJson(clinical::ComputeClinicalBlock(
+                  recording, clinical::GuidelineOrDefault(options->guideline.value_or(guideline)),
+                  options->office ? options->office : recording.office))}};
     std::cout << out.dump(2) << '\n';
     if (!loaded) {
         std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";
