@@ -126,7 +126,8 @@ void Workstation::MarkUnavailableCommands() {
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
                                               {kBarGraph, PageKind::Histogram},
                                               {kPieChart, PageKind::Pie},
-                                              {kCorrelationChart, PageKind::Correlation}};
+                                              {kCorrelationChart, PageKind::Correlation},
+                                              {kClinicalSummary, PageKind::Clinical}};
     for (const auto& [id, kind] : pages) {
         if (!view_->controller().HasPage(kind)) frame_->SetUnavailable(id, later);
     }
@@ -164,6 +165,7 @@ void Workstation::Run(int commandId) {
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
         case kCorrelationChart: view_->ShowPage(PageKind::Correlation); break;
+        case kClinicalSummary: view_->ShowPage(PageKind::Clinical); break;
         default: break;  // disabled in this version
     }
 }
