@@ -64,6 +64,7 @@ void Workstation::Start(const QStringList& arguments) {
     view_ = new CTensioView(
         *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
         messages_, frame_.get());
+    view_->SetGuidelineSource([this]() -> const std::string& { return config_.guideline; });
     frame_->setCentralWidget(view_);
     connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
     connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
