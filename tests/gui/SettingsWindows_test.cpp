@@ -207,6 +207,24 @@ TEST(PatientWindow, BirthDateIsHeldAndGivesTheAge) {
     EXPECT_EQ(dialog.sheet().age, 0);
 }
 
+TEST(PatientWindow, OfficePressureIsOptionalAndMustBeTwoWholeNumbers) {
+    const NoTexts texts;
+    PatientSheet sheet;
+    sheet.office = OfficePressure{142, 91};
+    PatientSheetDialog dialog(texts, sheet, {2026, 1, 10});
+    EXPECT_EQ(dialog.officeEdit()->text(), QStringLiteral("142/91"));
+    dialog.officeEdit()->setText(QStringLiteral("142/9l"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);  // still open, with the reason shown
+    EXPECT_FALSE(dialog.officeProblem()->isHidden());
+    dialog.officeEdit()->setText(QStringLiteral("128/79"));
+    EXPECT_EQ(dialog.sheet().office, (OfficePressure{128, 79}));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.officeEdit()->clear();
+    EXPECT_EQ(dialog.sheet().office, std::nullopt);
+}
+
 TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows) {
     Workstation station(config, Recorded());
     Open(station);
