@@ -189,6 +189,27 @@ TEST_F(SettingsWindowsTest, RefusedThresholdsKeepTheOldOnesAcceptedOnesShowAtOnc
     EXPECT_EQ(told.size(), 1u);
 }
 
+TEST(ThresholdWindow, GuidelineProfileIsChosenAndItsThresholdsCanBeTaken) {
+    const NoTexts texts;
+    ThresholdPage page(texts, ThresholdSettings{150, 95, 130, 85, 30, 35, 20, 12}, "nice2019");
+    EXPECT_EQ(page.guidelineBox()->count(), 3);
+    EXPECT_EQ(page.guidelineBox()->currentText(), QStringLiteral("NICE NG136"));
+    EXPECT_EQ(page.guideline(), "nice2019");
+    // NICE sets no asleep threshold: those fields keep their values.
+    page.profileButton()->click();
+    EXPECT_EQ(page.values().awakeSys, 135);
+    EXPECT_EQ(page.values().awakeDia, 85);
+    EXPECT_EQ(page.values().asleepSys, 130);
+    page.guidelineBox()->setCurrentIndex(page.guidelineBox()->findData(QStringLiteral("acc-aha2017")));
+    EXPECT_EQ(page.guideline(), "acc-aha2017");
+    page.profileButton()->click();
+    const ThresholdSettings taken = page.values();
+    EXPECT_EQ(std::vector<int>({taken.awakeSys, taken.awakeDia, taken.asleepSys, taken.asleepDia,
+                                taken.dayLoad}),
+              std::vector<int>({130, 80, 110, 65, 30}));
+    EXPECT_EQ(ThresholdPage(texts, ThresholdSettings{}, "unknown").guideline(), "esh2023");
+}
+
 TEST(PatientWindow, BirthDateIsHeldAndGivesTheAge) {
     const NoTexts texts;
     PatientSheet sheet;

@@ -255,7 +255,7 @@ void Workstation::EditReadings() {
 
 void Workstation::ShowSettings(int page) {
     ConfigurationSheet sheet(config_, languages_, messages_, frame_.get());
-    auto* thresholds = new ThresholdPage(languages_, config_.thresholds);
+    auto* thresholds = new ThresholdPage(languages_, config_.thresholds, config_.guideline);
     sheet.AddPage(thresholds, thresholds->windowTitle(), [this, thresholds, &sheet] {
         const ThresholdSettings shown = thresholds->values();
         if (!ThresholdsAcceptable(shown)) {
@@ -264,6 +264,7 @@ void Workstation::ShowSettings(int page) {
             return false;
         }
         config_.thresholds = shown;
+        config_.guideline = thresholds->guideline();
         return true;
     });
     sheet.ShowPage(page);
