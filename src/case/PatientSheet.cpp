@@ -51,6 +51,8 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
     s.weight = store.GetInt(kPatientSection, "Weight", 0);
     s.age = store.GetInt(kPatientSection, "Age", 0);
     s.phone = text(kPatientSection, "Phone");
+    s.office = OfficePressureOf(store.GetInt(kPatientSection, "OfficeSys", 0),
+                                store.GetInt(kPatientSection, "OfficeDia", 0));
     s.medications = text(*test, "Medications");
     s.referringPhysician = text(*test, "ReferringPhys");
     s.interpretingPhysician = text(*test, "InterprettingPhys");
@@ -63,6 +65,25 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
     s.email = text(*test, "Email");
     return s;
 }
+
+namespace {
+
+// The office pressure's two keys are written only when there is one, and removed when it was
+// cleared, so a file without them stays without them.
+bool WriteOffice(ProfileStore& store, const std::optional<OfficePressure>& office) {
+    if (office) {
+        return store.WriteStrings(kPatientSection, {{"OfficeSys", std::to_string(office->sys)},
+                                                    {"OfficeDia", std::to_string(office->dia)}});
+    }
+    bool ok = true;
+    for (const char* key : {"OfficeSys", "OfficeDia"}) {
+        if (store.HasKey(kPatientSection, key))
+            ok = store.DeleteKey(kPatientSection, key) && ok;
+    }
+    return ok;
+}
+
+}  // namespace
 
 bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
     ProfileStore store(casePath, ProfileOpen::ExistingOnly);
@@ -93,7 +114,7 @@ bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
                                    {"BedNo", s.bedNo},
                                    {"DepartmentNo", s.departmentNo},
                                    {"Email", s.email}});
-    if (!patientWritten || !testWritten) {
+    if (!patientWritten || !testWritten || !WriteOffice(store, s.office)) {
         batch.Abandon();
         return false;
     }
@@ -111,6 +132,7 @@ void ApplyPatientSheet(const PatientSheet& s, Recording& r) {
     r.weight = s.weight;
     r.age = s.age;
     r.phone = s.phone;
+    r.office = s.office;
     r.medications = s.medications;
     r.referringPhysician = s.referringPhysician;
     r.interpretingPhysician = s.interpretingPhysician;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "case/CalendarTime.h"
+#include "case/OfficePressure.h"
 #include "case/Recording.h"
 
 namespace vitalis {
@@ -23,6 +24,7 @@ struct PatientSheet {
     int weight = 0;  // kg
     int age = 0;
     std::string phone;
+    std::optional<OfficePressure> office;  // "OfficeSys" / "OfficeDia", both or neither
     // Test section
     std::string medications;
     std::string referringPhysician;      // "ReferringPhys"

@@ -7,6 +7,7 @@ constexpr std::string_view kGlobal = "Global Setting";
 constexpr std::string_view kMenu = "Menu Setting";
 constexpr std::string_view kDialog = "Dialog Setting";
 constexpr std::string_view kCase = "Case Setting";
+constexpr std::string_view kClinical = "Clinical Setting";
 
 TextKey Menu(std::string_view key) { return {kMenu, key}; }
 TextKey Button(std::string_view key) { return {kGlobal, key}; }
@@ -42,6 +43,8 @@ const std::vector<CommandInfo>& Commands() {
         {kPieChart, {}, Button("IDS_CAKE_MAP"), true},
         {kCorrelationChart, {}, Button("IDS_COM_LINE"), true},
         {kRecordingInfo, {}, Button("IDS_CON_MESSAGE"), true},
+        {kClinicalSummary, TextKey{kClinical, "IDS_CLINICAL_SUMMARY"},
+         TextKey{kClinical, "IDS_CLINICAL_SUMMARY"}, true},
     };
     return commands;
 }
@@ -59,7 +62,7 @@ const std::vector<MenuEntry>& MenuBar() {
         {Menu("IDS_FILE"), 0, {kOpenCase, kCopyCases, kDeleteCases, 0, kLinkWay, 0, kExit}},
         {Menu("IDS_DOWNLOADING"), 0, {kCaseFolderSettings, kDownload}},
         {Menu("IDS_UPLOAD"), kUpload, {}},
-        {Menu("IDS_REPORTS"), 0, {kReport, kReportSettings, kPrinterSetup, kStatistics}},
+        {Menu("IDS_REPORTS"), 0, {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},
         {Menu("IDS_EDITS"), 0, {kEditReadings, kPatientData, kSleepPeriod, kThresholdSettings}},
         {Menu("IDS_LANGUAGE"), kLanguage, {}},
         {TextKey{kCase, "IDS_HELPS"}, 0, {kWearInstructions, kHelp, kAbout}},
@@ -71,7 +74,7 @@ const std::vector<int>& ToolbarCommands() {
     using namespace command;
     static const std::vector<int> buttons = {
         kWearInstructions, kUpload,   kDownload,         kOpenCase,  kTrendGraph,
-        kEditReadings,     kBarGraph, kPieChart,         kCorrelationChart, kReport,
+        kEditReadings,     kBarGraph, kPieChart,         kCorrelationChart, kClinicalSummary, kReport,
         kStatistics,       kRecordingInfo, kHelp,        kExit};
     return buttons;
 }

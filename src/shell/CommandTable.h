@@ -35,6 +35,7 @@ inline constexpr int kBarGraph = 32905;
 inline constexpr int kPieChart = 32906;
 inline constexpr int kCorrelationChart = 32907;
 inline constexpr int kRecordingInfo = 32910;
+inline constexpr int kClinicalSummary = 32911;
 }  // namespace command
 
 // A language text: section and key.
@@ -64,7 +65,7 @@ struct MenuEntry {
 };
 const std::vector<MenuEntry>& MenuBar();
 
-// The toolbar's fourteen buttons, left to right.
+// The toolbar's fifteen buttons, left to right.
 const std::vector<int>& ToolbarCommands();
 
 }  // namespace vitalis

@@ -159,6 +159,16 @@ void Statistics(QPainter& p) {  // a summing sign over a table
     p.drawPolyline(QPolygonF({{22, 6}, {10, 6}, {16, 10}, {10, 14}, {22, 14}}));
 }
 
+void ClinicalSummary(QPainter& p) {  // a sheet with a tick for the verdict
+    p.setPen(Pen(kInk, 1.2));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(6, 3, 20, 26));
+    p.drawLine(QPointF(10, 22), QPointF(22, 22));
+    p.drawLine(QPointF(10, 26), QPointF(19, 26));
+    p.setPen(Pen(kAccent, 2.4));
+    p.drawPolyline(QPolygonF({{10, 12}, {14, 17}, {22, 7}}));
+}
+
 void RecordingInfo(QPainter& p) {  // an "i" in a circle
     p.setPen(Pen(kBlue, 2));
     p.setBrush(kPaper);
@@ -208,6 +218,7 @@ QIcon CommandIcon(int commandId) {
         case command::kCorrelationChart: paint = Correlation; break;
         case command::kReport: paint = Report; break;
         case command::kStatistics: paint = Statistics; break;
+        case command::kClinicalSummary: paint = ClinicalSummary; break;
         case command::kRecordingInfo: paint = RecordingInfo; break;
         case command::kHelp: paint = Help; break;
         case command::kExit: paint = Exit; break;

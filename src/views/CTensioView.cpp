@@ -218,7 +218,10 @@ void CTensioView::paintEvent(QPaintEvent*) {
 }
 
 PageContext CTensioView::Context() const {
-    return {doc_.recording(), summary_, period_, thresholds_(), texts_, ranges()};
+    PageContext context{doc_.recording(), summary_, period_, thresholds_(), texts_, ranges()};
+    if (guideline_)
+        context.guideline = guideline_();
+    return context;
 }
 
 void CTensioView::resizeEvent(QResizeEvent*) {

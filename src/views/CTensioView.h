@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "analysis/PeriodSummary.h"
 #include "analysis/ThresholdSettings.h"
@@ -35,6 +36,10 @@ public:
     // Analyses the readings again after they changed (edits, a new sleep period).
     void Reanalyse();
     void ShowPage(PageKind kind);
+    // Where the clinical summary takes its guideline profile id from (the default without).
+    void SetGuidelineSource(std::function<const std::string&()> guideline) {
+        guideline_ = std::move(guideline);
+    }
     // The statistics information: period counts and loads of the open case.
     void ShowStatistics();
     void Relabel();
@@ -70,6 +75,7 @@ private:
     CTensioDoc& doc_;
     const TextSource& texts_;
     std::function<const ThresholdSettings&()> thresholds_;
+    std::function<const std::string&()> guideline_;
     UserMessages messages_;
     PageController controller_;
     Period period_ = Period::Whole;

@@ -91,6 +91,33 @@ TEST_F(PatientSheetTest, SavedSheetReadsBackAndLoadsIntoTheRecording) {
     EXPECT_EQ(applied.height, recording.height);
 }
 
+TEST_F(PatientSheetTest, OfficePressureIsStoredOnlyWhenGivenAndRemovedWhenCleared) {
+    PatientSheet sheet = *ReadPatientSheet(path);
+    EXPECT_EQ(sheet.office, std::nullopt);
+    // Saving the sheet as read changes nothing of the office keys: none appear.
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    EXPECT_FALSE(ProfileStore(path).HasKey("PATIENT DATA", "OfficeSys"));
+    EXPECT_FALSE(ProfileStore(path).HasKey("PATIENT DATA", "OfficeDia"));
+
+    sheet.office = OfficePressure{142, 91};
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "OfficeSys", ""), "142");
+    EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "OfficeDia", ""), "91");
+    EXPECT_EQ(ReadPatientSheet(path)->office, (OfficePressure{142, 91}));
+    Recording recording;
+    ApplyPatientSheet(sheet, recording);
+    EXPECT_EQ(recording.office, (OfficePressure{142, 91}));
+
+    const std::string before = test::ReadBytes(path);
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    EXPECT_EQ(test::ReadBytes(path), before);
+
+    sheet.office.reset();
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    EXPECT_FALSE(ProfileStore(path).HasKey("PATIENT DATA", "OfficeSys"));
+    EXPECT_FALSE(ProfileStore(path).HasKey("PATIENT DATA", "OfficeDia"));
+}
+
 TEST_F(PatientSheetTest, LineBreaksAreStoredEscapedOnOneLine) {
     ASSERT_TRUE(WritePatientSheet(path, Filled()));
     const std::string bytes = test::ReadBytes(path);

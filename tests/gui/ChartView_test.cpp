@@ -75,6 +75,17 @@ TEST_F(ChartViewTest, PageCommandsWorkOnceACaseIsOpenAndShowTheirControls) {
     EXPECT_TRUE(told.empty());
 }
 
+TEST_F(ChartViewTest, TheClinicalSummaryCommandShowsItsPage) {
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    EXPECT_TRUE(station.frame().Action(command::kClinicalSummary)->isEnabled());
+    station.frame().show();
+    station.Run(command::kClinicalSummary);
+    EXPECT_EQ(station.view().controller().kind(), PageKind::Clinical);
+    EXPECT_FALSE(station.view().grab().isNull());
+    EXPECT_TRUE(told.empty());
+}
+
 TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
     Workstation station(config, Recorded());
     station.Start({QString::fromStdString(path)});

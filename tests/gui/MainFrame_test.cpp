@@ -25,7 +25,7 @@ TEST(MainFrame, ToolbarMenusAndLabels) {
     CMainFrameHeron frame(texts);
     EXPECT_EQ(frame.windowTitle(), QStringLiteral("Vitalis"));
     const QList<QAction*> buttons = frame.Toolbar()->actions();
-    ASSERT_EQ(buttons.size(), 14);
+    ASSERT_EQ(buttons.size(), 15);
     EXPECT_EQ(buttons.front()->data().toInt(), command::kWearInstructions);
     EXPECT_EQ(buttons.front()->iconText(), QStringLiteral("en:IDS_ADORN"));
     EXPECT_EQ(buttons.back()->data().toInt(), command::kExit);
@@ -38,6 +38,8 @@ TEST(MainFrame, ToolbarMenusAndLabels) {
     EXPECT_EQ(menus.front()->text(), QStringLiteral("en:IDS_FILE"));
     EXPECT_EQ(menus.back()->text(), QStringLiteral("en:IDS_HELPS"));
     EXPECT_EQ(frame.Action(command::kLinkWay)->text(), QStringLiteral("en:IDS_SET_CONNECT"));
+    EXPECT_EQ(frame.Action(command::kClinicalSummary)->text(),
+              QStringLiteral("en:IDS_CLINICAL_SUMMARY"));
 
     texts.prefix = "de:";
     frame.Relabel();

@@ -189,6 +189,27 @@ TEST_F(SettingsWindowsTest, RefusedThresholdsKeepTheOldOnesAcceptedOnesShowAtOnc
     EXPECT_EQ(told.size(), 1u);
 }
 
+TEST(ThresholdWindow, GuidelineProfileIsChosenAndItsThresholdsCanBeTaken) {
+    const NoTexts texts;
+    ThresholdPage page(texts, ThresholdSettings{150, 95, 130, 85, 30, 35, 20, 12}, "nice2019");
+    EXPECT_EQ(page.guidelineBox()->count(), 3);
+    EXPECT_EQ(page.guidelineBox()->currentText(), QStringLiteral("NICE NG136"));
+    EXPECT_EQ(page.guideline(), "nice2019");
+    // NICE sets no asleep threshold: those fields keep their values.
+    page.profileButton()->click();
+    EXPECT_EQ(page.values().awakeSys, 135);
+    EXPECT_EQ(page.values().awakeDia, 85);
+    EXPECT_EQ(page.values().asleepSys, 130);
+    page.guidelineBox()->setCurrentIndex(page.guidelineBox()->findData(QStringLiteral("acc-aha2017")));
+    EXPECT_EQ(page.guideline(), "acc-aha2017");
+    page.profileButton()->click();
+    const ThresholdSettings taken = page.values();
+    EXPECT_EQ(std::vector<int>({taken.awakeSys, taken.awakeDia, taken.asleepSys, taken.asleepDia,
+                                taken.dayLoad}),
+              std::vector<int>({130, 80, 110, 65, 30}));
+    EXPECT_EQ(ThresholdPage(texts, ThresholdSettings{}, "unknown").guideline(), "esh2023");
+}
+
 TEST(PatientWindow, BirthDateIsHeldAndGivesTheAge) {
     const NoTexts texts;
     PatientSheet sheet;
@@ -205,6 +226,24 @@ TEST(PatientWindow, BirthDateIsHeldAndGivesTheAge) {
     dialog.birthdayEdit()->setDate(QDate(2030, 1, 1));
     EXPECT_EQ(dialog.birthdayEdit()->date(), QDate(2026, 1, 10));
     EXPECT_EQ(dialog.sheet().age, 0);
+}
+
+TEST(PatientWindow, OfficePressureIsOptionalAndMustBeTwoWholeNumbers) {
+    const NoTexts texts;
+    PatientSheet sheet;
+    sheet.office = OfficePressure{142, 91};
+    PatientSheetDialog dialog(texts, sheet, {2026, 1, 10});
+    EXPECT_EQ(dialog.officeEdit()->text(), QStringLiteral("142/91"));
+    dialog.officeEdit()->setText(QStringLiteral("142/9l"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);  // still open, with the reason shown
+    EXPECT_FALSE(dialog.officeProblem()->isHidden());
+    dialog.officeEdit()->setText(QStringLiteral("128/79"));
+    EXPECT_EQ(dialog.sheet().office, (OfficePressure{128, 79}));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.officeEdit()->clear();
+    EXPECT_EQ(dialog.sheet().office, std::nullopt);
 }
 
 TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows) {

@@ -9,7 +9,7 @@ namespace {
 
 TEST(CommandTable, ToolbarRunsFromWearToExit) {
     const std::vector<int>& buttons = ToolbarCommands();
-    ASSERT_EQ(buttons.size(), 14u);
+    ASSERT_EQ(buttons.size(), 15u);
     EXPECT_EQ(buttons.front(), command::kWearInstructions);
     EXPECT_EQ(buttons.back(), command::kExit);
     for (const int id : buttons) {
@@ -44,7 +44,7 @@ TEST(CommandTable, CaseCommandsAreExactlyTheViewPagesAndCaseDialogs) {
         if (info.needsOpenCase) needsCase.insert(info.id);
     }
     EXPECT_EQ(needsCase, (std::set<int>{32773, 32775, 32800, 32902, 32904, 32905, 32906, 32907,
-                                        32908, 32909, 32910}));
+                                        32908, 32909, 32910, 32911}));
 }
 
 }  // namespace

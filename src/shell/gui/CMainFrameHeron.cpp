@@ -31,6 +31,7 @@ QKeySequence ShortcutOf(int id) {
         case command::kBarGraph: return QKeySequence(Qt::CTRL | Qt::Key_2);
         case command::kPieChart: return QKeySequence(Qt::CTRL | Qt::Key_3);
         case command::kCorrelationChart: return QKeySequence(Qt::CTRL | Qt::Key_4);
+        case command::kClinicalSummary: return QKeySequence(Qt::CTRL | Qt::Key_5);
         case command::kHelp: return QKeySequence::HelpContents;
         case command::kExit: return QKeySequence::Quit;
         default: return {};

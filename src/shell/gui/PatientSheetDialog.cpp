@@ -102,8 +102,35 @@ QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     age_ = Number(sheet.age, 150, page);
     age_->setReadOnly(true);  // follows the birth date
     form->addRow(Text("Global Setting", "IDS_AGE"), age_);
+    OfficeField(sheet, form);
     ClinicFields(sheet, form);
     return page;
+}
+
+void PatientSheetDialog::OfficeField(const PatientSheet& sheet, QFormLayout* form) {
+    const std::string stored =
+        sheet.office ? std::to_string(sheet.office->sys) + "/" + std::to_string(sheet.office->dia)
+                     : std::string();
+    office_ = Line(stored);
+    office_->setPlaceholderText(QStringLiteral("142/91"));
+    form->addRow(Text("Clinical Setting", "IDS_OFFICE_BP"), office_);
+    officeProblem_ = new QLabel(Text("Clinical Setting", "IDS_OFFICE_BP_INVALID"), this);
+    officeProblem_->setWordWrap(true);
+    officeProblem_->setStyleSheet(QStringLiteral("color: #b01e1e"));
+    officeProblem_->hide();
+    form->addRow(officeProblem_);
+}
+
+void PatientSheetDialog::accept() {
+    const std::string office = Plain(office_);
+    if (!office.empty() && !ParseOfficePressure(office)) {
+        officeProblem_->show();
+        pages_->setCurrentIndex(0);
+        office_->setFocus();
+        office_->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void PatientSheetDialog::ClinicFields(const PatientSheet& sheet, QFormLayout* form) {
@@ -157,6 +184,7 @@ PatientSheet PatientSheetDialog::sheet() const {
     s.height = height_->value();
     s.weight = weight_->value();
     s.age = age_->value();
+    s.office = ParseOfficePressure(Plain(office_));
     s.outpatientNo = Plain(outpatientNo_);
     s.admissionNo = Plain(admissionNo_);
     s.bedNo = Plain(bedNo_);

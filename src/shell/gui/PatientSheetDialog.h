@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 
 #include "case/PatientSheet.h"
 #include "case/TextSource.h"
@@ -35,10 +36,16 @@ public:
     QPlainTextEdit* medicationsEdit() const { return medications_; }
     QPlainTextEdit* diagnosisEdit() const { return diagnosis_; }
     QLineEdit* referringEdit() const { return referring_; }
+    QLineEdit* officeEdit() const { return office_; }
+    QLabel* officeProblem() const { return officeProblem_; }
+
+    // Closes only when the office pressure is empty or two whole numbers SYS/DIA.
+    void accept() override;
 
 private:
     QWidget* PatientPage(const PatientSheet& sheet);
     void ClinicFields(const PatientSheet& sheet, QFormLayout* form);
+    void OfficeField(const PatientSheet& sheet, QFormLayout* form);
     QWidget* TextPage(QPlainTextEdit*& edit, const std::string& value);
     QWidget* PhysicianPage(const PatientSheet& sheet);
     QLineEdit* Line(const std::string& value);
@@ -59,6 +66,8 @@ private:
     QSpinBox* height_ = nullptr;
     QSpinBox* weight_ = nullptr;
     QSpinBox* age_ = nullptr;
+    QLineEdit* office_ = nullptr;
+    QLabel* officeProblem_ = nullptr;
     QLineEdit* outpatientNo_ = nullptr;
     QLineEdit* admissionNo_ = nullptr;
     QLineEdit* bedNo_ = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/gui/ThresholdPage.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -7,6 +8,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "analysis/clinical/ClinicalTexts.h"
+#include "shell/GuidelineSetting.h"
 
 namespace vitalis {
 namespace {
@@ -43,7 +47,7 @@ private:
 }  // namespace
 
 ThresholdPage::ThresholdPage(const TextSource& texts, const ThresholdSettings& current,
-                             QWidget* parent)
+                             std::string_view guideline, QWidget* parent)
     : QWidget(parent) {
     setWindowTitle(TextOf(texts, "Case Setting", "IDS_STANDARD_VALUES"));
     for (const F which : kThresholdFields)
@@ -69,6 +73,7 @@ ThresholdPage::ThresholdPage(const TextSource& texts, const ThresholdSettings& c
     defaults_ = new QPushButton(TextOf(texts, "Case Setting", "IDS_DEFAULT_VALUES"), this);
     connect(defaults_, &QPushButton::clicked, this, &ThresholdPage::RestoreDefaultPressures);
     grid->addWidget(defaults_, 6, 2);
+    GuidelineRows(texts, guideline, grid);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
@@ -103,6 +108,37 @@ ThresholdSettings ThresholdPage::values() const {
     ThresholdSettings shown;
     for (const F which : kThresholdFields) FieldOf(shown, which) = field(which)->value();
     return shown;
+}
+
+void ThresholdPage::GuidelineRows(const TextSource& texts, std::string_view guideline,
+                                  QGridLayout* grid) {
+    guideline_ = new QComboBox(this);
+    for (const clinical::GuidelineProfile& p : clinical::GuidelineProfiles()) {
+        guideline_->addItem(QString::fromUtf8(p.name.data(), static_cast<int>(p.name.size())),
+                            QString::fromUtf8(p.id.data(), static_cast<int>(p.id.size())));
+    }
+    const int chosen = guideline_->findData(
+        QString::fromUtf8(guideline.data(), static_cast<int>(guideline.size())));
+    guideline_->setCurrentIndex(std::max(chosen, 0));
+    auto* label = new QLabel(TextOf(texts, clinical::kClinicalSection, "IDS_GUIDELINE_PROFILE"), this);
+    label->setBuddy(guideline_);
+    grid->addWidget(label, 7, 0);
+    grid->addWidget(guideline_, 7, 1);
+    useProfile_ = new QPushButton(TextOf(texts, clinical::kClinicalSection, "IDS_USE_PROFILE"), this);
+    connect(useProfile_, &QPushButton::clicked, this, &ThresholdPage::UseProfileThresholds);
+    grid->addWidget(useProfile_, 7, 2);
+}
+
+std::string ThresholdPage::guideline() const {
+    return guideline_->currentData().toString().toStdString();
+}
+
+void ThresholdPage::UseProfileThresholds() {
+    const ThresholdSettings profiled =
+        WithProfileThresholds(values(), clinical::GuidelineOrDefault(guideline()));
+    for (const F which : {F::AwakeSys, F::AwakeDia, F::AsleepSys, F::AsleepDia}) {
+        SetShown(which, FieldOf(profiled, which));
+    }
 }
 
 void ThresholdPage::RestoreDefaultPressures() {

@@ -2,11 +2,15 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "analysis/ThresholdSettings.h"
 #include "case/TextSource.h"
 #include "shell/ThresholdForm.h"
 
+class QComboBox;
+class QGridLayout;
 class QPushButton;
 class QSpinBox;
 
@@ -20,10 +24,14 @@ class ThresholdPage : public QWidget {
 
 public:
     ThresholdPage(const TextSource& texts, const ThresholdSettings& current,
-                  QWidget* parent = nullptr);
+                  std::string_view guideline = "esh2023", QWidget* parent = nullptr);
 
     QSpinBox* field(ThresholdField which) const { return fields_[Index(which)]; }
     QPushButton* defaultButton() const { return defaults_; }
+    QComboBox* guidelineBox() const { return guideline_; }
+    QPushButton* profileButton() const { return useProfile_; }
+    // The id of the guideline profile chosen for the clinical verdict.
+    std::string guideline() const;
     // The values as the page shows them.
     ThresholdSettings values() const;
     // The user left a field: every correction of that field applies.
@@ -35,9 +43,13 @@ private:
     void FieldTyped(ThresholdField which, int typed);
     void SetShown(ThresholdField which, int value);
     void RestoreDefaultPressures();
+    void UseProfileThresholds();
+    void GuidelineRows(const TextSource& texts, std::string_view guideline, QGridLayout* grid);
 
     std::array<QSpinBox*, kThresholdFields.size()> fields_{};
     QPushButton* defaults_ = nullptr;
+    QComboBox* guideline_ = nullptr;
+    QPushButton* useProfile_ = nullptr;
 };
 
 }  // namespace vitalis

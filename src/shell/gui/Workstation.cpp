@@ -71,6 +71,7 @@ void Workstation::Start(const QStringList& arguments) {
     view_ = new CTensioView(
         *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
         messages_, frame_.get());
+    view_->SetGuidelineSource([this]() -> const std::string& { return config_.guideline; });
     frame_->setCentralWidget(view_);
     connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
     connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
@@ -133,7 +134,8 @@ void Workstation::MarkUnavailableCommands() {
     const std::pair<int, PageKind> pages[] = {{kTrendGraph, PageKind::Trend},
                                               {kBarGraph, PageKind::Histogram},
                                               {kPieChart, PageKind::Pie},
-                                              {kCorrelationChart, PageKind::Correlation}};
+                                              {kCorrelationChart, PageKind::Correlation},
+                                              {kClinicalSummary, PageKind::Clinical}};
     for (const auto& [id, kind] : pages) {
         if (!view_->controller().HasPage(kind)) frame_->SetUnavailable(id, later);
     }
@@ -171,6 +173,7 @@ void Workstation::Run(int commandId) {
         case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
         case kPieChart: view_->ShowPage(PageKind::Pie); break;
         case kCorrelationChart: view_->ShowPage(PageKind::Correlation); break;
+        case kClinicalSummary: view_->ShowPage(PageKind::Clinical); break;
         default: break;  // disabled in this version
     }
 }
@@ -259,7 +262,7 @@ void Workstation::EditReadings() {
 
 void Workstation::ShowSettings(int page) {
     ConfigurationSheet sheet(config_, languages_, messages_, frame_.get());
-    auto* thresholds = new ThresholdPage(languages_, config_.thresholds);
+    auto* thresholds = new ThresholdPage(languages_, config_.thresholds, config_.guideline);
     sheet.AddPage(thresholds, thresholds->windowTitle(), [this, thresholds, &sheet] {
         const ThresholdSettings shown = thresholds->values();
         if (!ThresholdsAcceptable(shown)) {
@@ -268,6 +271,7 @@ void Workstation::ShowSettings(int page) {
             return false;
         }
         config_.thresholds = shown;
+        config_.guideline = thresholds->guideline();
         return true;
     });
     sheet.ShowPage(page);
