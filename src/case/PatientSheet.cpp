@@ -66,6 +66,10 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
 
 bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
     ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    return WritePatientSheet(store, s);
+}
+
+bool WritePatientSheet(ProfileStore& store, const PatientSheet& s) {
     ProfileStore::Batch batch(store);
     const auto test = TestSectionOf(store);
     if (!test) return false;

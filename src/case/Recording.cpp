@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "case/CaseEditWriter.h"
 #include "case/CaseFileKeys.h"
 #include "case/ProfileStore.h"
 #include "case/ReadingText.h"
@@ -153,13 +154,7 @@ bool Recording::SaveEdits() {
     const auto section = FindTestSection(store);
     if (!section) return false;
     for (size_t i = 0; i < all_.size(); ++i) {
-        const int k = static_cast<int>(i) + 1;
-        std::string text = store.GetString(*section, ReadingKey(k), "");
-        if (text.size() > kExclusionMarkPosition) {
-            text[kExclusionMarkPosition] = all_[i].valid == 1 ? '0' : '1';
-        }
-        store.WriteString(*section, ReadingKey(k), text);
-        store.WriteString(*section, RemarkKey(k), all_[i].remark);
+        WriteReadingMark(store, *section, static_cast<int>(i) + 1, all_[i].valid != 1, all_[i].remark);
     }
     return batch.Commit();
 }
