@@ -14,17 +14,17 @@ bool WriteChangedReadings(ProfileStore& store, const std::string& section,
     for (size_t i = 0; i < now.readings.size(); ++i) {
         const ReadingMark& mark = now.readings[i];
         if (i < saved.readings.size() && saved.readings[i] == mark) continue;
-        written = WriteReadingMark(store, section, static_cast<int>(i) + 1, mark.excluded,
-                                   mark.remark) &&
-                  written;
+        written =
+            WriteReadingMark(store, section, static_cast<int>(i) + 1, mark.excluded, mark.remark) &&
+            written;
     }
     return written;
 }
 
 }  // namespace
 
-bool WriteReadingMark(ProfileStore& store, std::string_view testSection, int number,
-                      bool excluded, std::string_view remark) {
+bool WriteReadingMark(ProfileStore& store, std::string_view testSection, int number, bool excluded,
+                      std::string_view remark) {
     std::string text = store.GetString(testSection, casekeys::ReadingKey(number), "");
     if (text.size() > kExclusionMarkPosition) text[kExclusionMarkPosition] = excluded ? '1' : '0';
     const bool textWritten = store.WriteString(testSection, casekeys::ReadingKey(number), text);

@@ -16,7 +16,7 @@ namespace vitalis {
 // can be undone and redone; nothing reaches the file before Save, which writes the changes
 // and one history line per change in one atomic write.
 class CaseEditor {
-public:
+  public:
     explicit CaseEditor(Recording& recording) : recording_(recording) {}
 
     // A case was loaded: what it holds now is what is saved, and there is nothing to undo.
@@ -52,7 +52,7 @@ public:
     // and every change stays unsaved (and undoable) in memory.
     bool Save(const HistoryStamp& stamp);
 
-private:
+  private:
     struct ReadingChange {
         int index;
         ReadingMark before, after;

@@ -33,7 +33,9 @@ std::string OperatingSystemUser() {
     return "uid " + std::to_string(uid);
 }
 
-HistoryStamp CurrentHistoryStamp() { return {Now(), OperatingSystemUser()}; }
+HistoryStamp CurrentHistoryStamp() {
+    return {Now(), OperatingSystemUser()};
+}
 
 std::string HistoryLine(const HistoryStamp& stamp, std::string_view change) {
     const ClockTime& t = stamp.time.clock;
@@ -45,7 +47,8 @@ std::string HistoryLine(const HistoryStamp& stamp, std::string_view change) {
 
 bool AppendHistory(ProfileStore& store, const std::vector<std::string>& lines) {
     int last = 0;
-    for (const std::string& key : store.KeyNames(kHistorySection)) last = std::max(last, LineNumber(key));
+    for (const std::string& key : store.KeyNames(kHistorySection))
+        last = std::max(last, LineNumber(key));
     bool written = true;
     for (const std::string& line : lines) {
         written = store.WriteString(kHistorySection, std::to_string(++last), line) && written;

@@ -113,6 +113,8 @@ QRadioButton* CTensioView::periodButton(Period period) const {
 
 bool CTensioView::OpenCase(const QString& path) {
     if (!doc_.OpenCase(path)) {
+        // No figure may stand under the name of the patient that was open before.
+        emit statusTextChanged(statusText());
         messages_.inform(this, Text("ZuzodIriz", "IDS_CASE_FILE"));
         UpdateControls();
         update();
@@ -225,12 +227,8 @@ void CTensioView::resizeEvent(QResizeEvent*) {
 }
 
 void CTensioView::mousePressEvent(QMouseEvent* event) {
-    if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
-    Recording& recording = doc_.recording();
-    if (controller_.Click(event->position().toPoint(), PageArea(), recording)) {
-        recording.RebuildValidMeasurements();
-        Reanalyse();
-    }
+    // A plain click never changes a reading: excluding is a deliberate, undoable command.
+    QWidget::mousePressEvent(event);
 }
 
 void CTensioView::mouseMoveEvent(QMouseEvent* event) {

@@ -18,7 +18,7 @@ using test::ReadBytes;
 const HistoryStamp kStamp{{{2026, 12, 7, 8, 30}, 5}, "clinician"};
 
 class CaseEditorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 40);
         recording.casePath = path;
@@ -119,7 +119,8 @@ TEST_F(CaseEditorTest, SaveWritesTheChangesAndOneHistoryLineEach) {
     EXPECT_NE(bytes.find("[HISTORY]\r\n"
                          "1=2026-12-07 08:30:05  clinician  excluded reading 12\r\n"
                          "2=2026-12-07 08:30:05  clinician  remark 12: two++lines\r\n"
-                         "3=2026-12-07 08:30:05  clinician  asleep 22:30\xE2\x80\x93" "06:30\r\n"),
+                         "3=2026-12-07 08:30:05  clinician  asleep 22:30\xE2\x80\x93"
+                         "06:30\r\n"),
               std::string::npos)
         << bytes;
     const Recording reopened = Reopened();
@@ -206,9 +207,11 @@ TEST(CaseEditState, ChangeTexts) {
     now.readings[1].excluded = false;
     now.readings[2].remark = "";
     now.sleep = {13, 45};
-    EXPECT_EQ(DescribeChanges(saved, now),
-              (std::vector<std::string>{"excluded reading 1", "included reading 2", "remark 3 removed",
-                                        "asleep 22:30\xE2\x80\x93" "06:30"}));
+    EXPECT_EQ(
+        DescribeChanges(saved, now),
+        (std::vector<std::string>{"excluded reading 1", "included reading 2", "remark 3 removed",
+                                  "asleep 22:30\xE2\x80\x93"
+                                  "06:30"}));
     EXPECT_TRUE(DescribeChanges(saved, saved).empty());
     EXPECT_EQ(ClockOfEntry(0), "00:00");
     EXPECT_EQ(ClockOfEntry(47), "23:30");

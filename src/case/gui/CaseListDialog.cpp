@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,10 +67,20 @@ QString CaseListDialog::folder() const { return folderField_->text(); }
 
 void CaseListDialog::SetFolder(const QString& folder) {
     folderField_->setText(folder);
-    ShowRows(ListCaseFolder(folder.toStdString(), table_));
+    ShowRows(ListCaseFolder(folder.toStdString(), table_), folder);
 }
 
-void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows) {
+void CaseListDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        event->accept();  // the field has run its own action on returnPressed
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows, const QString& from) {
+    listedFolder_ = from;
     list_->clear();
     for (const CaseRow& row : rows) {
         auto* item = new QTreeWidgetItem(list_);

@@ -10,6 +10,7 @@
 #include "ui/UserMessages.h"
 
 class QDialogButtonBox;
+class QKeyEvent;
 class QLineEdit;
 class QTreeWidget;
 class QVBoxLayout;
@@ -26,6 +27,8 @@ public:
                    UserMessages messages, QWidget* parent);
 
     QString folder() const;
+    // The folder the rows were read from (the field may have been typed over since).
+    QString listedFolder() const { return listedFolder_; }
     void SetFolder(const QString& folder);  // lists it afresh
     QTreeWidget* list() const { return list_; }
     // Paths of the selected rows, in list order.
@@ -34,7 +37,10 @@ public:
 
 protected:
     QString Text(std::string_view section, std::string_view key) const;
-    void ShowRows(const std::vector<CaseRow>& rows);
+    // Rows read from `from`.
+    void ShowRows(const std::vector<CaseRow>& rows, const QString& from);
+    // Return in a text field runs that field's action (listing, search), never OK.
+    void keyPressEvent(QKeyEvent* event) override;
     void Inform(const QString& text) { messages_.inform(this, text); }
     bool Confirm(const QString& text) { return messages_.confirm(this, text); }
     QVBoxLayout* layout() const { return layout_; }
@@ -48,6 +54,7 @@ private:
     CaseFileTable& table_;
     UserMessages messages_;
     QLineEdit* folderField_ = nullptr;
+    QString listedFolder_;
     QTreeWidget* list_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;

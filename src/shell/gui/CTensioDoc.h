@@ -3,41 +3,61 @@
 #include <QObject>
 #include <QString>
 
+#include "case/CaseEditor.h"
 #include "case/CaseFolder.h"
 #include "case/Recording.h"
 
 namespace vitalis {
 
-// The one document of the main window: the open recording, and the file table the case
-// dialogs share. Opening a case saves the edits of the one that was open first.
+// The one document of the main window: the open recording, the editor every change to it
+// goes through, and the file table the case dialogs share. Nothing is written to the case
+// file except by Save: opening another case or closing this one never saves on its own.
 class CTensioDoc : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CTensioDoc(QObject* parent = nullptr);
     ~CTensioDoc() override;
 
     Recording& recording() { return recording_; }
     const Recording& recording() const { return recording_; }
+    CaseEditor& editor() { return editor_; }
     CaseFileTable& fileTable() { return fileTable_; }
 
     bool caseOpen() const { return caseOpen_; }
     QString casePath() const { return QString::fromStdString(recording_.casePath); }
 
-    // Loads a case file. On failure the recording counts as not open.
+    // Loads a case file, dropping whatever the open one had unsaved (the caller asks first).
+    // On failure no case is open.
     bool OpenCase(const QString& path);
-    // Writes the open case's exclusion marks and remarks back to its file.
-    bool SaveOpenCase();
-    // Saves and forgets the open case.
+    bool HasUnsavedChanges() const { return caseOpen_ && editor_.HasUnsavedChanges(); }
+    // Writes the unsaved changes and their history lines to the case file.
+    bool Save();
+    // Copies the case file to another path, makes that the open case and saves there. The
+    // original file is left as it was.
+    bool SaveAs(const QString& path);
+    // Forgets the open case without saving.
     void CloseCase();
 
-signals:
-    void caseOpenChanged(bool open);
+    // The undoable changes; each tells editsChanged so the views follow.
+    bool ToggleExclusion(int measurementIndex);
+    bool SetSleepPeriod(int awakeEntry, int asleepEntry);
+    bool SetPatientSheet(const PatientSheet& sheet);
+    bool SetReadingMarks(const std::vector<ReadingMark>& marks);
+    bool Undo();
+    bool Redo();
 
-private:
+  signals:
+    void caseOpenChanged(bool open);
+    // The readings, the sheet, the sleep period or what is saved changed.
+    void editsChanged();
+
+  private:
     void SetCaseOpen(bool open);
+    bool Changed(bool changed);
 
     Recording recording_;
+    CaseEditor editor_{recording_};
     CaseFileTable fileTable_;
     bool caseOpen_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include "case/PatientSheet.h"
 #include "case/TextSource.h"
@@ -27,6 +28,9 @@ public:
 
     // The sheet with what the pages show now.
     PatientSheet sheet() const;
+    // Adds a read-only page with the case's saved history lines, oldest first.
+    void ShowHistory(const QStringList& lines);
+    QPlainTextEdit* historyView() const { return history_; }
 
     QTabWidget* pages() const { return pages_; }
     QLineEdit* nameEdit() const { return name_; }
@@ -69,6 +73,7 @@ private:
     QLineEdit* referring_ = nullptr;
     QLineEdit* interpreting_ = nullptr;
     QPlainTextEdit* interpretation_ = nullptr;
+    QPlainTextEdit* history_ = nullptr;
 };
 
 }  // namespace vitalis
