@@ -31,7 +31,8 @@ CaseListDialog::CaseListDialog(const TextSource& texts, CaseFileTable& table, co
     folderRow->addWidget(browse);
     layout_->addLayout(folderRow);
     connect(browse, &QPushButton::clicked, this, &CaseListDialog::Browse);
-    connect(folderField_, &QLineEdit::returnPressed, this, [this] { SetFolder(folderField_->text()); });
+    connect(folderField_, &QLineEdit::returnPressed, this,
+            [this] { SetFolder(folderField_->text()); });
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("caseList"));
@@ -63,7 +64,9 @@ QString CaseListDialog::Text(std::string_view section, std::string_view key) con
     return QString::fromStdString(texts_.Text(section, key));
 }
 
-QString CaseListDialog::folder() const { return folderField_->text(); }
+QString CaseListDialog::folder() const {
+    return folderField_->text();
+}
 
 void CaseListDialog::SetFolder(const QString& folder) {
     folderField_->setText(folder);
@@ -90,22 +93,23 @@ void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows, const QString& f
         item->setText(3, QString::fromStdString(row.fileName));
         item->setData(0, Qt::UserRole, QString::fromStdString(row.path));
     }
-    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0), 0,
-                                                              QItemSelectionModel::NoUpdate);
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 }
 
 std::vector<std::string> CaseListDialog::SelectedPaths() const {
     std::vector<std::string> paths;
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
-        if (item->isSelected()) paths.push_back(item->data(0, Qt::UserRole).toString().toStdString());
+        if (item->isSelected())
+            paths.push_back(item->data(0, Qt::UserRole).toString().toStdString());
     }
     return paths;
 }
 
 void CaseListDialog::Browse() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"),
-                                                             folder());
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"), folder());
     if (!chosen.isEmpty()) SetFolder(chosen);
 }
 

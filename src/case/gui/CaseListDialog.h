@@ -22,7 +22,7 @@ namespace vitalis {
 class CaseListDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     CaseListDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                    UserMessages messages, QWidget* parent);
 
@@ -31,11 +31,12 @@ public:
     QString listedFolder() const { return listedFolder_; }
     void SetFolder(const QString& folder);  // lists it afresh
     QTreeWidget* list() const { return list_; }
+    QLineEdit* folderField() const { return folderField_; }
     // Paths of the selected rows, in list order.
     std::vector<std::string> SelectedPaths() const;
     QDialogButtonBox* buttons() const { return buttons_; }
 
-protected:
+  protected:
     QString Text(std::string_view section, std::string_view key) const;
     // Rows read from `from`.
     void ShowRows(const std::vector<CaseRow>& rows, const QString& from);
@@ -47,7 +48,7 @@ protected:
     CaseFileTable& table() { return table_; }
     virtual void Accept() = 0;  // OK was pressed
 
-private:
+  private:
     void Browse();
 
     const TextSource& texts_;

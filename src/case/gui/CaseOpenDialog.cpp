@@ -71,7 +71,8 @@ bool CaseOpenDialog::SelectFile(const QString& path) {
 }
 
 void CaseOpenDialog::Accept() {
-    QTreeWidgetItem* item = list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
+    QTreeWidgetItem* item =
+        list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
     if (item == nullptr) {
         Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
         return;

@@ -1,8 +1,8 @@
 #include "case/gui/MeasurementEditorDialog.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QAction>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -49,13 +49,14 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
         if (column == kRemarkColumn) list_->editItem(item, kRemarkColumn);
     });
     connect(list_, &QTreeWidget::itemChanged, this, &MeasurementEditorDialog::RemarkEdited);
-    toggleAction_ = new QAction(QString::fromStdString(texts_.Text("Menu Setting", "IDS_EXCLUDE_READING")),
-                                list_);
+    toggleAction_ = new QAction(
+        QString::fromStdString(texts_.Text("Menu Setting", "IDS_EXCLUDE_READING")), list_);
     toggleAction_->setShortcut(QKeySequence(Qt::Key_Space));
     toggleAction_->setShortcutContext(Qt::WidgetShortcut);
     list_->addAction(toggleAction_);
     connect(toggleAction_, &QAction::triggered, this, [this] {
-        if (QTreeWidgetItem* item = list_->currentItem()) ClickMark(list_->indexOfTopLevelItem(item));
+        if (QTreeWidgetItem* item = list_->currentItem())
+            ClickMark(list_->indexOfTopLevelItem(item));
     });
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list_, &QTreeWidget::customContextMenuRequested, this,
@@ -81,7 +82,8 @@ void MeasurementEditorDialog::Fill() {
     for (const Measurement& m : recording_.allMeasurements()) {
         const auto cells = MeasurementRowTexts(m);
         auto* item = new QTreeWidgetItem(list_);
-        for (int c = 0; c < 10; ++c) item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
+        for (int c = 0; c < 10; ++c)
+            item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     UpdateHeader();
@@ -119,16 +121,18 @@ void MeasurementEditorDialog::ExportCsv() {
     if (chosen.isEmpty()) return;
     const std::string path = CsvExportPath(chosen.toStdString());
     const bool saved = vitalis::ExportCsv(recording_, path, texts_);
-    messages_.inform(this, QString::fromStdString(texts_.Text(
-                               "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
+    messages_.inform(this,
+                     QString::fromStdString(texts_.Text(
+                         "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
 }
 
 void MeasurementEditorDialog::SetSaving(Saving saving) {
     saving_ = std::move(saving);
     if (saveButton_ != nullptr || !saving_) return;
     // Only a caller that can save offers it.
-    saveButton_ = buttons_->addButton(QString::fromStdString(texts_.Text("Menu Setting", "IDS_SAVE_CASE")),
-                                      QDialogButtonBox::ActionRole);
+    saveButton_ =
+        buttons_->addButton(QString::fromStdString(texts_.Text("Menu Setting", "IDS_SAVE_CASE")),
+                            QDialogButtonBox::ActionRole);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     connect(saveButton_, &QPushButton::clicked, this, &MeasurementEditorDialog::Save);
 }

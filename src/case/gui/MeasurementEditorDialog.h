@@ -24,7 +24,7 @@ namespace vitalis {
 class MeasurementEditorDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // chooseCsvPath asks where to export; empty means the user cancelled.
     MeasurementEditorDialog(Recording& recording, const TextSource& texts, UserMessages messages,
                             std::function<QString(QWidget*)> chooseCsvPath,
@@ -36,7 +36,7 @@ public:
 
     QTreeWidget* list() const { return list_; }
     QPushButton* saveButton() const { return saveButton_; }  // null until SetSaving
-    void ClickMark(int row);  // as a click on the row's mark
+    void ClickMark(int row);                                 // as a click on the row's mark
     // The mark and remark of every row, in list order.
     std::vector<ReadingMark> marks() const;
     void Save();
@@ -44,7 +44,7 @@ public:
     // Excludes the current row or takes it back in (Space, and the row's context menu).
     QAction* toggleAction() const { return toggleAction_; }
 
-private:
+  private:
     void ShowRowMenu(const QPoint& at);
     void Fill();
     void UpdateHeader();
