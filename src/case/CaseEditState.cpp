@@ -20,7 +20,7 @@ CaseEditState CaptureEditState(const Recording& recording, const PatientSheet& s
 
 std::string ClockOfEntry(int entry) {
     const int minute = std::clamp(entry, 0, kHalfHourEntries - 1) * 30;
-    char text[8];
+    char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
     return text;
 }

@@ -39,7 +39,7 @@ HistoryStamp CurrentHistoryStamp() {
 
 std::string HistoryLine(const HistoryStamp& stamp, std::string_view change) {
     const ClockTime& t = stamp.time.clock;
-    char when[32];
+    char when[80];
     std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day,
                   t.hour, t.minute, stamp.time.second);
     return std::string(when) + "  " + stamp.user + "  " + std::string(change);
