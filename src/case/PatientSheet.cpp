@@ -87,6 +87,10 @@ bool WriteOffice(ProfileStore& store, const std::optional<OfficePressure>& offic
 
 bool WritePatientSheet(const std::string& casePath, const PatientSheet& s) {
     ProfileStore store(casePath, ProfileOpen::ExistingOnly);
+    return WritePatientSheet(store, s);
+}
+
+bool WritePatientSheet(ProfileStore& store, const PatientSheet& s) {
     ProfileStore::Batch batch(store);
     const auto test = TestSectionOf(store);
     if (!test) return false;

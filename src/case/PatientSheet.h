@@ -9,6 +9,8 @@
 
 namespace vitalis {
 
+class ProfileStore;
+
 // What the patient information sheet edits, one field per case-file key. The patient's own
 // keys live in "PATIENT DATA"; the medication, physician and clinic keys live in the test
 // section, where loading a case reads them.
@@ -46,6 +48,9 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath);
 // Writes every key of the sheet in one change of the file; keys that are missing are created.
 // False when the file has no "Test Count" or cannot be written.
 bool WritePatientSheet(const std::string& casePath, const PatientSheet& sheet);
+// The same as part of a larger change of the store: inside the caller's batch, false also
+// when the batch's changes were dropped.
+bool WritePatientSheet(ProfileStore& store, const PatientSheet& sheet);
 // Copies the sheet into the recording's fields of the same keys.
 void ApplyPatientSheet(const PatientSheet& sheet, Recording& recording);
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "case/CaseEditWriter.h"
 #include "case/CaseFileKeys.h"
 #include "case/ProfileStore.h"
 #include "case/ReadingText.h"
@@ -159,12 +160,7 @@ bool Recording::SaveEdits() {
         // some of the file's readings.
         const int k = all_[i].index + 1;
         if (k < 1) continue;
-        std::string text = store.GetString(*section, ReadingKey(k), "");
-        if (text.size() > kExclusionMarkPosition) {
-            text[kExclusionMarkPosition] = all_[i].valid == 1 ? '0' : '1';
-        }
-        store.WriteString(*section, ReadingKey(k), text);
-        store.WriteString(*section, RemarkKey(k), all_[i].remark);
+        WriteReadingMark(store, *section, k, all_[i].valid != 1, all_[i].remark);
     }
     return batch.Commit();
 }

@@ -114,6 +114,8 @@ QRadioButton* CTensioView::periodButton(Period period) const {
 bool CTensioView::OpenCase(const QString& path) {
     if (!doc_.OpenCase(path)) {
         if (doc_.openCancelled()) return false;  // the open case stays as it was
+        // No figure may stand under the name of the patient that was open before.
+        emit statusTextChanged(statusText());
         messages_.inform(this, Text("ZuzodIriz", "IDS_CASE_FILE"));
         UpdateControls();
         update();
@@ -229,12 +231,8 @@ void CTensioView::resizeEvent(QResizeEvent*) {
 }
 
 void CTensioView::mousePressEvent(QMouseEvent* event) {
-    if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
-    Recording& recording = doc_.recording();
-    if (controller_.Click(event->position().toPoint(), PageArea(), recording)) {
-        recording.RebuildValidMeasurements();
-        Reanalyse();
-    }
+    // A plain click never changes a reading: excluding is a deliberate, undoable command.
+    QWidget::mousePressEvent(event);
 }
 
 void CTensioView::mouseMoveEvent(QMouseEvent* event) {

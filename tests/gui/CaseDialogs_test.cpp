@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -79,6 +81,54 @@ TEST_F(CaseDialogsTest, OpenChecksSelectionAndCompatibility) {
     emit dialog.buttons()->accepted();
     EXPECT_EQ(dialog.chosenPath(), QString::fromStdString(folder.File("ada.awp")));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(CaseDialogsTest, OpenTakesTheSelectedRowsOwnFileFromTheFolderShown) {
+    // Another folder holds a file of the same name for another patient.
+    TempFolder other;
+    WriteBytes(other.File("ada.awp"), CaseText("Eve", "000000000101"));
+    CaseOpenDialog dialog(texts, table, QString::fromStdString(folder.path()), recorder.messages());
+    dialog.folderField()->setText(QString::fromStdString(other.path()));  // typed, no Return
+    dialog.searchField()->setText(QStringLiteral("Eve"));
+    dialog.Search();
+    ASSERT_EQ(dialog.list()->topLevelItemCount(), 1);
+    dialog.list()->topLevelItem(0)->setSelected(true);
+    emit dialog.buttons()->accepted();
+    EXPECT_EQ(dialog.chosenPath(), QString::fromStdString(other.File("ada.awp")));
+
+    // A folder typed over after listing is listed first; OK then opens nothing yet.
+    CaseOpenDialog typed(texts, table, QString::fromStdString(folder.path()), recorder.messages());
+    Row(typed.list(), "Ada")->setSelected(true);
+    typed.folderField()->setText(QString::fromStdString(other.path()));
+    emit typed.buttons()->accepted();
+    EXPECT_TRUE(typed.chosenPath().isEmpty());
+    ASSERT_EQ(typed.list()->topLevelItemCount(), 1);
+    EXPECT_EQ(typed.list()->topLevelItem(0)->text(0), QStringLiteral("Eve"));
+}
+
+TEST_F(CaseDialogsTest, ReturnInAFieldRunsItsActionNotOk) {
+    TempFolder other;
+    WriteBytes(other.File("eve.awp"), CaseText("Eve", "000000000101"));
+    CaseOpenDialog dialog(texts, table, QString::fromStdString(folder.path()), recorder.messages());
+    dialog.show();
+    Row(dialog.list(), "Ada")->setSelected(true);
+    const auto pressReturn = [](QWidget* field) {
+        field->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(field, &press);
+    };
+    dialog.folderField()->setText(QString::fromStdString(other.path()));
+    pressReturn(dialog.folderField());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.chosenPath().isEmpty());
+    ASSERT_EQ(dialog.list()->topLevelItemCount(), 1);  // the typed folder is listed
+    dialog.list()->topLevelItem(0)->setSelected(true);
+    dialog.searchField()->setText(QStringLiteral("Nobody"));
+    pressReturn(dialog.searchField());
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.chosenPath().isEmpty());
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);  // the search ran
+    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_NOCASEFILE"));
 }
 
 TEST_F(CaseDialogsTest, OpenSearchesByNameIdAndDate) {

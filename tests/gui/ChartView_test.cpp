@@ -86,7 +86,7 @@ TEST_F(ChartViewTest, TheClinicalSummaryCommandShowsItsPage) {
     EXPECT_TRUE(told.empty());
 }
 
-TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
+TEST_F(ChartViewTest, APlainClickNeverExcludesTheUndoableToggleDoes) {
     Workstation station(config, Recorded());
     station.Start({QString::fromStdString(path)});
     CTensioView& view = station.view();
@@ -103,15 +103,20 @@ TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
                        static_cast<int>(layout.plot.center().y()));
     Send(view, QEvent::MouseMove, first);
     Send(view, QEvent::MouseButtonPress, first);
-    EXPECT_EQ(recording.allMeasurements()[static_cast<size_t>(rows[0].position)].valid, 0);
-    EXPECT_EQ(recording.analysis.validCount, counted - 1);
-    EXPECT_FALSE(view.grab().isNull());  // with the box of the excluded reading
+    const size_t position = static_cast<size_t>(rows[0].position);
+    EXPECT_EQ(recording.allMeasurements()[position].valid, 1);
+    EXPECT_EQ(recording.analysis.validCount, counted);
+    EXPECT_FALSE(station.doc().HasUnsavedChanges());
 
-    Send(view, QEvent::MouseButtonPress, first);
+    // The document's toggle excludes, the analysis follows, and Undo takes it back.
+    ASSERT_TRUE(station.doc().ToggleExclusion(static_cast<int>(position)));
+    EXPECT_EQ(recording.allMeasurements()[position].valid, 0);
+    EXPECT_EQ(recording.analysis.validCount, counted - 1);
+    EXPECT_FALSE(view.grab().isNull());
+    station.Run(editcommand::kUndo);
     EXPECT_EQ(recording.analysis.validCount, counted);
-    // Away from every reading nothing changes.
-    Send(view, QEvent::MouseButtonPress, QPoint(2, PageArea(view).bottom() - 2));
-    EXPECT_EQ(recording.analysis.validCount, counted);
+    station.Run(editcommand::kRedo);
+    EXPECT_EQ(recording.analysis.validCount, counted - 1);
     EXPECT_TRUE(told.empty());
 }
 

@@ -1,7 +1,10 @@
 #include <QHeaderView>
+#include <QPushButton>
+#include <QAction>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "case/CaseEditor.h"
 #include "case/gui/MeasurementEditorDialog.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
@@ -44,9 +47,45 @@ TEST_F(EditorTest, MarksFollowTheRulesAndOkAppliesThem) {
     EXPECT_EQ(list->topLevelItem(1)->text(2), QStringLiteral("08:15"));
     EXPECT_EQ(recording.allMeasurements()[0].valid, 1);  // nothing changes before OK
     dialog.accept();
+    // OK hands the marks over; the case editor takes them in as one undoable step.
+    CaseEditor editor(recording);
+    editor.Begin(*ReadPatientSheet(path));
+    ASSERT_TRUE(editor.SetReadingMarks(dialog.marks()));
     EXPECT_EQ(recording.allMeasurements()[0].valid, 0);
     EXPECT_EQ(recording.allMeasurements()[1].remark, "talking");
     EXPECT_EQ(recording.validMeasurements().size(), 36u);
+    ASSERT_TRUE(editor.Undo());
+    EXPECT_EQ(recording.allMeasurements()[0].valid, 1);
+    EXPECT_EQ(recording.allMeasurements()[1].remark, "");
+}
+
+TEST_F(EditorTest, SpaceExcludesTheCurrentRowAndAFailedSaveKeepsTheEdits) {
+    MeasurementEditorDialog dialog(recording, texts, Recorded(), [](QWidget*) { return QString(); });
+    EXPECT_EQ(dialog.saveButton(), nullptr);
+    int saves = 0;
+    bool saveSucceeds = false;
+    dialog.SetSaving([&](const std::vector<ReadingMark>& marks, QWidget*) {
+        ++saves;
+        EXPECT_TRUE(marks[3].excluded);
+        return saveSucceeds;
+    });
+    ASSERT_NE(dialog.saveButton(), nullptr);
+    dialog.show();
+    dialog.list()->setFocus();
+    dialog.list()->setCurrentItem(dialog.list()->topLevelItem(3));
+    EXPECT_EQ(dialog.toggleAction()->shortcut(), QKeySequence(Qt::Key_Space));
+    dialog.toggleAction()->trigger();
+    EXPECT_EQ(dialog.list()->topLevelItem(3)->text(0), QStringLiteral("*"));
+    EXPECT_EQ(recording.allMeasurements()[3].valid, 1);  // only the list has it so far
+    dialog.saveButton()->click();
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(dialog.isVisible());  // the save failed: the window and its edits stay
+    EXPECT_TRUE(dialog.marks()[3].excluded);
+    saveSucceeds = true;
+    dialog.saveButton()->click();
+    EXPECT_EQ(saves, 2);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(EditorTest, CancelDropsTheEditsAndExportReportsTheOutcome) {

@@ -111,9 +111,20 @@ TEST_F(SettingsWindowsTest, SleepPeriodIsWrittenAndTheCaseDividedAgain) {
         }));
     EXPECT_EQ(recording.awakeStart, 600);
     EXPECT_EQ(recording.asleepStart, 1080);
+    EXPECT_LT(recording.analysis.awakeCount, awakeBefore);
+    // Nothing reaches the file before Save; Undo takes the period back.
+    EXPECT_EQ(ProfileStore(casePath).GetInt("TEST 1", "Awake Time", 0), 14);
+    EXPECT_TRUE(station.frame().Action(editcommand::kUndo)->isEnabled());
+    station.Run(editcommand::kUndo);
+    EXPECT_EQ(recording.awakeStart, 420);
+    EXPECT_EQ(recording.analysis.awakeCount, awakeBefore);
+    EXPECT_FALSE(station.frame().Action(editcommand::kSave)->isEnabled());
+    station.Run(editcommand::kRedo);
+    EXPECT_EQ(recording.awakeStart, 600);
+    station.Run(editcommand::kSave);
     EXPECT_EQ(ProfileStore(casePath).GetInt("TEST 1", "Awake Time", 0), 20);
     EXPECT_EQ(ProfileStore(casePath).GetInt("TEST 1", "Asleep Time", 0), 36);
-    EXPECT_LT(recording.analysis.awakeCount, awakeBefore);
+    EXPECT_NE(test::ReadBytes(casePath).find("asleep 18:00\xE2\x80\x93" "10:00\r\n"), std::string::npos);
     EXPECT_TRUE(told.empty());
 }
 
@@ -261,14 +272,21 @@ TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows)
     EXPECT_EQ(recording.medications, "Ramipril\r\nmorning");
     EXPECT_EQ(recording.referringPhysician, "Dr. Q");
     EXPECT_EQ(recording.allMeasurements().size(), 48u);
+    EXPECT_EQ(test::ReadBytes(casePath).find("Medications=Ramipril++morning"), std::string::npos);
+    station.Run(editcommand::kSave);
     EXPECT_NE(test::ReadBytes(casePath).find("Medications=Ramipril++morning"), std::string::npos);
 
-    // Opened again, the sheet shows the line break as typed.
-    QString shown;
+    // Opened again, the sheet shows the line break as typed, and the saved history.
+    QString shown, history;
     EXPECT_TRUE(RunWithDialog<PatientSheetDialog>(
-        station, command::kPatientData,
-        [&](PatientSheetDialog& d) { shown = d.medicationsEdit()->toPlainText(); }));
+        station, command::kPatientData, [&](PatientSheetDialog& d) {
+            shown = d.medicationsEdit()->toPlainText();
+            ASSERT_NE(d.historyView(), nullptr);
+            EXPECT_TRUE(d.historyView()->isReadOnly());
+            history = d.historyView()->toPlainText();
+        }));
     EXPECT_EQ(shown, QStringLiteral("Ramipril\nmorning"));
+    EXPECT_TRUE(history.endsWith(QStringLiteral("  patient sheet edited"))) << history.toStdString();
     EXPECT_TRUE(told.empty());
 }
 

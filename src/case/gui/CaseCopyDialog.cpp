@@ -24,7 +24,8 @@ void CaseCopyDialog::Accept() {
     const std::vector<std::string> failed = CopyCases(paths, target.toStdString());
     if (!failed.empty()) {
         QString text = Text("Global Setting", "IDS_ERROR");
-        for (const std::string& path : failed) text += QStringLiteral("\n") + QString::fromStdString(path);
+        for (const std::string& path : failed)
+            text += QStringLiteral("\n") + QString::fromStdString(path);
         Inform(text);
     }
     accept();

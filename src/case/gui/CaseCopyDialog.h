@@ -10,16 +10,16 @@ namespace vitalis {
 class CaseCopyDialog : public CaseListDialog {
     Q_OBJECT
 
-public:
+  public:
     // chooseTarget asks for the folder to copy into; empty means the user cancelled.
     CaseCopyDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                    UserMessages messages, std::function<QString(QWidget*)> chooseTarget,
                    QWidget* parent = nullptr);
 
-protected:
+  protected:
     void Accept() override;
 
-private:
+  private:
     std::function<QString(QWidget*)> chooseTarget_;
 };
 

@@ -28,11 +28,13 @@ void CaseDeleteDialog::Accept() {
     }
     if (!result.failed.empty()) {
         QString text = Text("Global Setting", "IDS_ERROR");
-        for (const std::string& path : result.failed) text += QStringLiteral("\n") + QString::fromStdString(path);
+        for (const std::string& path : result.failed)
+            text += QStringLiteral("\n") + QString::fromStdString(path);
         Inform(text);
     }
     for (int i = list()->topLevelItemCount() - 1; i >= 0; --i) {
-        const std::string path = list()->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString();
+        const std::string path =
+            list()->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString();
         if (std::find(result.deleted.begin(), result.deleted.end(), path) != result.deleted.end()) {
             std::unique_ptr<QTreeWidgetItem> removed(list()->takeTopLevelItem(i));
         }

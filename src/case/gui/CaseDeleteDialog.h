@@ -8,14 +8,14 @@ namespace vitalis {
 class CaseDeleteDialog : public CaseListDialog {
     Q_OBJECT
 
-public:
+  public:
     CaseDeleteDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                      UserMessages messages, QString openCasePath, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void Accept() override;
 
-private:
+  private:
     QString openCasePath_;
 };
 

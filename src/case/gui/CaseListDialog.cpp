@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,7 +31,8 @@ CaseListDialog::CaseListDialog(const TextSource& texts, CaseFileTable& table, co
     folderRow->addWidget(browse);
     layout_->addLayout(folderRow);
     connect(browse, &QPushButton::clicked, this, &CaseListDialog::Browse);
-    connect(folderField_, &QLineEdit::returnPressed, this, [this] { SetFolder(folderField_->text()); });
+    connect(folderField_, &QLineEdit::returnPressed, this,
+            [this] { SetFolder(folderField_->text()); });
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("caseList"));
@@ -62,14 +64,26 @@ QString CaseListDialog::Text(std::string_view section, std::string_view key) con
     return QString::fromStdString(texts_.Text(section, key));
 }
 
-QString CaseListDialog::folder() const { return folderField_->text(); }
+QString CaseListDialog::folder() const {
+    return folderField_->text();
+}
 
 void CaseListDialog::SetFolder(const QString& folder) {
     folderField_->setText(folder);
-    ShowRows(ListCaseFolder(folder.toStdString(), table_));
+    ShowRows(ListCaseFolder(folder.toStdString(), table_), folder);
 }
 
-void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows) {
+void CaseListDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QLineEdit*>(focusWidget()) != nullptr) {
+        event->accept();  // the field has run its own action on returnPressed
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows, const QString& from) {
+    listedFolder_ = from;
     list_->clear();
     for (const CaseRow& row : rows) {
         auto* item = new QTreeWidgetItem(list_);
@@ -79,22 +93,23 @@ void CaseListDialog::ShowRows(const std::vector<CaseRow>& rows) {
         item->setText(3, QString::fromStdString(row.fileName));
         item->setData(0, Qt::UserRole, QString::fromStdString(row.path));
     }
-    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0), 0,
-                                                              QItemSelectionModel::NoUpdate);
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 }
 
 std::vector<std::string> CaseListDialog::SelectedPaths() const {
     std::vector<std::string> paths;
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
-        if (item->isSelected()) paths.push_back(item->data(0, Qt::UserRole).toString().toStdString());
+        if (item->isSelected())
+            paths.push_back(item->data(0, Qt::UserRole).toString().toStdString());
     }
     return paths;
 }
 
 void CaseListDialog::Browse() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"),
-                                                             folder());
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"), folder());
     if (!chosen.isEmpty()) SetFolder(chosen);
 }
 

@@ -10,6 +10,7 @@
 #include "ui/UserMessages.h"
 
 class QDialogButtonBox;
+class QKeyEvent;
 class QLineEdit;
 class QTreeWidget;
 class QVBoxLayout;
@@ -21,33 +22,40 @@ namespace vitalis {
 class CaseListDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     CaseListDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                    UserMessages messages, QWidget* parent);
 
     QString folder() const;
+    // The folder the rows were read from (the field may have been typed over since).
+    QString listedFolder() const { return listedFolder_; }
     void SetFolder(const QString& folder);  // lists it afresh
     QTreeWidget* list() const { return list_; }
+    QLineEdit* folderField() const { return folderField_; }
     // Paths of the selected rows, in list order.
     std::vector<std::string> SelectedPaths() const;
     QDialogButtonBox* buttons() const { return buttons_; }
 
-protected:
+  protected:
     QString Text(std::string_view section, std::string_view key) const;
-    void ShowRows(const std::vector<CaseRow>& rows);
+    // Rows read from `from`.
+    void ShowRows(const std::vector<CaseRow>& rows, const QString& from);
+    // Return in a text field runs that field's action (listing, search), never OK.
+    void keyPressEvent(QKeyEvent* event) override;
     void Inform(const QString& text) { messages_.inform(this, text); }
     bool Confirm(const QString& text) { return messages_.confirm(this, text); }
     QVBoxLayout* layout() const { return layout_; }
     CaseFileTable& table() { return table_; }
     virtual void Accept() = 0;  // OK was pressed
 
-private:
+  private:
     void Browse();
 
     const TextSource& texts_;
     CaseFileTable& table_;
     UserMessages messages_;
     QLineEdit* folderField_ = nullptr;
+    QString listedFolder_;
     QTreeWidget* list_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;

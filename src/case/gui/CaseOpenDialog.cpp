@@ -51,9 +51,10 @@ void CaseOpenDialog::Search() {
         return;
     }
     const QDate date = dateField_->date();
-    const auto rows = SearchCaseFolder(folder().toStdString(), by, text.toStdString(),
+    const QString searched = folder();
+    const auto rows = SearchCaseFolder(searched.toStdString(), by, text.toStdString(),
                                        {date.year(), date.month(), date.day()});
-    ShowRows(rows);
+    ShowRows(rows, searched);
     if (rows.empty()) Inform(Text("Dialog Setting", "IDS_NOCASEFILE"));
 }
 
@@ -70,13 +71,19 @@ bool CaseOpenDialog::SelectFile(const QString& path) {
 }
 
 void CaseOpenDialog::Accept() {
-    QTreeWidgetItem* item = list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
+    QTreeWidgetItem* item =
+        list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
     if (item == nullptr) {
         Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
         return;
     }
-    // A search shows rows without relisting: the file must be one of the last full listing.
-    const std::string path = table().FindByFileName(item->text(3).toStdString());
+    // The rows must be those of the folder shown: a folder typed over since is listed first.
+    if (folder() != listedFolder()) {
+        SetFolder(folder());
+        return;
+    }
+    // The row knows the file it was read from: that file, and no other of the same name.
+    const std::string path = item->data(0, Qt::UserRole).toString().toStdString();
     if (path.empty()) {
         Inform(Text("Global Setting", "IDS_SYS_ERROR"));
         return;

@@ -12,7 +12,7 @@ namespace vitalis {
 class CaseOpenDialog : public CaseListDialog {
     Q_OBJECT
 
-public:
+  public:
     CaseOpenDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                    UserMessages messages, QWidget* parent = nullptr);
 
@@ -27,10 +27,10 @@ public:
     QRadioButton* byId() const { return byId_; }
     QRadioButton* byDate() const { return byDate_; }
 
-protected:
+  protected:
     void Accept() override;
 
-private:
+  private:
     QRadioButton* byName_ = nullptr;
     QRadioButton* byId_ = nullptr;
     QRadioButton* byDate_ = nullptr;

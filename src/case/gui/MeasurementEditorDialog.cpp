@@ -1,7 +1,9 @@
 #include "case/gui/MeasurementEditorDialog.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -47,14 +49,27 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
         if (column == kRemarkColumn) list_->editItem(item, kRemarkColumn);
     });
     connect(list_, &QTreeWidget::itemChanged, this, &MeasurementEditorDialog::RemarkEdited);
+    toggleAction_ = new QAction(
+        QString::fromStdString(texts_.Text("Menu Setting", "IDS_EXCLUDE_READING")), list_);
+    toggleAction_->setShortcut(QKeySequence(Qt::Key_Space));
+    toggleAction_->setShortcutContext(Qt::WidgetShortcut);
+    list_->addAction(toggleAction_);
+    connect(toggleAction_, &QAction::triggered, this, [this] {
+        if (QTreeWidgetItem* item = list_->currentItem())
+            ClickMark(list_->indexOfTopLevelItem(item));
+    });
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QTreeWidget::customContextMenuRequested, this,
+            &MeasurementEditorDialog::ShowRowMenu);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons_ = buttons;
     QPushButton* exportButton =
         buttons->addButton(text("Dialog Setting", "IDS_DERIVE_DATA"), QDialogButtonBox::ActionRole);
     buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
     buttons->addButton(text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(exportButton, &QPushButton::clicked, this, &MeasurementEditorDialog::ExportCsv);
-    connect(buttons, &QDialogButtonBox::accepted, this, &MeasurementEditorDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(900, 600);
@@ -67,7 +82,8 @@ void MeasurementEditorDialog::Fill() {
     for (const Measurement& m : recording_.allMeasurements()) {
         const auto cells = MeasurementRowTexts(m);
         auto* item = new QTreeWidgetItem(list_);
-        for (int c = 0; c < 10; ++c) item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
+        for (int c = 0; c < 10; ++c)
+            item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     UpdateHeader();
@@ -105,13 +121,44 @@ void MeasurementEditorDialog::ExportCsv() {
     if (chosen.isEmpty()) return;
     const std::string path = CsvExportPath(chosen.toStdString());
     const bool saved = vitalis::ExportCsv(recording_, path, texts_);
-    messages_.inform(this, QString::fromStdString(texts_.Text(
-                               "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
+    messages_.inform(this,
+                     QString::fromStdString(texts_.Text(
+                         "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
 }
 
-void MeasurementEditorDialog::accept() {
-    edits_.Apply(recording_);
-    QDialog::accept();
+void MeasurementEditorDialog::SetSaving(Saving saving) {
+    saving_ = std::move(saving);
+    if (saveButton_ != nullptr || !saving_) return;
+    // Only a caller that can save offers it.
+    saveButton_ =
+        buttons_->addButton(QString::fromStdString(texts_.Text("Menu Setting", "IDS_SAVE_CASE")),
+                            QDialogButtonBox::ActionRole);
+    saveButton_->setObjectName(QStringLiteral("saveButton"));
+    connect(saveButton_, &QPushButton::clicked, this, &MeasurementEditorDialog::Save);
+}
+
+std::vector<ReadingMark> MeasurementEditorDialog::marks() const {
+    std::vector<ReadingMark> marks;
+    for (int row = 0; row < edits_.size(); ++row) {
+        marks.push_back({edits_.IsExcluded(row), edits_.Remark(row)});
+    }
+    return marks;
+}
+
+void MeasurementEditorDialog::Save() {
+    if (saving_ && saving_(marks(), this)) QDialog::accept();
+}
+
+void MeasurementEditorDialog::ShowRowMenu(const QPoint& at) {
+    QTreeWidgetItem* item = list_->itemAt(at);
+    if (item == nullptr) return;
+    const int row = list_->indexOfTopLevelItem(item);
+    list_->setCurrentItem(item);
+    const char* key = edits_.IsExcluded(row) ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING";
+    toggleAction_->setText(QString::fromStdString(texts_.Text("Menu Setting", key)));
+    QMenu menu(this);
+    menu.addAction(toggleAction_);
+    menu.exec(list_->viewport()->mapToGlobal(at));
 }
 
 }  // namespace vitalis

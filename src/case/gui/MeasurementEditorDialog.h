@@ -3,34 +3,49 @@
 #include <QDialog>
 #include <functional>
 
+#include "case/CaseEditState.h"
 #include "case/MeasurementEdits.h"
 #include "case/TextSource.h"
 #include "ui/UserMessages.h"
 
+class QAction;
+class QDialogButtonBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QPushButton;
 
 namespace vitalis {
 
-// Every reading of the open case in one list: a click on the mark column excludes a reading
-// or takes it back in, the remark column is edited in place. OK writes the marks and remarks
-// into the recording; Cancel drops them. The readings can also be exported as CSV.
+// Every reading of the open case in one list: a click on the mark column, the space key or
+// the row's context menu excludes a reading or takes it back in, the remark column is edited
+// in place. The caller takes marks() into the case on OK; Save hands them over and saves at
+// once, and when that fails the list keeps them. Cancel drops them. The readings can also be
+// exported as CSV.
 class MeasurementEditorDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // chooseCsvPath asks where to export; empty means the user cancelled.
     MeasurementEditorDialog(Recording& recording, const TextSource& texts, UserMessages messages,
                             std::function<QString(QWidget*)> chooseCsvPath,
                             QWidget* parent = nullptr);
 
-    QTreeWidget* list() const { return list_; }
-    void ClickMark(int row);  // as a click on the row's mark
-    void ExportCsv();
-    void accept() override;
+    // Takes the marks into the case and saves it; false when the save did not happen.
+    using Saving = std::function<bool(const std::vector<ReadingMark>& marks, QWidget* parent)>;
+    void SetSaving(Saving saving);
 
-private:
+    QTreeWidget* list() const { return list_; }
+    QPushButton* saveButton() const { return saveButton_; }  // null until SetSaving
+    void ClickMark(int row);                                 // as a click on the row's mark
+    // The mark and remark of every row, in list order.
+    std::vector<ReadingMark> marks() const;
+    void Save();
+    void ExportCsv();
+    // Excludes the current row or takes it back in (Space, and the row's context menu).
+    QAction* toggleAction() const { return toggleAction_; }
+
+  private:
+    void ShowRowMenu(const QPoint& at);
     void Fill();
     void UpdateHeader();
     void RemarkEdited(QTreeWidgetItem* item, int column);
@@ -41,6 +56,10 @@ private:
     std::function<QString(QWidget*)> chooseCsvPath_;
     MeasurementEdits edits_;
     QTreeWidget* list_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+    QPushButton* saveButton_ = nullptr;  // once SetSaving was given a way to save
+    QAction* toggleAction_ = nullptr;
+    Saving saving_;
 };
 
 }  // namespace vitalis

@@ -81,6 +81,7 @@ void CMainFrameHeron::CreateMenus() {
             continue;
         }
         QMenu* popup = menuBar()->addMenu(QString());
+        if (entry.text.key == "IDS_EDITS") AddEditCommands(popup);
         for (const int id : entry.popupItems) {
             if (id == 0) {
                 popup->addSeparator();
@@ -90,6 +91,28 @@ void CMainFrameHeron::CreateMenus() {
         }
         menuBarActions_.push_back(popup->menuAction());
     }
+}
+
+void CMainFrameHeron::AddEditCommands(QMenu* popup) {
+    const std::pair<int, QKeySequence> commands[] = {
+        {editcommand::kUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {editcommand::kRedo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {editcommand::kSave, QKeySequence(Qt::CTRL | Qt::Key_S)}};
+    for (const auto& [id, keys] : commands) {
+        auto* action = popup->addAction(QString());
+        action->setData(id);
+        action->setShortcut(keys);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, id = id] { emit commandTriggered(id); });
+        actions_[id] = action;
+    }
+    popup->addSeparator();
+}
+
+void CMainFrameHeron::SetEditState(bool canUndo, bool canRedo, bool unsaved) {
+    actions_.at(editcommand::kUndo)->setEnabled(canUndo);
+    actions_.at(editcommand::kRedo)->setEnabled(canRedo);
+    actions_.at(editcommand::kSave)->setEnabled(unsaved);
 }
 
 void CMainFrameHeron::CreateToolbar() {
@@ -137,6 +160,9 @@ void CMainFrameHeron::Relabel() {
         const QString tip = action->iconText().remove(QLatin1Char('&'));
         action->setToolTip(reason == unavailable_.end() ? tip : tip + QStringLiteral(" — ") + reason->second);
     }
+    actions_.at(editcommand::kUndo)->setText(Text("Menu Setting", "IDS_UNDO"));
+    actions_.at(editcommand::kRedo)->setText(Text("Menu Setting", "IDS_REDO"));
+    actions_.at(editcommand::kSave)->setText(Text("Menu Setting", "IDS_SAVE_CASE"));
     const std::vector<MenuEntry>& menu = MenuBar();
     for (size_t i = 0; i < menu.size() && i < menuBarActions_.size(); ++i) {
         menuBarActions_[i]->setText(Text(menu[i].text.section, menu[i].text.key));

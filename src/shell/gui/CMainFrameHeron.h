@@ -7,10 +7,19 @@
 #include "case/TextSource.h"
 
 class QAction;
+class QMenu;
 class QLabel;
 class QToolBar;
 
 namespace vitalis {
+
+// Commands of the Edit menu that work on the open case's changes (beside the command table's
+// numbers, which stored layouts use).
+namespace editcommand {
+inline constexpr int kUndo = 33201;
+inline constexpr int kRedo = 33202;
+inline constexpr int kSave = 33203;
+}  // namespace editcommand
 
 // The main window: menu bar, the fourteen-button toolbar and the four-pane status bar. It
 // owns no logic beyond layout and labels: every command is reported through
@@ -31,6 +40,8 @@ public:
     // Disables a command that cannot run in this build, with the reason as its tip.
     void SetUnavailable(int commandId, const QString& reason);
     void SetStatusText(const QString& text);  // the message pane
+    // Enables Undo, Redo and Save as the open case allows.
+    void SetEditState(bool canUndo, bool canRedo, bool unsaved);
 
     QAction* Action(int commandId) const;
     QToolBar* Toolbar() const { return toolbar_; }
@@ -44,6 +55,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    void AddEditCommands(QMenu* popup);
     void CreateToolbar();
     void CreateStatusBar();
     void UpdateEnabled();

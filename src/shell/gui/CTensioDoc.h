@@ -3,27 +3,30 @@
 #include <QObject>
 #include <QString>
 
-#include "case/CaseFolder.h"
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "case/CaseEditor.h"
+#include "case/CaseFolder.h"
 #include "case/Recording.h"
 #include "case/RecordingRuns.h"
 
 namespace vitalis {
 
-// The one document of the main window: the open recording, and the file table the case
-// dialogs share. Opening a case saves the edits of the one that was open first.
+// The one document of the main window: the open recording, the editor every change to it
+// goes through, and the file table the case dialogs share. Nothing is written to the case
+// file except by Save: opening another case or closing this one never saves on its own.
 class CTensioDoc : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit CTensioDoc(QObject* parent = nullptr);
     ~CTensioDoc() override;
 
     Recording& recording() { return recording_; }
     const Recording& recording() const { return recording_; }
+    CaseEditor& editor() { return editor_; }
     CaseFileTable& fileTable() { return fileTable_; }
 
     bool caseOpen() const { return caseOpen_; }
@@ -39,24 +42,41 @@ public:
     // Asked while opening a file that holds several tests; without one the whole file opens.
     void SetRunChooser(RunChooser chooser) { runChooser_ = std::move(chooser); }
 
-    // Loads a case file. On failure the recording counts as not open; when the clinician
-    // cancelled the choice of a test, openCancelled() tells and the open case stays as it was.
+    // Loads a case file, dropping whatever the open one had unsaved (the caller asks first).
+    // On failure no case is open; when the clinician cancelled the choice of a test,
+    // openCancelled() tells and the open case stays as it was.
     bool OpenCase(const QString& path);
     bool openCancelled() const { return openCancelled_; }
-    // Writes the open case's exclusion marks and remarks back to its file.
-    bool SaveOpenCase();
-    // Saves and forgets the open case.
+    bool HasUnsavedChanges() const { return caseOpen_ && editor_.HasUnsavedChanges(); }
+    // Writes the unsaved changes and their history lines to the case file.
+    bool Save();
+    // Copies the case file to another path, makes that the open case and saves there. The
+    // original file is left as it was.
+    bool SaveAs(const QString& path);
+    // Forgets the open case without saving.
     void CloseCase();
 
-signals:
-    void caseOpenChanged(bool open);
+    // The undoable changes; each tells editsChanged so the views follow.
+    bool ToggleExclusion(int measurementIndex);
+    bool SetSleepPeriod(int awakeEntry, int asleepEntry);
+    bool SetPatientSheet(const PatientSheet& sheet);
+    bool SetReadingMarks(const std::vector<ReadingMark>& marks);
+    bool Undo();
+    bool Redo();
 
-private:
+  signals:
+    void caseOpenChanged(bool open);
+    // The readings, the sheet, the sleep period or what is saved changed.
+    void editsChanged();
+
+  private:
     void SetCaseOpen(bool open);
+    bool Changed(bool changed);
 
     Recording recording_;
     RunChooser runChooser_;
     bool openCancelled_ = false;
+    CaseEditor editor_{recording_};
     CaseFileTable fileTable_;
     bool caseOpen_ = false;
 };

@@ -172,6 +172,17 @@ void PatientSheetDialog::BirthdayChanged() {
     age_->setValue(AgeInYears(held, today_));
 }
 
+void PatientSheetDialog::ShowHistory(const QStringList& lines) {
+    if (history_ == nullptr) {
+        history_ = new QPlainTextEdit(this);
+        history_->setObjectName(QStringLiteral("historyView"));
+        history_->setReadOnly(true);
+        history_->setLineWrapMode(QPlainTextEdit::NoWrap);
+        pages_->addTab(history_, Text("Message Setting", "IDS_CASE_HISTORY"));
+    }
+    history_->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
 PatientSheet PatientSheetDialog::sheet() const {
     PatientSheet s = original_;
     s.id = Plain(id_);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QStringList>
 
 #include "case/PatientSheet.h"
 #include "case/TextSource.h"
@@ -28,6 +29,9 @@ public:
 
     // The sheet with what the pages show now.
     PatientSheet sheet() const;
+    // Adds a read-only page with the case's saved history lines, oldest first.
+    void ShowHistory(const QStringList& lines);
+    QPlainTextEdit* historyView() const { return history_; }
 
     QTabWidget* pages() const { return pages_; }
     QLineEdit* nameEdit() const { return name_; }
@@ -78,6 +82,7 @@ private:
     QLineEdit* referring_ = nullptr;
     QLineEdit* interpreting_ = nullptr;
     QPlainTextEdit* interpretation_ = nullptr;
+    QPlainTextEdit* history_ = nullptr;
 };
 
 }  // namespace vitalis

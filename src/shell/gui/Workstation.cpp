@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <utility>
 #include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
 
+#include "case/CaseHistory.h"
 #include "case/FileAccess.h"
 #include "case/PatientSheet.h"
 #include "case/SleepPeriod.h"
@@ -43,8 +46,31 @@
 
 namespace vitalis {
 
+namespace {
+
+int AskWithButtons(QWidget* parent, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), text,
+                    QMessageBox::NoButton, parent);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& answer : answers) buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
+    if (!buttons.empty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
 Workstation::Workstation(AppConfig& config, UserMessages messages)
-    : config_(config), languages_(config.languages()), messages_(std::move(messages)) {}
+    : config_(config),
+      languages_(config.languages()),
+      messages_(std::move(messages)),
+      choose_(AskWithButtons),
+      askSaveAsPath_([](QWidget* parent) {
+          return QFileDialog::getSaveFileName(parent, QString(), QString(), QStringLiteral("*.awp"));
+      }) {}
 
 Workstation::~Workstation() { Exit(); }
 
@@ -79,6 +105,8 @@ void Workstation::Start(const QStringList& arguments) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
     });
+    connect(doc_.get(), &CTensioDoc::editsChanged, this, &Workstation::EditsChanged);
+    frame_->installEventFilter(this);
     sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
     report_ = new ReportLauncher(config_, messages_, frame_.get());
     MarkUnavailableCommands();
@@ -107,7 +135,7 @@ void Workstation::Start(const QStringList& arguments) {
 void Workstation::Exit() {
     if (exited_ || !doc_) return;
     exited_ = true;
-    doc_->SaveOpenCase();
+    // The window asked about unsaved changes as it closed: nothing is saved here.
     config_.Save();
     config_.SaveReports();
     RemoveReportHandOffFolder(config_.applicationDirectory());
@@ -141,9 +169,65 @@ void Workstation::MarkUnavailableCommands() {
     }
 }
 
+bool Workstation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_.get() && event->type() == QEvent::Close && !ConfirmCloseCase()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Workstation::EditsChanged() {
+    CaseEditor& editor = doc_->editor();
+    frame_->SetEditState(editor.CanUndo(), editor.CanRedo(), doc_->HasUnsavedChanges());
+    if (!doc_->caseOpen()) return;
+    view_->Reanalyse();
+    frame_->SetStatusText(view_->statusText());
+}
+
+bool Workstation::ConfirmCloseCase() {
+    if (!doc_ || !doc_->HasUnsavedChanges()) return true;
+    const auto text = [this](const char* section, const char* key) {
+        return QString::fromStdString(languages_.GetText(section, key));
+    };
+    QString question = text("Global Setting", "IDS_UNSAVED_CHANGES");
+    for (const std::string& change : doc_->editor().UnsavedChanges()) {
+        question += QStringLiteral("\n") + QString::fromStdString(change);
+    }
+    const int answer = choose_(frame_.get(), question,
+                               {text("Global Setting", "IDS_SAVE_CHANGES"),
+                                text("Global Setting", "IDS_DISCARD_CHANGES"),
+                                text("Message Setting", "IDS_CANCEL")});
+    if (answer == 0) return SaveCase(frame_.get());
+    return answer == 1;
+}
+
+bool Workstation::SaveCase(QWidget* parent) {
+    const auto text = [this](const char* section, const char* key) {
+        return QString::fromStdString(languages_.GetText(section, key));
+    };
+    while (!doc_->Save()) {
+        const QString failed = text("Global Setting", "IDS_FAILEDFILE") + QStringLiteral("\n") +
+                               doc_->casePath();
+        const int answer = choose_(parent, failed,
+                                   {text("Global Setting", "IDS_RETRY_SAVE"),
+                                    text("Global Setting", "IDS_SAVE_CASE_AS"),
+                                    text("Message Setting", "IDS_CANCEL")});
+        if (answer == 0) continue;
+        if (answer != 1) return false;
+        const QString other = askSaveAsPath_(parent);
+        if (other.isEmpty()) continue;
+        if (doc_->SaveAs(other)) return true;
+    }
+    return true;
+}
+
 void Workstation::Run(int commandId) {
     using namespace command;
     switch (commandId) {
+        case editcommand::kUndo: doc_->Undo(); break;
+        case editcommand::kRedo: doc_->Redo(); break;
+        case editcommand::kSave: SaveCase(frame_.get()); break;
         case kOpenCase: OpenCaseDialog(); break;
         case kCopyCases: CopyCasesDialog(); break;
         case kDeleteCases: DeleteCasesDialog(); break;
@@ -178,7 +262,10 @@ void Workstation::Run(int commandId) {
     }
 }
 
-bool Workstation::OpenCase(const QString& path) { return view_->OpenCase(path); }
+bool Workstation::OpenCase(const QString& path) {
+    if (!ConfirmCloseCase()) return false;
+    return view_->OpenCase(path);
+}
 
 void Workstation::Download() {
     const std::optional<LinkTarget> link = sessions_->ChooseLink();
@@ -257,7 +344,14 @@ void Workstation::EditReadings() {
     };
     MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
                                    frame_.get());
-    if (dialog.exec() == QDialog::Accepted) view_->Reanalyse();
+    dialog.SetSaving([this](const std::vector<ReadingMark>& marks, QWidget* parent) {
+        const bool applied = doc_->SetReadingMarks(marks);
+        if (SaveCase(parent)) return true;
+        // The list keeps the edits; the case takes them only with OK.
+        if (applied) doc_->Undo();
+        return false;
+    });
+    if (dialog.exec() == QDialog::Accepted) doc_->SetReadingMarks(dialog.marks());
 }
 
 void Workstation::ShowSettings(int page) {
@@ -308,38 +402,19 @@ void Workstation::ChangeSleepPeriod() {
     SleepPeriodDialog dialog(languages_, recording.awakeStart, recording.asleepStart,
                              frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!vitalis::ChangeSleepPeriod(recording, dialog.awakeEntry(), dialog.asleepEntry())) {
-        messages_.inform(frame_.get(), QString::fromStdString(
-                                           languages_.GetText("Global Setting", "IDS_FAILEDFILE")));
-        return;
-    }
-    view_->Reanalyse();
+    doc_->SetSleepPeriod(dialog.awakeEntry(), dialog.asleepEntry());
 }
 
 void Workstation::EditPatientSheet() {
     if (!doc_->caseOpen()) return;
-    const auto text = [this](const char* key) {
-        return QString::fromStdString(languages_.GetText("Global Setting", key));
-    };
-    Recording& recording = doc_->recording();
-    const std::optional<PatientSheet> stored = ReadPatientSheet(recording.casePath);
-    if (!stored) {
-        messages_.inform(frame_.get(), text("IDS_DOC_ERROR"));
-        return;
+    PatientSheetDialog dialog(languages_, doc_->editor().sheet(), Today(), frame_.get());
+    QStringList history;
+    for (const std::string& line : ReadHistory(doc_->recording().casePath)) {
+        history << QString::fromStdString(line);
     }
-    PatientSheetDialog dialog(languages_, *stored, Today(), frame_.get());
+    dialog.ShowHistory(history);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!WritePatientSheet(recording.casePath, dialog.sheet())) {
-        messages_.inform(frame_.get(), text("IDS_FAILEDFILE"));
-        return;
-    }
-    // The recording takes the values as the file now holds them; its readings and their
-    // unsaved marks stay as they are.
-    if (const auto saved = ReadPatientSheet(recording.casePath)) {
-        ApplyPatientSheet(*saved, recording);
-    }
-    frame_->SetStatusText(view_->statusText());
-    view_->update();
+    doc_->SetPatientSheet(dialog.sheet());
 }
 
 void Workstation::ShowWearInstructions() {

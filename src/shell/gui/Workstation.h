@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "shell/MessageSink.h"
@@ -41,13 +42,28 @@ public:
     bool OpenCase(const QString& path);  // the case-opened sequence, as the open dialog ends
     QString CaseFolder() const;
 
+    // Asks a question with the given answers; the index of the answer, -1 when closed.
+    using Choice = std::function<int(QWidget* parent, const QString& text, const QStringList& answers)>;
+    void SetChoice(Choice choice) { choose_ = std::move(choice); }
+    // Asks where to save a case under another name; empty when cancelled.
+    void SetSaveAsPath(std::function<QString(QWidget*)> ask) { askSaveAsPath_ = std::move(ask); }
+    // With unsaved changes: Save, Discard or Cancel. True when the case may be closed.
+    bool ConfirmCloseCase();
+    // Saves the open case; when that fails, says so and offers Retry, Save As and Cancel.
+    // True when the changes are saved.
+    bool SaveCase(QWidget* parent);
+
     CMainFrameHeron& frame() { return *frame_; }
     CTensioDoc& doc() { return *doc_; }
     CTensioView& view() { return *view_; }
     SessionLauncher& sessions() { return *sessions_; }
     ReportLauncher& report() { return *report_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void EditsChanged();
     // Where the case dialogs start: the folder last browsed to, else the case folder.
     QString BrowsingFolder() const;
     void OpenCaseDialog();
@@ -88,6 +104,8 @@ private:
     HelpWindow* help_ = nullptr;        // owned by the frame, made when first asked for
     QString savedCasePath_;  // offered by the open dialog after a download
     QString lastFolder_;
+    Choice choose_;
+    std::function<QString(QWidget*)> askSaveAsPath_;
     bool exited_ = false;
 };
 
