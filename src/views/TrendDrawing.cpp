@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "views/ChartStyle.h"
@@ -10,15 +9,12 @@
 namespace vitalis::trend {
 namespace {
 
-// The polygon of a polyline closed along a horizontal edge at `edgeY`.
-QPainterPath ClosedAlong(const QPolygonF& line, double edgeY) {
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.moveTo(line.first().x(), edgeY);
-    for (const QPointF& point : line) path.lineTo(point);
-    path.lineTo(line.last().x(), edgeY);
-    path.closeSubpath();
-    return path;
+// Lines of the plot one device pixel wide at most on screen: anti-aliased lines any wider are
+// outlined segment by segment, which costs a hundred times as much on a long polyline.
+QPen LinePen(const QColor& colour, double unit) {
+    QPen pen = ChartPen(colour, unit, 1.0);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 double TickLengthOf(TickLength length, double band) {
@@ -36,7 +32,7 @@ double TickLengthOf(TickLength length, double band) {
 
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range) {
     const QRectF& plot = layout.plot;
-    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 0.5));
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
     for (const int value : ValueTicks(range, plot.height(), 2.0 * layout.textPixels)) {
         const double y = ValueToY(range, value, plot.top(), plot.bottom());
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -49,22 +45,39 @@ void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& ra
 }
 
 void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
-                 const QPolygonF& threshold) {
-    if (curve.size() < 2 || threshold.size() < 2) return;
+                 const std::vector<LimitSpan>& spans) {
+    if (curve.size() < 2) return;
     const QRectF& plot = layout.plot;
-    const QPainterPath above =
-        ClosedAlong(curve, plot.bottom()).intersected(ClosedAlong(threshold, plot.top()));
-    const QPainterPath below =
-        ClosedAlong(curve, plot.top()).intersected(ClosedAlong(threshold, plot.bottom()));
+    PainterStateGuard state(painter);
     painter.setPen(Qt::NoPen);
-    painter.fillPath(above, chart::kAboveRed);
-    painter.fillPath(below, chart::kBelowGreen);
+    const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
+    for (const LimitSpan& span : spans) {
+        const double x0 = std::max(span.x0, curve.first().x());
+        const double x1 = std::min(span.x1, curve.last().x());
+        if (x1 <= x0) continue;
+        // The curve over this level, one point either side, closed along the level: inside
+        // lies what is between curve and level, above it red and below it green.
+        auto from = std::lower_bound(curve.begin(), curve.end(), x0, byX);
+        auto to = std::lower_bound(from, curve.end(), x1, byX);
+        if (from != curve.begin()) --from;
+        if (to != curve.end()) ++to;
+        QPolygonF lobe(from, to);
+        lobe.append({lobe.last().x(), span.y});
+        lobe.append({lobe.first().x(), span.y});
+        const double y = std::clamp(span.y, plot.top(), plot.bottom());
+        painter.setClipRect(QRectF(QPointF(x0, plot.top()), QPointF(x1, y)).toRect());
+        painter.setBrush(chart::kAboveRed);
+        painter.drawPolygon(lobe, Qt::WindingFill);
+        painter.setClipRect(QRectF(QPointF(x0, y), QPointF(x1, plot.bottom())).toRect());
+        painter.setBrush(chart::kBelowGreen);
+        painter.drawPolygon(lobe, Qt::WindingFill);
+    }
 }
 
 void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
                const QColor& colour, bool markers) {
     if (curve.isEmpty()) return;
-    painter.setPen(ChartPen(colour, layout.unit, 1.2));
+    painter.setPen(LinePen(colour, layout.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(curve);
     if (!markers) return;
@@ -75,17 +88,17 @@ void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& cu
 }
 
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line) {
-    painter.setPen(ChartPen(chart::kThresholdYellow, layout.unit));
+    painter.setPen(LinePen(chart::kThresholdYellow, layout.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
 }
 
 void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia) {
-    QPen dashed = ChartPen(chart::kGridGrey, layout.unit, 1.0);
+    QPen dashed = LinePen(chart::kGridGrey, layout.unit);
     dashed.setStyle(Qt::DashLine);
     painter.setPen(dashed);
     painter.drawLine(sys, dia);
-    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 1.5));
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
     const double r = 3.0 * layout.unit;
     for (const QPointF& p : {sys, dia}) {
         painter.drawLine(p + QPointF(-r, -r), p + QPointF(r, r));
@@ -184,6 +197,21 @@ void DrawInfoBox(QPainter& painter, const TrendLayout& layout, const QRect& area
         }
         y += lineHeight;
     }
+}
+
+}  // namespace vitalis::trend
+
+namespace vitalis::trend {
+
+void DrawNoReadings(QPainter& painter, const TrendLayout& layout, const QRect& area,
+                    const QString& text) {
+    const double t = ChartTextPixels(area, layout.unit);
+    painter.setPen(ChartPen(Qt::black, layout.unit));
+    painter.setBrush(Qt::white);
+    const QRectF frame = QRectF(area).adjusted(5 * t, 2.5 * t, -2.5 * t, -4.1 * t);
+    painter.drawRect(frame);
+    painter.setFont(ChartFont(1.4 * t));
+    painter.drawText(frame, Qt::AlignCenter, text);
 }
 
 }  // namespace vitalis::trend

@@ -45,6 +45,19 @@ class Canvas {
         }
         return n;
     }
+    // Mid-grey pixels, anti-aliased edges included.
+    int Greyish(const QRectF& within) const {
+        int n = 0;
+        const QRect r = within.toAlignedRect().intersected(image.rect());
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 90 && c.red() < 200 && std::abs(c.red() - c.green()) < 16 &&
+                     std::abs(c.green() - c.blue()) < 16;
+            }
+        }
+        return n;
+    }
     QColor At(QPointF p) const { return image.pixelColor(p.toPoint()); }
     int Count(const QColor& colour, const QRectF& within) const {
         int n = 0;
@@ -120,36 +133,27 @@ TEST(TrendGraphPainter, AsleepReadingsMeetTheAsleepThresholds) {
     EXPECT_EQ(canvas.At(TrendPoint(page, MinutesOf({2026, 3, 1, 1, 15}), 78)), chart::kBelowGreen);
 }
 
-TEST(TrendGraphPainter, ClicksWithinReachToggleTheMarkAndExcludedReadingsShowGrey) {
+TEST(TrendGraphPainter, FindsTheReadingWithinReachAndDrawsExcludedOnesGrey) {
     Page page = HighSystolicMorning();
     TrendGraphPainter trend(Recorded());
     Canvas before;
     before.Paint(trend, page.Context());
     const QPointF second = TrendPoint(page, MinutesOf({2026, 3, 1, 10, 20}), 120);
-    EXPECT_FALSE(trend.Click(QPoint(5, 5), kArea, page.recording));  // outside the plot
-    ASSERT_TRUE(trend.Click((second + QPointF(15, 0)).toPoint(), kArea, page.recording));
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 0);
-    page.recording.RebuildValidMeasurements();
+    EXPECT_FALSE(trend.ReadingAt(QPoint(5, 5)));  // outside the plot
+    EXPECT_EQ(trend.ReadingAt((second + QPointF(8, 0)).toPoint()), 1);
+    // The painter leaves the readings alone: a click is the view's to turn into a request.
+    EXPECT_FALSE(trend.Click(second.toPoint(), kArea, page.recording));
+    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 1);
 
-    // The excluded reading's crosses show in grey where its SYS and DIA are.
+    page.recording.editableMeasurements()[1].valid = 0;
+    page.recording.RebuildValidMeasurements();
     Canvas after;
     after.Paint(trend, page.Context());
     const QPointF sys = TrendPoint(page, MinutesOf({2026, 3, 1, 10, 20}), 172);
-    EXPECT_GT(after.Count(chart::kGridGrey, QRectF(sys - QPointF(3, 3), QSizeF(7, 7))), 0);
-
-    // Asked first; a refusal leaves the mark alone.
-    bool askedExcluded = false;
-    TrendGraphPainter asking(Recorded(), [&](bool excluded) {
-        askedExcluded = excluded;
-        return false;
-    });
-    Canvas again;
-    again.Paint(asking, page.Context());
-    EXPECT_FALSE(asking.Click(second.toPoint(), kArea, page.recording));
-    EXPECT_TRUE(askedExcluded);
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 0);
-    ASSERT_TRUE(trend.Click(second.toPoint(), kArea, page.recording));
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 1);
+    // Its blue dot gives way to grey crosses: still there, but plainly not counted.
+    EXPECT_GT(before.Leaning(sys, 2), 0);
+    EXPECT_EQ(after.Leaning(sys, 2), 0);
+    EXPECT_GT(after.Greyish(QRectF(sys - QPointF(4, 4), QSizeF(9, 9))), 3);
 }
 
 TEST(TrendGraphPainter, TheBoxFollowsThePointer) {

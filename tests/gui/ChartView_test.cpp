@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -75,7 +76,7 @@ TEST_F(ChartViewTest, PageCommandsWorkOnceACaseIsOpenAndShowTheirControls) {
     EXPECT_TRUE(told.empty());
 }
 
-TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
+TEST_F(ChartViewTest, AClickSelectsAReadingAndOnlyTheDeleteKeyExcludesIt) {
     Workstation station(config, Recorded());
     station.Start({QString::fromStdString(path)});
     CTensioView& view = station.view();
@@ -85,6 +86,8 @@ TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
     const int counted = recording.analysis.validCount;
     ASSERT_GT(counted, 0);
     view.grab();  // paints once, as the screen would
+    std::vector<int> selected;
+    QObject::connect(&view, &CTensioView::readingSelected, [&](int i) { selected.push_back(i); });
 
     const std::vector<TrendRow> rows = BuildTrendRows(recording);
     const TrendLayout layout = LayOutTrend(PageArea(view), 1.0, rows);
@@ -92,15 +95,32 @@ TEST_F(ChartViewTest, AClickOnTheTrendExcludesAReadingAndTheAnalysisFollows) {
                        static_cast<int>(layout.plot.center().y()));
     Send(view, QEvent::MouseMove, first);
     Send(view, QEvent::MouseButtonPress, first);
+    EXPECT_EQ(selected, std::vector<int>{rows[0].position});
+    EXPECT_EQ(recording.allMeasurements()[static_cast<size_t>(rows[0].position)].valid, 1);
+    EXPECT_EQ(recording.analysis.validCount, counted);
+
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(&view, &del);
     EXPECT_EQ(recording.allMeasurements()[static_cast<size_t>(rows[0].position)].valid, 0);
     EXPECT_EQ(recording.analysis.validCount, counted - 1);
     EXPECT_FALSE(view.grab().isNull());  // with the box of the excluded reading
+    QApplication::sendEvent(&view, &del);
+    EXPECT_EQ(recording.analysis.validCount, counted);
 
-    Send(view, QEvent::MouseButtonPress, first);
-    EXPECT_EQ(recording.analysis.validCount, counted);
-    // Away from every reading nothing changes.
+    // Away from every reading a click selects nothing.
     Send(view, QEvent::MouseButtonPress, QPoint(2, PageArea(view).bottom() - 2));
-    EXPECT_EQ(recording.analysis.validCount, counted);
+    EXPECT_EQ(selected.size(), 1u);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, ASleepPeriodFromTheGraphChangesTheCaseAsTheDialogDoes) {
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    Recording& recording = station.doc().recording();
+    emit view.sleepPeriodRequested(13, 45);  // awake 6:30, asleep 22:30
+    EXPECT_EQ(recording.awakeStart, 13 * 30);
+    EXPECT_EQ(recording.asleepStart, 45 * 30);
     EXPECT_TRUE(told.empty());
 }
 

@@ -67,6 +67,9 @@ void Workstation::Start(const QStringList& arguments) {
     frame_->setCentralWidget(view_);
     connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
     connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
+    // What the trend graph asks for, carried out on the case.
+    connect(view_, &CTensioView::excludeReadingRequested, this, &Workstation::ToggleExclusion);
+    connect(view_, &CTensioView::sleepPeriodRequested, this, &Workstation::ApplySleepPeriod);
     connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
@@ -299,11 +302,27 @@ void Workstation::ChangeSleepPeriod() {
     SleepPeriodDialog dialog(languages_, recording.awakeStart, recording.asleepStart,
                              frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!vitalis::ChangeSleepPeriod(recording, dialog.awakeEntry(), dialog.asleepEntry())) {
+    ApplySleepPeriod(dialog.awakeEntry(), dialog.asleepEntry());
+}
+
+void Workstation::ApplySleepPeriod(int awakeEntry, int asleepEntry) {
+    if (!doc_->caseOpen()) return;
+    if (!vitalis::ChangeSleepPeriod(doc_->recording(), awakeEntry, asleepEntry)) {
         messages_.inform(frame_.get(), QString::fromStdString(
                                            languages_.GetText("Global Setting", "IDS_FAILEDFILE")));
         return;
     }
+    view_->Reanalyse();
+}
+
+void Workstation::ToggleExclusion(int measurementIndex) {
+    if (!doc_->caseOpen()) return;
+    Recording& recording = doc_->recording();
+    auto& all = recording.editableMeasurements();
+    if (measurementIndex < 0 || static_cast<size_t>(measurementIndex) >= all.size()) return;
+    Measurement& m = all[static_cast<size_t>(measurementIndex)];
+    m.valid = m.valid == 1 ? 0 : 1;
+    recording.RebuildValidMeasurements();
     view_->Reanalyse();
 }
 

@@ -61,6 +61,10 @@ private:
     void Upload();
     void ChooseLanguage();
     void ChangeSleepPeriod();
+    // The new sleep period (half-hour entries) written to the case, then the analysis again.
+    void ApplySleepPeriod(int awakeEntry, int asleepEntry);
+    // Excludes a reading or takes it back in, then the analysis again.
+    void ToggleExclusion(int measurementIndex);
     void EditPatientSheet();
     void ShowWearInstructions();
     void MarkUnavailableCommands();
