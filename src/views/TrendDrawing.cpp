@@ -122,40 +122,60 @@ void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRan
                      Qt::AlignLeft | Qt::AlignVCenter, caption);
 }
 
+std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetricsF& metrics) {
+    const QRectF& band = layout.axisBand;
+    const double t = layout.textPixels;
+    const double gap = 0.6 * t;  // the least room between two labels of a row
+    const double height = metrics.height();
+    std::vector<AxisLabel> labels;
+    QRectF lastHour;
+    QRectF lastDate;
+    // A label centred on x in its row, unless it would touch the one before it.
+    auto place = [&](const QString& text, double x, double top, QRectF& last, Qt::Alignment align) {
+        const double width = metrics.horizontalAdvance(text);
+        double left = x - width / 2;
+        if (align & Qt::AlignLeft) left = x;
+        if (align & Qt::AlignRight) left = x - width;
+        const QRectF box(left, top, width, height);
+        if (!last.isNull() && box.left() < last.right() + gap) return;
+        last = box;
+        labels.push_back({text, box});
+    };
+    const double hourTop = band.top() + band.height() / 5.0;
+    const double dateTop = band.bottom() - height;
+    if (UsesDateOnlyAxis(layout.step)) {
+        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first))), band.left(),
+              dateTop, lastDate, Qt::AlignLeft);
+        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last))), band.right(),
+              dateTop, lastDate, Qt::AlignRight);
+        return labels;
+    }
+    const double pixelsPerHour =
+        band.width() * 60.0 / static_cast<double>(std::max<int64_t>(1, layout.window.Span()));
+    for (const TimeTick& tick :
+         TimeTicks(layout.window, layout.step, HourLabelEvery(pixelsPerHour, 2.2 * t))) {
+        const double x = layout.XOf(tick.minute);
+        if (tick.hour) place(QString::number(*tick.hour), x, hourTop, lastHour, Qt::AlignHCenter);
+        if (!tick.date.empty()) place(ToQString(tick.date), x, dateTop, lastDate, Qt::AlignHCenter);
+    }
+    return labels;
+}
+
 void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption) {
     const QRectF& band = layout.axisBand;
     const double t = layout.textPixels;
-    const bool dateOnly = UsesDateOnlyAxis(layout.step);
-    const double pixelsPerHour =
-        band.width() * 60.0 / static_cast<double>(std::max<int64_t>(1, layout.window.Span()));
-    const std::vector<TimeTick> ticks =
-        TimeTicks(layout.window, layout.step, HourLabelEvery(pixelsPerHour, 2.2 * t));
-    painter.setFont(ChartFont(t));
+    const QFont font = ChartFont(t);
+    painter.setFont(font);
     painter.setPen(ChartPen(Qt::black, layout.unit));
-    const double labelWidth = 8.0 * t;
-    for (const TimeTick& tick : ticks) {
+    for (const TimeTick& tick : TimeTicks(layout.window, layout.step)) {
         const double x = layout.XOf(tick.minute);
         const double length = TickLengthOf(tick.length, band.height());
         painter.drawLine(QPointF(x, band.top()), QPointF(x, band.top() + length));
-        if (dateOnly) continue;
-        if (tick.hour) {
-            painter.drawText(
-                QRectF(x - labelWidth / 2, band.top() + band.height() / 5.0, labelWidth, 1.4 * t),
-                Qt::AlignHCenter | Qt::AlignTop, QString::number(*tick.hour));
-        }
-        if (!tick.date.empty()) {
-            painter.drawText(
-                QRectF(x - labelWidth / 2, band.bottom() - 1.4 * t, labelWidth, 1.4 * t),
-                Qt::AlignHCenter | Qt::AlignBottom, ToQString(tick.date));
-        }
+    }
+    for (const AxisLabel& label : TimeAxisLabels(layout, QFontMetricsF(font, painter.device()))) {
+        painter.drawText(label.box, Qt::AlignCenter | Qt::TextDontClip, label.text);
     }
     const QRectF bottomRow(band.left(), band.bottom() - 1.4 * t, band.width(), 1.4 * t);
-    if (dateOnly) {
-        const QString first = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first)));
-        const QString last = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last)));
-        painter.drawText(bottomRow, Qt::AlignLeft | Qt::AlignBottom, first);
-        painter.drawText(bottomRow, Qt::AlignRight | Qt::AlignBottom, last);
-    }
     painter.drawText(QRectF(band.left() - 4.6 * t, bottomRow.top(), 4.0 * t, bottomRow.height()),
                      Qt::AlignRight | Qt::AlignBottom, caption);
 }

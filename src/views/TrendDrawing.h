@@ -12,6 +12,7 @@
 #include "views/TrendLayout.h"
 
 class QPainter;
+class QFontMetricsF;
 
 namespace vitalis::trend {
 
@@ -38,6 +39,16 @@ void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPo
 // Labels and caption of the pressure scale at the left of the plot.
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,
                     const QString& caption);
+
+// A label of the time axis and the box its text takes.
+struct AxisLabel {
+    QString text;
+    QRectF box;
+};
+
+// The hour and date labels under the plot, measured with `metrics`: every label that fits
+// beside the one before it in its row, so that no two ever overlap; dates at midnight.
+std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetricsF& metrics);
 
 // Ticks, hour and date labels and the caption of the time axis under the plot.
 void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption);

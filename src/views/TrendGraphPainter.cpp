@@ -13,7 +13,6 @@ namespace vitalis {
 namespace {
 
 constexpr double kReach = 20.0;  // how far from a reading the pointer may be, in pixels
-const QColor kNightBand(214, 222, 240);
 const QColor kMapPurple(128, 0, 128);
 
 QString Text(const PageContext& context, std::string_view section, std::string_view key) {
@@ -71,7 +70,7 @@ void DrawNightBands(QPainter& painter, const TrendLayout& layout, const Recordin
     if (recording.asleepStart == recording.awakeStart) return;
     const int64_t length = (recording.awakeStart - recording.asleepStart + 1440) % 1440;
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kNightBand);
+    painter.setBrush(TrendGraphPainter::kNightBand);
     for (int64_t day = layout.window.first / 1440 - 1; day <= layout.window.last / 1440; ++day) {
         const int64_t from = day * 1440 + recording.asleepStart;
         const double x0 = std::max(layout.plot.left(), layout.XOf(from));

@@ -18,6 +18,8 @@ namespace vitalis {
 // pointer does into requests.
 class TrendGraphPainter final : public ChartPainter {
   public:
+    static inline const QColor kNightBand{214, 222, 240};  // the asleep period
+
     explicit TrendGraphPainter(PaintFailureReport report);
 
     bool Hover(const QPoint& point, const QRect& area, const PageContext& context) override;
