@@ -31,6 +31,7 @@ test-sanitize:
 
 bench: build
 	$(BUILD)/bin/vitalis_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/vitalis_views_bench
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,5 +1,6 @@
 #include "analysis/TrendRows.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/PeriodDivision.h"
@@ -34,6 +35,7 @@ std::vector<TrendRow> BuildTrendRows(const Recording& recording) {
         row.sys = m.sys;
         row.dia = m.dia;
         row.pr = m.pr;
+        row.map = m.map;
         row.comment = m.remark;
         row.valid = m.valid == 1;
         rows.push_back(std::move(row));
@@ -78,6 +80,50 @@ std::vector<ThresholdPoint> ThresholdLine(std::span<const int64_t> minutes, int6
     }
     line.push_back({std::max(windowLast, minutes.back()), line.back().value});
     return line;
+}
+
+namespace {
+
+int IntervalAt(int64_t minute, const ReadingSchedule& s) {
+    return IsAsleepMinute(s.asleepStart, s.awakeStart, MinuteOfDayOf(minute)) ? s.asleepInterval
+                                                                              : s.awakeInterval;
+}
+
+}  // namespace
+
+bool IsGap(int64_t before, int64_t after, const ReadingSchedule& schedule) {
+    constexpr int64_t kLongest = 120;
+    const int interval = std::max(IntervalAt(before, schedule), IntervalAt(after, schedule));
+    const int64_t limit = interval > 0 ? std::min<int64_t>(kLongest, 2LL * interval) : kLongest;
+    return after - before > limit;
+}
+
+std::vector<ReadingRun> ContinuousRuns(std::span<const int64_t> minutes,
+                                       const ReadingSchedule& schedule) {
+    std::vector<ReadingRun> runs;
+    if (minutes.empty()) return runs;
+    size_t begin = 0;
+    for (size_t i = 1; i < minutes.size(); ++i) {
+        if (!IsGap(minutes[i - 1], minutes[i], schedule)) continue;
+        runs.push_back({begin, i});
+        begin = i;
+    }
+    runs.push_back({begin, minutes.size()});
+    return runs;
+}
+
+std::vector<FailedReading> BuildFailedReadings(const Recording& recording) {
+    std::vector<FailedReading> failed;
+    const std::vector<Measurement>& all = recording.allMeasurements();
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Measurement& m = all[i];
+        if (IsPlausible(m) || !IsValidClockTime(m.Clock())) continue;
+        failed.push_back({static_cast<int>(i), m.Clock(), MinutesOf(m.Clock()), m.status});
+    }
+    std::stable_sort(
+        failed.begin(), failed.end(),
+        [](const FailedReading& a, const FailedReading& b) { return a.minute < b.minute; });
+    return failed;
 }
 
 }  // namespace vitalis

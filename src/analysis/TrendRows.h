@@ -20,6 +20,7 @@ struct TrendRow {
     int sys = 0;
     int dia = 0;
     int pr = 0;
+    int map = 0;
     std::string comment;
     bool valid = false;
 };
@@ -48,5 +49,40 @@ struct ThresholdValues {
 std::vector<ThresholdPoint> ThresholdLine(std::span<const int64_t> minutes, int64_t windowFirst,
                                           int64_t windowLast, int asleepStart, int awakeStart,
                                           ThresholdValues values);
+
+// Readings that belong to one stretch of the curve, [begin, end) in time order.
+struct ReadingRun {
+    size_t begin = 0;
+    size_t end = 0;
+    bool operator==(const ReadingRun&) const = default;
+};
+
+// The programmed intervals of a recording and where its periods start, as the gap rule needs.
+struct ReadingSchedule {
+    int asleepStart = 0;  // minute of the day
+    int awakeStart = 0;
+    int awakeInterval = 0;  // minutes; 0 when not programmed
+    int asleepInterval = 0;
+};
+
+// Two readings farther apart than twice the programmed interval of their period (the longer
+// one when they lie in different periods), or than two hours, leave a gap: the curve must not
+// bridge it. Without a programmed interval only the two hours count.
+bool IsGap(int64_t before, int64_t after, const ReadingSchedule& schedule);
+
+// The sorted reading times `minutes` cut into runs at every gap.
+std::vector<ReadingRun> ContinuousRuns(std::span<const int64_t> minutes,
+                                       const ReadingSchedule& schedule);
+
+// A reading the monitor could not take, at its time on the time axis.
+struct FailedReading {
+    int position = 0;  // in the recording's allMeasurements
+    ClockTime clock;
+    int64_t minute = 0;
+    int status = 0;
+};
+
+// The readings without values to plot but with a real clock time, in time order.
+std::vector<FailedReading> BuildFailedReadings(const Recording& recording);
 
 }  // namespace vitalis

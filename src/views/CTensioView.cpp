@@ -4,6 +4,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -35,9 +38,14 @@ CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
     setMinimumSize(640, 400);
     setMouseTracking(true);  // the trend graph's box follows the pointer
     // A failed paint is told after painting, never from inside it.
-    InstallChartPages(controller_, [this](const QString& text) {
+    const PaintFailureReport report = [this](const QString& text) {
         QTimer::singleShot(0, this, [this, text] { messages_.inform(this, text); });
-    });
+    };
+    InstallChartPages(controller_, report);
+    auto trend = std::make_unique<TrendGraphPainter>(report);
+    trend_ = trend.get();
+    controller_.SetPainter(PageKind::Trend, std::move(trend));
+    setFocusPolicy(Qt::StrongFocus);  // Delete on the trend graph
     BuildControls();
     Relabel();
     UpdateControls();
@@ -65,13 +73,11 @@ void CTensioView::BuildControls() {
     row->addWidget(periodGroup_);
 
     auto* ranges = new QGridLayout;
-    const QString units[3] = {QStringLiteral(" mmHg"), QStringLiteral(" mmHg"), QStringLiteral(" BPM")};
     for (int i = 0; i < 6; ++i) {
         rangeLabels_[i] = new QLabel(controls_);
         rangeSpins_[i] = new QSpinBox(controls_);
         rangeSpins_[i]->setObjectName(QStringLiteral("range%1").arg(1013 + i));
         rangeSpins_[i]->setRange(0, 300);
-        rangeSpins_[i]->setSuffix(units[i / 2]);
         ranges->addWidget(rangeLabels_[i], i / 2, (i % 2) * 2);
         ranges->addWidget(rangeSpins_[i], i / 2, (i % 2) * 2 + 1);
         connect(rangeSpins_[i], &QSpinBox::valueChanged, this, &CTensioView::RangesChanged);
@@ -87,9 +93,12 @@ void CTensioView::Relabel() {
     const char* periodKeys[3] = {"IDS_ALL", "IDS_DAYTIME", "IDS_NIGHT"};
     for (int i = 0; i < 3; ++i) periodButtons_[i]->setText(Text("Menu Setting", periodKeys[i]));
     const char* names[3] = {"IDS_SYS", "IDS_DIA", "IDS_PULSE_RATE"};
+    // As in the pie legend: readings below the low bound are "below", above the high "above".
+    const QString pulseUnit = QLatin1Char(' ') + Text("Menu Setting", "IDS_HEART_RATE").toUpper();
     for (int i = 0; i < 6; ++i) {
-        const QString bound = Text("Menu Setting", i % 2 == 0 ? "IDS_ABOVE" : "IDS_BELOW");
+        const QString bound = Text("Menu Setting", i % 2 == 0 ? "IDS_BELOW" : "IDS_ABOVE");
         rangeLabels_[i]->setText(Text("ZuzodIriz", names[i / 2]) + QLatin1Char(' ') + bound);
+        rangeSpins_[i]->setSuffix(i / 2 == 2 ? pulseUnit : QStringLiteral(" mmHg"));
     }
     update();
 }
@@ -231,8 +240,42 @@ void CTensioView::resizeEvent(QResizeEvent*) {
 }
 
 void CTensioView::mousePressEvent(QMouseEvent* event) {
+    if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
+    const QPoint point = event->position().toPoint();
+    if (controller_.kind() == PageKind::Trend) {
+        // A plain click only chooses a reading; excluding one takes a deliberate act.
+        if (const auto reading = trend_->ReadingAt(point)) {
+            selected_ = reading;
+            emit readingSelected(*reading);
+        }
+        return;
+    }
     // A plain click never changes a reading: excluding is a deliberate, undoable command.
     QWidget::mousePressEvent(event);
+}
+
+void CTensioView::keyPressEvent(QKeyEvent* event) {
+    if (doc_.caseOpen() && controller_.kind() == PageKind::Trend && event->key() == Qt::Key_Delete) {
+        const std::optional<int> reading = trend_->hoveredPosition() ? trend_->hoveredPosition() : selected_;
+        if (reading) {
+            emit excludeReadingRequested(*reading);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CTensioView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!doc_.caseOpen() || controller_.kind() != PageKind::Trend) return;
+    const auto reading = trend_->ReadingAt(event->pos());
+    if (!reading) return;
+    const auto& all = doc_.recording().allMeasurements();
+    if (static_cast<size_t>(*reading) >= all.size()) return;
+    const bool excluded = all[static_cast<size_t>(*reading)].valid != 1;
+    QMenu menu(this);
+    const QAction* toggle = menu.addAction(
+        Text("Global Setting", excluded ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING"));
+    if (menu.exec(event->globalPos()) == toggle) emit excludeReadingRequested(*reading);
 }
 
 void CTensioView::mouseMoveEvent(QMouseEvent* event) {

@@ -3,12 +3,14 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <optional>
 
 #include "analysis/PeriodSummary.h"
 #include "analysis/ThresholdSettings.h"
 #include "case/TextSource.h"
 #include "ui/UserMessages.h"
 #include "views/PageController.h"
+#include "views/TrendGraphPainter.h"
 
 class QGroupBox;
 class QLabel;
@@ -52,14 +54,24 @@ public:
     QSpinBox* rangeSpin(int index) const { return rangeSpins_[index]; }  // 0..5: SYS, DIA, PR low/high
     QString statusText() const;
 
+    // The reading a click on the trend graph chose last, by its place in allMeasurements.
+    std::optional<int> selectedReading() const { return selected_; }
+    TrendGraphPainter& trend() { return *trend_; }
+
 signals:
     void statusTextChanged(const QString& text);
+    // The graph never changes the case itself; its owner carries these out.
+    void excludeReadingRequested(int measurementIndex);  // toggle exclusion of that reading
+    void sleepPeriodRequested(int awakeEntry, int asleepEntry);
+    void readingSelected(int measurementIndex);  // a click selects a reading
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -78,6 +90,8 @@ private:
     std::function<const std::string&()> guideline_;
     UserMessages messages_;
     PageController controller_;
+    TrendGraphPainter* trend_ = nullptr;  // owned by controller_
+    std::optional<int> selected_;
     Period period_ = Period::Whole;
     bool divided_ = false;  // the last analysis could divide the readings
     PeriodSummary summary_;

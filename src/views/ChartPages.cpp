@@ -7,11 +7,10 @@
 
 namespace vitalis {
 
-std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport report,
-                                              TrendGraphPainter::ToggleQuestion mayToggle) {
+std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport report) {
     switch (kind) {
         case PageKind::Trend:
-            return std::make_unique<TrendGraphPainter>(std::move(report), std::move(mayToggle));
+            return std::make_unique<TrendGraphPainter>(std::move(report));
         case PageKind::Histogram:
             return std::make_unique<HistogramPainter>(std::move(report));
         case PageKind::Pie:
@@ -24,12 +23,11 @@ std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport 
     return nullptr;
 }
 
-void InstallChartPages(PageController& controller, PaintFailureReport report,
-                       TrendGraphPainter::ToggleQuestion mayToggle) {
+void InstallChartPages(PageController& controller, PaintFailureReport report) {
     for (const PageKind kind :
          {PageKind::Trend, PageKind::Histogram, PageKind::Pie, PageKind::Correlation,
           PageKind::Clinical}) {
-        controller.SetPainter(kind, MakeChartPainter(kind, report, mayToggle));
+        controller.SetPainter(kind, MakeChartPainter(kind, report));
     }
 }
 

@@ -9,11 +9,9 @@ namespace vitalis {
 
 // A painter for one page kind, fresh: no reading under the pointer, nothing remembered. The
 // printed pages use these.
-std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport report,
-                                              TrendGraphPainter::ToggleQuestion mayToggle = {});
+std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport report);
 
 // Gives the controller the trend, histogram, pie, correlation and clinical summary pages.
-void InstallChartPages(PageController& controller, PaintFailureReport report,
-                       TrendGraphPainter::ToggleQuestion mayToggle = {});
+void InstallChartPages(PageController& controller, PaintFailureReport report);
 
 }  // namespace vitalis

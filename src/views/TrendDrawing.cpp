@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "views/ChartStyle.h"
@@ -10,15 +9,12 @@
 namespace vitalis::trend {
 namespace {
 
-// The polygon of a polyline closed along a horizontal edge at `edgeY`.
-QPainterPath ClosedAlong(const QPolygonF& line, double edgeY) {
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    path.moveTo(line.first().x(), edgeY);
-    for (const QPointF& point : line) path.lineTo(point);
-    path.lineTo(line.last().x(), edgeY);
-    path.closeSubpath();
-    return path;
+// Lines of the plot one device pixel wide at most on screen: anti-aliased lines any wider are
+// outlined segment by segment, which costs a hundred times as much on a long polyline.
+QPen LinePen(const QColor& colour, double unit) {
+    QPen pen = ChartPen(colour, unit, 1.0);
+    pen.setCosmetic(true);
+    return pen;
 }
 
 double TickLengthOf(TickLength length, double band) {
@@ -36,7 +32,7 @@ double TickLengthOf(TickLength length, double band) {
 
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range) {
     const QRectF& plot = layout.plot;
-    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 0.5));
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
     for (const int value : ValueTicks(range, plot.height(), 2.0 * layout.textPixels)) {
         const double y = ValueToY(range, value, plot.top(), plot.bottom());
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
@@ -49,22 +45,39 @@ void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& ra
 }
 
 void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
-                 const QPolygonF& threshold) {
-    if (curve.size() < 2 || threshold.size() < 2) return;
+                 const std::vector<LimitSpan>& spans) {
+    if (curve.size() < 2) return;
     const QRectF& plot = layout.plot;
-    const QPainterPath above =
-        ClosedAlong(curve, plot.bottom()).intersected(ClosedAlong(threshold, plot.top()));
-    const QPainterPath below =
-        ClosedAlong(curve, plot.top()).intersected(ClosedAlong(threshold, plot.bottom()));
+    PainterStateGuard state(painter);
     painter.setPen(Qt::NoPen);
-    painter.fillPath(above, chart::kAboveRed);
-    painter.fillPath(below, chart::kBelowGreen);
+    const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
+    for (const LimitSpan& span : spans) {
+        const double x0 = std::max(span.x0, curve.first().x());
+        const double x1 = std::min(span.x1, curve.last().x());
+        if (x1 <= x0) continue;
+        // The curve over this level, one point either side, closed along the level: inside
+        // lies what is between curve and level, above it red and below it green.
+        auto from = std::lower_bound(curve.begin(), curve.end(), x0, byX);
+        auto to = std::lower_bound(from, curve.end(), x1, byX);
+        if (from != curve.begin()) --from;
+        if (to != curve.end()) ++to;
+        QPolygonF lobe(from, to);
+        lobe.append({lobe.last().x(), span.y});
+        lobe.append({lobe.first().x(), span.y});
+        const double y = std::clamp(span.y, plot.top(), plot.bottom());
+        painter.setClipRect(QRectF(QPointF(x0, plot.top()), QPointF(x1, y)).toRect());
+        painter.setBrush(chart::kAboveRed);
+        painter.drawPolygon(lobe, Qt::WindingFill);
+        painter.setClipRect(QRectF(QPointF(x0, y), QPointF(x1, plot.bottom())).toRect());
+        painter.setBrush(chart::kBelowGreen);
+        painter.drawPolygon(lobe, Qt::WindingFill);
+    }
 }
 
 void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
                const QColor& colour, bool markers) {
     if (curve.isEmpty()) return;
-    painter.setPen(ChartPen(colour, layout.unit, 1.2));
+    painter.setPen(LinePen(colour, layout.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(curve);
     if (!markers) return;
@@ -75,17 +88,17 @@ void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& cu
 }
 
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line) {
-    painter.setPen(ChartPen(chart::kThresholdYellow, layout.unit));
+    painter.setPen(LinePen(chart::kThresholdYellow, layout.unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(line);
 }
 
 void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia) {
-    QPen dashed = ChartPen(chart::kGridGrey, layout.unit, 1.0);
+    QPen dashed = LinePen(chart::kGridGrey, layout.unit);
     dashed.setStyle(Qt::DashLine);
     painter.setPen(dashed);
     painter.drawLine(sys, dia);
-    painter.setPen(ChartPen(chart::kGridGrey, layout.unit, 1.5));
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
     const double r = 3.0 * layout.unit;
     for (const QPointF& p : {sys, dia}) {
         painter.drawLine(p + QPointF(-r, -r), p + QPointF(r, r));
@@ -109,40 +122,60 @@ void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRan
                      Qt::AlignLeft | Qt::AlignVCenter, caption);
 }
 
+std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetricsF& metrics) {
+    const QRectF& band = layout.axisBand;
+    const double t = layout.textPixels;
+    const double gap = 0.6 * t;  // the least room between two labels of a row
+    const double height = metrics.height();
+    std::vector<AxisLabel> labels;
+    QRectF lastHour;
+    QRectF lastDate;
+    // A label centred on x in its row, unless it would touch the one before it.
+    auto place = [&](const QString& text, double x, double top, QRectF& last, Qt::Alignment align) {
+        const double width = metrics.horizontalAdvance(text);
+        double left = x - width / 2;
+        if (align & Qt::AlignLeft) left = x;
+        if (align & Qt::AlignRight) left = x - width;
+        const QRectF box(left, top, width, height);
+        if (!last.isNull() && box.left() < last.right() + gap) return;
+        last = box;
+        labels.push_back({text, box});
+    };
+    const double hourTop = band.top() + band.height() / 5.0;
+    const double dateTop = band.bottom() - height;
+    if (UsesDateOnlyAxis(layout.step)) {
+        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first))), band.left(),
+              dateTop, lastDate, Qt::AlignLeft);
+        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last))), band.right(),
+              dateTop, lastDate, Qt::AlignRight);
+        return labels;
+    }
+    const double pixelsPerHour =
+        band.width() * 60.0 / static_cast<double>(std::max<int64_t>(1, layout.window.Span()));
+    for (const TimeTick& tick :
+         TimeTicks(layout.window, layout.step, HourLabelEvery(pixelsPerHour, 2.2 * t))) {
+        const double x = layout.XOf(tick.minute);
+        if (tick.hour) place(QString::number(*tick.hour), x, hourTop, lastHour, Qt::AlignHCenter);
+        if (!tick.date.empty()) place(ToQString(tick.date), x, dateTop, lastDate, Qt::AlignHCenter);
+    }
+    return labels;
+}
+
 void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption) {
     const QRectF& band = layout.axisBand;
     const double t = layout.textPixels;
-    const bool dateOnly = UsesDateOnlyAxis(layout.step);
-    const double pixelsPerHour =
-        band.width() * 60.0 / static_cast<double>(std::max<int64_t>(1, layout.window.Span()));
-    const std::vector<TimeTick> ticks =
-        TimeTicks(layout.window, layout.step, HourLabelEvery(pixelsPerHour, 2.2 * t));
-    painter.setFont(ChartFont(t));
+    const QFont font = ChartFont(t);
+    painter.setFont(font);
     painter.setPen(ChartPen(Qt::black, layout.unit));
-    const double labelWidth = 8.0 * t;
-    for (const TimeTick& tick : ticks) {
+    for (const TimeTick& tick : TimeTicks(layout.window, layout.step)) {
         const double x = layout.XOf(tick.minute);
         const double length = TickLengthOf(tick.length, band.height());
         painter.drawLine(QPointF(x, band.top()), QPointF(x, band.top() + length));
-        if (dateOnly) continue;
-        if (tick.hour) {
-            painter.drawText(
-                QRectF(x - labelWidth / 2, band.top() + band.height() / 5.0, labelWidth, 1.4 * t),
-                Qt::AlignHCenter | Qt::AlignTop, QString::number(*tick.hour));
-        }
-        if (!tick.date.empty()) {
-            painter.drawText(
-                QRectF(x - labelWidth / 2, band.bottom() - 1.4 * t, labelWidth, 1.4 * t),
-                Qt::AlignHCenter | Qt::AlignBottom, ToQString(tick.date));
-        }
+    }
+    for (const AxisLabel& label : TimeAxisLabels(layout, QFontMetricsF(font, painter.device()))) {
+        painter.drawText(label.box, Qt::AlignCenter | Qt::TextDontClip, label.text);
     }
     const QRectF bottomRow(band.left(), band.bottom() - 1.4 * t, band.width(), 1.4 * t);
-    if (dateOnly) {
-        const QString first = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first)));
-        const QString last = ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last)));
-        painter.drawText(bottomRow, Qt::AlignLeft | Qt::AlignBottom, first);
-        painter.drawText(bottomRow, Qt::AlignRight | Qt::AlignBottom, last);
-    }
     painter.drawText(QRectF(band.left() - 4.6 * t, bottomRow.top(), 4.0 * t, bottomRow.height()),
                      Qt::AlignRight | Qt::AlignBottom, caption);
 }
@@ -184,6 +217,21 @@ void DrawInfoBox(QPainter& painter, const TrendLayout& layout, const QRect& area
         }
         y += lineHeight;
     }
+}
+
+}  // namespace vitalis::trend
+
+namespace vitalis::trend {
+
+void DrawNoReadings(QPainter& painter, const TrendLayout& layout, const QRect& area,
+                    const QString& text) {
+    const double t = ChartTextPixels(area, layout.unit);
+    painter.setPen(ChartPen(Qt::black, layout.unit));
+    painter.setBrush(Qt::white);
+    const QRectF frame = QRectF(area).adjusted(5 * t, 2.5 * t, -2.5 * t, -4.1 * t);
+    painter.drawRect(frame);
+    painter.setFont(ChartFont(1.4 * t));
+    painter.drawText(frame, Qt::AlignCenter, text);
 }
 
 }  // namespace vitalis::trend

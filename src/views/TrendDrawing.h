@@ -8,9 +8,11 @@
 
 #include "analysis/ChartTexts.h"
 #include "analysis/TrendScale.h"
+#include "views/TrendCurves.h"
 #include "views/TrendLayout.h"
 
 class QPainter;
+class QFontMetricsF;
 
 namespace vitalis::trend {
 
@@ -20,9 +22,10 @@ namespace vitalis::trend {
 // Grey lines at the labelled pressures and at the full hours.
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range);
 
-// Red where the curve lies above its threshold line, green where below.
+// Red where the curve lies above its threshold level, green where below: the curve closed
+// along each level of the threshold line, clipped to either side of that level.
 void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
-                 const QPolygonF& threshold);
+                 const std::vector<LimitSpan>& spans);
 
 // A polyline through the readings' points; `markers` adds a dot at every reading.
 void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
@@ -37,11 +40,26 @@ void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPo
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,
                     const QString& caption);
 
+// A label of the time axis and the box its text takes.
+struct AxisLabel {
+    QString text;
+    QRectF box;
+};
+
+// The hour and date labels under the plot, measured with `metrics`: every label that fits
+// beside the one before it in its row, so that no two ever overlap; dates at midnight.
+std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetricsF& metrics);
+
 // Ticks, hour and date labels and the caption of the time axis under the plot.
 void DrawTimeAxis(QPainter& painter, const TrendLayout& layout, const QString& caption);
 
 // The grey box with the lines of the reading at `anchor`, kept inside `area`.
 void DrawInfoBox(QPainter& painter, const TrendLayout& layout, const QRect& area, QPointF anchor,
                  const std::vector<LabelledValue>& lines);
+
+// A recording without a single reading to plot: an empty frame saying so, and no time axis,
+// which would have no time to start from.
+void DrawNoReadings(QPainter& painter, const TrendLayout& layout, const QRect& area,
+                    const QString& text);
 
 }  // namespace vitalis::trend

@@ -1,48 +1,60 @@
 #pragma once
 
-#include <functional>
+#include <QImage>
+#include <cstdint>
 #include <optional>
 
 #include "analysis/TrendScale.h"
 #include "views/ChartPainter.h"
+#include "views/TrendCurves.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
 
-// The trend page: SYS and DIA against clock time, shaded red above and green below the
-// period's threshold lines, the pulse rate in blue, excluded readings as grey crosses, and a
-// box for the reading under the pointer. A click near a reading excludes it from the
-// analysis or takes it back in.
+// The trend page: SYS, DIA and MAP against clock time, shaded red above and green below the
+// period's threshold lines, the pulse rate in blue, the asleep period as a band behind them,
+// excluded readings in grey, failed readings as marks on the time axis, and a box for the
+// reading under the pointer. The painter never changes the recording: the view turns what the
+// pointer does into requests.
 class TrendGraphPainter final : public ChartPainter {
   public:
-    // Asked before a reading changes state, with whether it is excluded now; true lets the
-    // click go ahead. Without one every click goes ahead.
-    using ToggleQuestion = std::function<bool(bool excluded)>;
+    static inline const QColor kNightBand{214, 222, 240};  // the asleep period
 
-    explicit TrendGraphPainter(PaintFailureReport report, ToggleQuestion mayToggle = {});
+    explicit TrendGraphPainter(PaintFailureReport report);
 
     bool Hover(const QPoint& point, const QRect& area, const PageContext& context) override;
-    bool Click(const QPoint& point, const QRect& area, Recording& recording) override;
 
     // The reading under the pointer, by its place in the recording's allMeasurements.
     std::optional<int> hoveredPosition() const { return hovered_; }
+    // The failed reading whose mark lies under the pointer.
+    std::optional<int> hoveredFailure() const { return hoveredFailure_; }
+    // The reading within reach of `point` in the last paint's layout.
+    std::optional<int> ReadingAt(const QPoint& point) const;
     const ValueRange& valueRange() const { return range_; }
+    // Where the last paint put its parts.
+    const TrendLayout& layout() const { return layout_; }
 
   protected:
     void Draw(QPainter& painter, const QRect& area, const PageContext& context) override;
 
   private:
-    // The blue marker and the box of the reading under the pointer, if it is still there.
-    void DrawHovered(QPainter& painter, const TrendLayout& layout, const QRect& area,
-                     const std::vector<TrendRow>& rows, const TextSource& texts) const;
-    // The row within reach of `point` in the layout of the last paint.
-    std::optional<TrendRow> RowAt(const QPoint& point, const QRect& area,
-                                  const std::vector<TrendRow>& rows) const;
+    // Rebuilds rows, layout and curves when readings, area or thresholds changed; true if so.
+    bool Refresh(const QRect& area, double unit, const PageContext& context);
+    void DrawStatic(QPainter& painter, const QRect& area, const PageContext& context) const;
+    void DrawHovered(QPainter& painter, const QRect& area, const TextSource& texts) const;
 
-    ToggleQuestion mayToggle_;
     ValueRange range_{};  // kept when new readings give no drawable range
-    double unit_ = 1.0;   // of the last paint, so the pointer meets what was drawn
     std::optional<int> hovered_;
+    std::optional<int> hoveredFailure_;
+
+    // What the last paint drew from, so a pointer move redraws only what moves.
+    uint64_t key_ = 0;
+    std::vector<TrendRow> rows_;
+    std::vector<FailedReading> failed_;
+    TrendLayout layout_;
+    TrendCurves curves_;
+    QImage still_;  // the static layer, made on the second paint of the same state
+    uint64_t stillKey_ = 0;
 };
 
 }  // namespace vitalis

@@ -71,3 +71,56 @@ TEST(ThresholdLine, FlatWithinOnePeriodAndSteppingAtTheFirstChangeAcrossLongGaps
 
 }  // namespace
 }  // namespace vitalis
+
+namespace vitalis {
+namespace {
+
+const ReadingSchedule kSchedule{22 * 60, 7 * 60, 15, 30};
+
+TEST(Gaps, TwiceTheIntervalOfThePeriodOrTwoHoursBreakTheCurve) {
+    const int64_t morning = MinutesOf({2026, 3, 1, 10, 0});
+    EXPECT_FALSE(IsGap(morning, morning + 30, kSchedule));  // awake: twice 15 is still fine
+    EXPECT_TRUE(IsGap(morning, morning + 31, kSchedule));
+    const int64_t night = MinutesOf({2026, 3, 1, 23, 0});
+    EXPECT_FALSE(IsGap(night, night + 60, kSchedule));  // asleep: twice 30
+    EXPECT_TRUE(IsGap(night, night + 61, kSchedule));
+    // Across the change to the asleep period the longer interval counts.
+    const int64_t evening = MinutesOf({2026, 3, 1, 21, 40});
+    EXPECT_FALSE(IsGap(evening, evening + 45, kSchedule));
+    // Without programmed intervals, or with long ones, two hours are the most.
+    const ReadingSchedule unknown{22 * 60, 7 * 60, 0, 0};
+    EXPECT_FALSE(IsGap(morning, morning + 120, unknown));
+    EXPECT_TRUE(IsGap(morning, morning + 121, unknown));
+    const ReadingSchedule slow{22 * 60, 7 * 60, 90, 90};
+    EXPECT_TRUE(IsGap(morning, morning + 121, slow));
+}
+
+TEST(Gaps, RunsCoverEveryReadingOnceAndSplitAtEachGap) {
+    const int64_t t = MinutesOf({2026, 3, 1, 10, 0});
+    const std::vector<int64_t> minutes{t, t + 15, t + 30, t + 270, t + 285, t + 600};
+    const std::vector<ReadingRun> runs = ContinuousRuns(minutes, kSchedule);
+    EXPECT_EQ(runs, (std::vector<ReadingRun>{{0, 3}, {3, 5}, {5, 6}}));
+    EXPECT_TRUE(ContinuousRuns({}, kSchedule).empty());
+    const std::vector<int64_t> one{t};
+    EXPECT_EQ(ContinuousRuns(one, kSchedule), (std::vector<ReadingRun>{{0, 1}}));
+}
+
+TEST(FailedReadings, KeepThoseWithATimeInTimeOrder) {
+    Measurement late = test::Reading(0, 0, 11, 0);
+    late.status = 6;
+    Measurement early = test::Reading(0, 0, 9, 30);
+    early.status = 2;
+    Measurement timeless = test::Reading(0, 0, 9, 0);
+    timeless.status = 6;
+    timeless.month = 0;
+    const Recording r = test::RecordingOf({test::Reading(120, 80, 10, 0), late, early, timeless});
+    const std::vector<FailedReading> failed = BuildFailedReadings(r);
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].position, 2);
+    EXPECT_EQ(failed[0].status, 2);
+    EXPECT_EQ(failed[1].position, 1);
+    EXPECT_EQ(failed[1].minute, MinutesOf({2026, 3, 1, 11, 0}));
+}
+
+}  // namespace
+}  // namespace vitalis

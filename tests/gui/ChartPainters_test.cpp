@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -11,6 +12,7 @@
 #include "views/ChartStyle.h"
 #include "views/CorrelationPainter.h"
 #include "views/PiePanelPainter.h"
+#include "views/TrendDrawing.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
@@ -41,6 +43,19 @@ class Canvas {
                 const int values[3] = {c.red(), c.green(), c.blue()};
                 const int others = values[(channel + 1) % 3] + values[(channel + 2) % 3];
                 n += values[channel] > 150 && others < 240;
+            }
+        }
+        return n;
+    }
+    // Mid-grey pixels, anti-aliased edges included.
+    int Greyish(const QRectF& within) const {
+        int n = 0;
+        const QRect r = within.toAlignedRect().intersected(image.rect());
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 90 && c.red() < 200 && std::abs(c.red() - c.green()) < 16 &&
+                     std::abs(c.green() - c.blue()) < 16;
             }
         }
         return n;
@@ -120,36 +135,27 @@ TEST(TrendGraphPainter, AsleepReadingsMeetTheAsleepThresholds) {
     EXPECT_EQ(canvas.At(TrendPoint(page, MinutesOf({2026, 3, 1, 1, 15}), 78)), chart::kBelowGreen);
 }
 
-TEST(TrendGraphPainter, ClicksWithinReachToggleTheMarkAndExcludedReadingsShowGrey) {
+TEST(TrendGraphPainter, FindsTheReadingWithinReachAndDrawsExcludedOnesGrey) {
     Page page = HighSystolicMorning();
     TrendGraphPainter trend(Recorded());
     Canvas before;
     before.Paint(trend, page.Context());
     const QPointF second = TrendPoint(page, MinutesOf({2026, 3, 1, 10, 20}), 120);
-    EXPECT_FALSE(trend.Click(QPoint(5, 5), kArea, page.recording));  // outside the plot
-    ASSERT_TRUE(trend.Click((second + QPointF(15, 0)).toPoint(), kArea, page.recording));
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 0);
-    page.recording.RebuildValidMeasurements();
+    EXPECT_FALSE(trend.ReadingAt(QPoint(5, 5)));  // outside the plot
+    EXPECT_EQ(trend.ReadingAt((second + QPointF(8, 0)).toPoint()), 1);
+    // The painter leaves the readings alone: a click is the view's to turn into a request.
+    EXPECT_FALSE(trend.Click(second.toPoint(), kArea, page.recording));
+    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 1);
 
-    // The excluded reading's crosses show in grey where its SYS and DIA are.
+    page.recording.editableMeasurements()[1].valid = 0;
+    page.recording.RebuildValidMeasurements();
     Canvas after;
     after.Paint(trend, page.Context());
     const QPointF sys = TrendPoint(page, MinutesOf({2026, 3, 1, 10, 20}), 172);
-    EXPECT_GT(after.Count(chart::kGridGrey, QRectF(sys - QPointF(3, 3), QSizeF(7, 7))), 0);
-
-    // Asked first; a refusal leaves the mark alone.
-    bool askedExcluded = false;
-    TrendGraphPainter asking(Recorded(), [&](bool excluded) {
-        askedExcluded = excluded;
-        return false;
-    });
-    Canvas again;
-    again.Paint(asking, page.Context());
-    EXPECT_FALSE(asking.Click(second.toPoint(), kArea, page.recording));
-    EXPECT_TRUE(askedExcluded);
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 0);
-    ASSERT_TRUE(trend.Click(second.toPoint(), kArea, page.recording));
-    EXPECT_EQ(page.recording.allMeasurements()[1].valid, 1);
+    // Its blue dot gives way to grey crosses: still there, but plainly not counted.
+    EXPECT_GT(before.Leaning(sys, 2), 0);
+    EXPECT_EQ(after.Leaning(sys, 2), 0);
+    EXPECT_GT(after.Greyish(QRectF(sys - QPointF(4, 4), QSizeF(9, 9))), 3);
 }
 
 TEST(TrendGraphPainter, TheBoxFollowsThePointer) {
@@ -178,6 +184,122 @@ TEST(TrendGraphPainter, KeepsTheLastRangeWhenReadingsLeaveTheScale) {
     Page wild(RecordingOf({Reading(320, 90, 10, 0), Reading(150, 90, 10, 30)}));
     canvas.Paint(trend, wild.Context());
     EXPECT_EQ(trend.valueRange(), drawn);
+    EXPECT_TRUE(reports.empty());
+}
+
+// Dark pixels of a curve in the column at `x` over the plot.
+int DarkInColumn(const Canvas& canvas, double x, const QRectF& plot) {
+    int n = 0;
+    for (int y = static_cast<int>(plot.top()) + 2; y < static_cast<int>(plot.bottom()) - 2; ++y) {
+        const QColor c = canvas.image.pixelColor(static_cast<int>(x), y);
+        n += c.red() < 90 && c.green() < 90 && c.blue() < 90;
+    }
+    return n;
+}
+
+TEST(TrendGraphPainter, AFourHourGapLeavesCurveAndShadingBroken) {
+    Page page(
+        RecordingOf({Reading(170, 70, 10, 0), Reading(172, 72, 10, 15), Reading(170, 70, 10, 30),
+                     Reading(171, 70, 14, 30), Reading(173, 71, 14, 45), Reading(170, 70, 15, 0)}));
+    page.recording.awakeInterval = 15;
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, page.Context());
+    const QRectF plot = LayOutTrend(kArea, 1.0, BuildTrendRows(page.recording)).plot;
+    const QPointF inGap = TrendPoint(page, MinutesOf({2026, 3, 1, 12, 30}), 155);
+    EXPECT_NE(canvas.At(inGap), chart::kAboveRed);
+    EXPECT_EQ(DarkInColumn(canvas, inGap.x(), plot), 0);
+    // On either side the curves and their shading are there.
+    const QPointF before = TrendPoint(page, MinutesOf({2026, 3, 1, 10, 20}), 155);
+    EXPECT_EQ(canvas.At(before), chart::kAboveRed);
+    EXPECT_GT(DarkInColumn(canvas, before.x(), plot), 0);
+    EXPECT_EQ(canvas.At(TrendPoint(page, MinutesOf({2026, 3, 1, 14, 40}), 155)), chart::kAboveRed);
+}
+
+TEST(TrendGraphPainter, AFailedReadingGetsAMarkOnTheTimeAxisAndATooltip) {
+    Measurement failed = Reading(0, 0, 10, 30);
+    failed.status = 6;
+    Page page(RecordingOf({Reading(120, 80, 10, 0), failed, Reading(122, 81, 11, 0)}));
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, page.Context());
+    const TrendLayout layout = LayOutTrend(kArea, 1.0, BuildTrendRows(page.recording));
+    const QPointF mark(layout.XOf(MinutesOf({2026, 3, 1, 10, 30})), layout.plot.bottom() - 3);
+    EXPECT_GT(canvas.Leaning(mark, 0), 3);
+    const QPointF elsewhere(layout.XOf(MinutesOf({2026, 3, 1, 10, 45})), layout.plot.bottom() - 3);
+    EXPECT_EQ(canvas.Leaning(elsewhere, 0), 0);
+    EXPECT_TRUE(trend.Hover(mark.toPoint(), kArea, page.Context()));
+    EXPECT_EQ(trend.hoveredFailure(), 1);
+    EXPECT_FALSE(trend.hoveredPosition());
+    Canvas boxed;
+    boxed.Paint(trend, page.Context());
+    EXPECT_GT(boxed.Count(chart::kInfoBoxGrey, kArea), 500);
+}
+
+TEST(TrendGraphPainter, TheNightBandCoversTheAsleepHours) {
+    Page page(
+        RecordingOf({Reading(120, 80, 21, 0), Reading(121, 80, 21, 30), Reading(118, 78, 22, 0),
+                     Reading(117, 76, 22, 30), Reading(116, 75, 23, 0), Reading(115, 75, 23, 30)}));
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, page.Context());
+    // Below the DIA curve and its threshold line and above the pulse, where only the
+    // background shows.
+    const QPointF asleep = TrendPoint(page, MinutesOf({2026, 3, 1, 22, 45}), 73);
+    const QPointF awake = TrendPoint(page, MinutesOf({2026, 3, 1, 21, 15}), 73);
+    EXPECT_EQ(canvas.At(asleep), TrendGraphPainter::kNightBand);
+    EXPECT_EQ(canvas.At(awake), QColor(Qt::white));
+}
+
+bool Overlap(const std::vector<trend::AxisLabel>& labels) {
+    for (size_t i = 0; i < labels.size(); ++i) {
+        for (size_t k = i + 1; k < labels.size(); ++k) {
+            if (labels[i].box.intersects(labels[k].box)) return true;
+        }
+    }
+    return false;
+}
+
+TEST(TrendTimeAxis, LabelsOfThreeDaysNeverOverlapAndDateEachMidnight) {
+    std::vector<TrendRow> rows(2);
+    rows[0].minute = MinutesOf({2026, 3, 1, 9, 0});
+    rows[1].minute = MinutesOf({2026, 3, 4, 9, 0});
+    for (const QRect area :
+         {QRect(0, 0, 1920, 1080), QRect(0, 0, 900, 500), QRect(0, 0, 640, 400)}) {
+        const TrendLayout layout = LayOutTrend(area, 1.0, rows);
+        const QFontMetricsF metrics(ChartFont(layout.textPixels));
+        const std::vector<trend::AxisLabel> labels = trend::TimeAxisLabels(layout, metrics);
+        EXPECT_FALSE(Overlap(labels)) << area.width();
+        int dates = 0;
+        for (const trend::AxisLabel& label : labels) dates += label.text.count('-') == 2;
+        EXPECT_GE(dates, 2) << area.width();
+    }
+}
+
+TEST(TrendGraphPainter, EmptyAndSingleReadingCasesShowNoEpochDate) {
+    Page single(RecordingOf({Reading(120, 80, 10, 0)}));
+    const TrendLayout layout = LayOutTrend(kArea, 1.0, BuildTrendRows(single.recording));
+    for (const trend::AxisLabel& label :
+         trend::TimeAxisLabels(layout, QFontMetricsF(ChartFont(layout.textPixels)))) {
+        EXPECT_FALSE(label.text.startsWith(QStringLiteral("1970"))) << label.text.toStdString();
+    }
+    EXPECT_GT(layout.window.Span(), 0);
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, single.Context());
+    EXPECT_GT(canvas.Leaning(TrendPoint(single, MinutesOf({2026, 3, 1, 10, 0}), 120), 2), 0);
+
+    // An empty case says so, and draws no time axis that would start at 1970.
+    Page empty(Recording{});
+    TrendGraphPainter none(Recorded());
+    Canvas blank;
+    blank.Paint(none, empty.Context());
+    int dark = 0;
+    for (int y = kArea.bottom() - 40; y <= kArea.bottom(); ++y) {
+        for (int x = 0; x < kArea.width(); ++x) dark += blank.image.pixelColor(x, y).value() < 100;
+    }
+    EXPECT_EQ(dark, 0);  // nothing under the frame: no axis, no date
+    EXPECT_GT(blank.Count(QColor(Qt::white), kArea), kArea.width() * kArea.height() / 2);
     EXPECT_TRUE(reports.empty());
 }
 

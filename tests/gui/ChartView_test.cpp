@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -86,7 +87,7 @@ TEST_F(ChartViewTest, TheClinicalSummaryCommandShowsItsPage) {
     EXPECT_TRUE(told.empty());
 }
 
-TEST_F(ChartViewTest, APlainClickNeverExcludesTheUndoableToggleDoes) {
+TEST_F(ChartViewTest, AClickSelectsAReadingAndOnlyTheDeleteKeyExcludesIt) {
     Workstation station(config, Recorded());
     station.Start({QString::fromStdString(path)});
     CTensioView& view = station.view();
@@ -96,6 +97,8 @@ TEST_F(ChartViewTest, APlainClickNeverExcludesTheUndoableToggleDoes) {
     const int counted = recording.analysis.validCount;
     ASSERT_GT(counted, 0);
     view.grab();  // paints once, as the screen would
+    std::vector<int> selected;
+    QObject::connect(&view, &CTensioView::readingSelected, [&](int i) { selected.push_back(i); });
 
     const std::vector<TrendRow> rows = BuildTrendRows(recording);
     const TrendLayout layout = LayOutTrend(PageArea(view), 1.0, rows);
@@ -103,20 +106,37 @@ TEST_F(ChartViewTest, APlainClickNeverExcludesTheUndoableToggleDoes) {
                        static_cast<int>(layout.plot.center().y()));
     Send(view, QEvent::MouseMove, first);
     Send(view, QEvent::MouseButtonPress, first);
-    const size_t position = static_cast<size_t>(rows[0].position);
-    EXPECT_EQ(recording.allMeasurements()[position].valid, 1);
+    EXPECT_EQ(selected, std::vector<int>{rows[0].position});
+    EXPECT_EQ(recording.allMeasurements()[static_cast<size_t>(rows[0].position)].valid, 1);
     EXPECT_EQ(recording.analysis.validCount, counted);
-    EXPECT_FALSE(station.doc().HasUnsavedChanges());
 
-    // The document's toggle excludes, the analysis follows, and Undo takes it back.
-    ASSERT_TRUE(station.doc().ToggleExclusion(static_cast<int>(position)));
-    EXPECT_EQ(recording.allMeasurements()[position].valid, 0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(&view, &del);
+    EXPECT_EQ(recording.allMeasurements()[static_cast<size_t>(rows[0].position)].valid, 0);
     EXPECT_EQ(recording.analysis.validCount, counted - 1);
-    EXPECT_FALSE(view.grab().isNull());
+    EXPECT_FALSE(view.grab().isNull());  // with the box of the excluded reading
+    QApplication::sendEvent(&view, &del);
+    EXPECT_EQ(recording.analysis.validCount, counted);
+    // Each exclusion from the graph is a step of the undo history.
+    station.Run(editcommand::kUndo);
+    EXPECT_EQ(recording.analysis.validCount, counted - 1);
     station.Run(editcommand::kUndo);
     EXPECT_EQ(recording.analysis.validCount, counted);
-    station.Run(editcommand::kRedo);
-    EXPECT_EQ(recording.analysis.validCount, counted - 1);
+
+    // Away from every reading a click selects nothing.
+    Send(view, QEvent::MouseButtonPress, QPoint(2, PageArea(view).bottom() - 2));
+    EXPECT_EQ(selected.size(), 1u);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, ASleepPeriodFromTheGraphChangesTheCaseAsTheDialogDoes) {
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    Recording& recording = station.doc().recording();
+    emit view.sleepPeriodRequested(13, 45);  // awake 6:30, asleep 22:30
+    EXPECT_EQ(recording.awakeStart, 13 * 30);
+    EXPECT_EQ(recording.asleepStart, 45 * 30);
     EXPECT_TRUE(told.empty());
 }
 

@@ -127,7 +127,9 @@ void CMainFrameHeron::CreateToolbar() {
     for (const int id : ToolbarCommands()) {
         toolbar_->addAction(actions_.at(id));
         if (QWidget* button = toolbar_->widgetForAction(actions_.at(id))) {
-            button->setFixedSize(kButtonSize, kButtonSize);
+            // As wide as its caption needs in the current language, never narrower than square.
+            button->setFixedHeight(kButtonSize);
+            button->setMinimumWidth(kButtonSize);
         }
     }
 }

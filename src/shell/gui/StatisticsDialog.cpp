@@ -6,20 +6,25 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vitalis {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
-StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent) : QDialog(parent) {
+StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(Q(table.title));
     auto* layout = new QVBoxLayout(this);
     if (!table.loadCaption.empty()) layout->addWidget(new QLabel(Q(table.loadCaption), this));
 
-    auto* grid = new QTableWidget(static_cast<int>(table.rows.size()), StatisticsTable::kColumns, this);
+    auto* grid =
+        new QTableWidget(static_cast<int>(table.rows.size()), StatisticsTable::kColumns, this);
     grid->setObjectName(QStringLiteral("statisticsTable"));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QStringList columns;
@@ -43,7 +48,14 @@ StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
-    resize(760, 240);
+    // Wide and tall enough for the whole table at the current font, so nothing scrolls.
+    grid->resizeColumnsToContents();
+    int tableWidth = grid->verticalHeader()->sizeHint().width() + 2 * grid->frameWidth();
+    for (int c = 0; c < grid->columnCount(); ++c) tableWidth += grid->columnWidth(c);
+    int tableHeight = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
+    for (int r = 0; r < grid->rowCount(); ++r) tableHeight += grid->rowHeight(r);
+    grid->setMinimumSize(tableWidth, tableHeight);
+    resize(std::max(760, tableWidth + 40), std::max(240, sizeHint().height()));
 }
 
 }  // namespace vitalis

@@ -101,6 +101,11 @@ void Workstation::Start(const QStringList& arguments) {
     frame_->setCentralWidget(view_);
     connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
     connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
+    // What the graph asks for goes through the undo history like every other edit.
+    connect(view_, &CTensioView::excludeReadingRequested, this,
+            [this](int measurementIndex) { doc_->ToggleExclusion(measurementIndex); });
+    connect(view_, &CTensioView::sleepPeriodRequested, this,
+            [this](int awakeEntry, int asleepEntry) { doc_->SetSleepPeriod(awakeEntry, asleepEntry); });
     connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPolygonF>
+#include <vector>
+
+#include "analysis/ThresholdSettings.h"
+#include "analysis/TrendScale.h"
+#include "case/Recording.h"
+#include "views/TrendLayout.h"
+
+namespace vitalis {
+
+// One unbroken stretch of the curves, in device coordinates.
+struct CurveRun {
+    QPolygonF sys, dia, map, pr;
+};
+
+// A stretch of a threshold line at one height, from x0 to x1.
+struct LimitSpan {
+    double x0 = 0;
+    double x1 = 0;
+    double y = 0;
+};
+
+// The curves and threshold lines of the trend plot, built once for a set of readings and a
+// layout and then drawn as often as needed. The curves break at every gap between readings;
+// when readings outnumber pixel columns each run keeps only a few points per column.
+struct TrendCurves {
+    std::vector<CurveRun> runs;
+    QPolygonF sysLimit, diaLimit;
+    std::vector<LimitSpan> sysSpans, diaSpans;
+    bool markers = true;  // the readings are far enough apart for a dot at each
+};
+
+TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
+                             const Recording& recording, const ThresholdSettings& limits,
+                             const std::vector<TrendRow>& rows);
+
+// The points of a polyline sorted by x, reduced to the first, lowest, highest and last of each
+// pixel column, in their order; a line with fewer points than columns stays as it is.
+QPolygonF ReduceToColumns(const QPolygonF& line);
+
+// The level stretches of a threshold polyline whose steps are vertical.
+std::vector<LimitSpan> LimitSpans(const QPolygonF& line);
+
+}  // namespace vitalis
