@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "TableDrawing.h"
+#include "case/PatientSex.h"
 #include "case/ReadingColumns.h"
 
 namespace vitalis::report {
@@ -55,9 +56,7 @@ QString Count(int value) {
 std::vector<std::pair<QString, QString>> PatientPairs(const ReportHeader& h,
                                                       const DemographicsRecord& d,
                                                       const TextSource& t) {
-    const QString gender = d.gender == 1   ? Label(t, "IDS_MAN", "Male")
-                           : d.gender == 2 ? Label(t, "IDS_WOMAN", "Female")
-                                           : QString();
+    const QString gender = QString::fromStdString(SexText(SexFromCode(d.gender), t));
     return {{Label(t, "IDS_PATIENTS_NAMES", "Patient name"), Q(d.patientName)},
             {Label(t, "IDS_PATIENTS_ID", "Patient ID"), Q(d.patientId)},
             {Label(t, "IDS_PATIENT_SEX", "Sex"), gender},
