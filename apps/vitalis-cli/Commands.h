@@ -17,5 +17,6 @@ int RunAnalyze(const Arguments& args);
 int RunExportCsv(const Arguments& args);
 int RunDownload(const Arguments& args);
 int RunUpload(const Arguments& args);
+int RunReport(const Arguments& args);
 
 }  // namespace vitalis::cli
