@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ReportTexts.h"
 #include "analysis/TrendRows.h"
 #include "analysis/TrendScale.h"
 
@@ -56,7 +57,7 @@ void DrawThreshold(QPainter& p, const Frame& f, int value, const QColor& colour,
 }  // namespace
 
 void DrawBarTrend(QPainter& p, const QRect& area, const Recording& recording,
-                  const ThresholdSettings& thresholds) {
+                  const ThresholdSettings& thresholds, const TextSource& texts) {
     const std::vector<TrendRow> rows = BuildTrendRows(recording);
     if (rows.empty()) return;
     Frame f;
@@ -67,10 +68,13 @@ void DrawBarTrend(QPainter& p, const QRect& area, const Recording& recording,
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     DrawScale(p, f);
-    DrawThreshold(p, f, thresholds.awakeSys, QColor(200, 0, 0), QStringLiteral("awake SYS"));
-    DrawThreshold(p, f, thresholds.awakeDia, QColor(200, 0, 0), QStringLiteral("awake DIA"));
-    DrawThreshold(p, f, thresholds.asleepSys, QColor(0, 0, 160), QStringLiteral("asleep SYS"));
-    DrawThreshold(p, f, thresholds.asleepDia, QColor(0, 0, 160), QStringLiteral("asleep DIA"));
+    const auto label = [&texts](int slot, int parameter) {
+        return QStringLiteral("%1 %2").arg(PeriodName(texts, slot), ParameterName(texts, parameter));
+    };
+    DrawThreshold(p, f, thresholds.awakeSys, QColor(200, 0, 0), label(1, 0));
+    DrawThreshold(p, f, thresholds.awakeDia, QColor(200, 0, 0), label(1, 1));
+    DrawThreshold(p, f, thresholds.asleepSys, QColor(0, 0, 160), label(2, 0));
+    DrawThreshold(p, f, thresholds.asleepDia, QColor(0, 0, 160), label(2, 1));
     const double barWidth = std::clamp(f.plot.width() / (2.0 * rows.size()), 1.0, 6.0);
     for (const TrendRow& row : rows) {
         const double x = f.X(row.minute);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "BarTrendDrawing.h"
+#include "ReportTexts.h"
 #include "TableDrawing.h"
 #include "views/ChartPages.h"
 
@@ -11,16 +12,14 @@ namespace vitalis::report {
 
 namespace {
 
-const char* const kPeriodNames[3] = {"Whole recording", "Awake", "Asleep"};
-
 // Splits the page body into one captioned band per period (whole, awake, asleep) and hands
 // each band, without its caption, to draw.
 template <typename Draw>
-void ForEachPeriodBand(QPainter& p, const QRect& body, Draw draw) {
+void ForEachPeriodBand(QPainter& p, const QRect& body, const TextSource& texts, Draw draw) {
     const int band = body.height() / 3;
     for (int slot = 0; slot < 3; ++slot) {
         QRect area(body.left(), body.top() + slot * band, body.width(), band);
-        area.setTop(area.top() + DrawCaption(p, area, kPeriodNames[slot]));
+        area.setTop(area.top() + DrawCaption(p, area, PeriodName(texts, slot)));
         draw(area.adjusted(0, 0, 0, -8), slot);
     }
 }
@@ -133,10 +132,11 @@ ReportPage ChartSheets::TrendPage() const {
 ReportPage ChartSheets::BarTrendPage() const {
     auto recording = recording_;
     auto thresholds = thresholds_;
+    const TextSource* texts = &texts_;
     return {PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph"),
             [=](QPainter& p, const QRect& body) {
                 DrawBarTrend(p, QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
-                             *recording, *thresholds);
+                             *recording, *thresholds, *texts);
             }};
 }
 
@@ -148,7 +148,7 @@ ReportPage ChartSheets::HistogramPage() const {
     return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
             [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
-                ForEachPeriodBand(p, body, [&](const QRect& area, int slot) {
+                ForEachPeriodBand(p, body, *texts, [&](const QRect& area, int slot) {
                     recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
                     const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
                                               *thresholds, *texts};
@@ -164,7 +164,7 @@ ReportPage ChartSheets::PiePage() const {
     const SummaryRecord pies = *data_.pies;
     return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
             [=](QPainter& p, const QRect& body) {
-                ForEachPeriodBand(p, body, [&](const QRect& area, int slot) {
+                ForEachPeriodBand(p, body, *texts, [&](const QRect& area, int slot) {
                     const PageContext context{*recording,
                                               pies.summaries[static_cast<size_t>(slot)],
                                               *PeriodFromCode(slot + 1),
@@ -188,43 +188,52 @@ ReportPage ChartSheets::CorrelationPage() const {
                 const QRect chart(body.left(), body.top(), body.width(), body.height() * 3 / 5);
                 PaintChart(PageKind::Correlation, p, chart, context);
                 const auto number = [](double v, int d) { return QString::number(v, 'f', d); };
+                const auto zuzod = [&](const char* key) {
+                    return SectionText(*texts, "ZuzodIriz", key);
+                };
+                const QString sys = ParameterName(*texts, 0), dia = ParameterName(*texts, 1);
                 DrawPairs(
                     p, QRect(body.left(), chart.bottom() + 20, body.width(), 0),
-                    {{"Correlation r", number(c.r, 3)},
-                     {"DIA on SYS",
-                      QStringLiteral("DIA = %1 × SYS + %2")
-                          .arg(number(c.diaOnSysSlope, 3), number(c.diaOnSysIntercept, 1))},
-                     {"SYS on DIA",
-                      QStringLiteral("SYS = %1 × DIA + %2")
-                          .arg(number(c.sysOnDiaSlope, 3), number(c.sysOnDiaIntercept, 1))},
-                     {"Centre", QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
-                     {"Stiffness index (1 − slope)", number(c.stiffnessIndex, 3)}});
+                    {{zuzod("IDS_CORRELATION"), number(c.r, 3)},
+                     {zuzod("IDS_DIA_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                   .arg(dia, number(c.diaOnSysSlope, 3), sys,
+                                                        number(c.diaOnSysIntercept, 1))},
+                     {zuzod("IDS_SYS_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                   .arg(sys, number(c.sysOnDiaSlope, 3), dia,
+                                                        number(c.sysOnDiaIntercept, 1))},
+                     {zuzod("IDS_CLOUD_CENTER"),
+                      QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
+                     {ReportText(*texts, "IDS_RPT_STIFFNESS"), number(c.stiffnessIndex, 3)}});
             }};
 }
 
 ReportPage ChartSheets::FrequencyPage() const {
     const FrequencyRecord f = *data_.frequency;
+    const QString awake = PeriodName(texts_, 1), asleep = PeriodName(texts_, 2);
     return {PageHeading(texts_, "IDS_COMBINE_PAGE", "Frequency histogram"),
-            [f](QPainter& p, const QRect& body) {
+            [f, awake, asleep](QPainter& p, const QRect& body) {
                 const int half = body.height() / 2;
-                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), "Awake",
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), awake,
                          f.awake, false);
                 DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10),
-                         "Asleep", f.asleep, false);
+                         asleep, f.asleep, false);
             }};
 }
 
 ReportPage ChartSheets::SecondaryPage() const {
     const SecondaryHistogramRecord s = *data_.secondary;
+    const QStringList captions{SectionText(texts_, "ZuzodIriz", "IDS_PULSE_RATE"),
+                               ReportText(texts_, "IDS_RPT_MAP_AXIS"),
+                               ReportText(texts_, "IDS_RPT_PP_AXIS")};
     return {PageHeading(texts_, "IDS_THREE_PAGE", "Pulse rate, MAP and pulse pressure histograms"),
-            [s](QPainter& p, const QRect& body) {
+            [s, captions](QPainter& p, const QRect& body) {
                 const int band = body.height() / 3;
-                DrawBars(p, QRect(body.left(), body.top(), body.width(), band - 10),
-                         "Pulse rate (bpm)", s.pr, true);
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), band - 10), captions[0],
+                         s.pr, true);
                 DrawBars(p, QRect(body.left(), body.top() + band, body.width(), band - 10),
-                         "Mean arterial pressure (mmHg)", s.map, true);
+                         captions[1], s.map, true);
                 DrawBars(p, QRect(body.left(), body.top() + 2 * band, body.width(), band - 10),
-                         "Pulse pressure (mmHg)", s.pp, true);
+                         captions[2], s.pp, true);
             }};
 }
 

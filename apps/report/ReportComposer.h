@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 #include <vector>
 
 #include "ChartSheets.h"
@@ -29,10 +30,14 @@ class ReportComposer {
     bool Render(QPagedPaintDevice& device) const;
 
     const ReportData& data() const { return data_; }
+    // The layout's title, or the language's default title when the layout has none.
+    QString Title() const;
 
   private:
     void DrawFrame(QPainter& painter, const QRect& page, const ReportPage& content, int number,
                    int count) const;
+    void DrawHead(QPainter& painter, const QRect& page, const ReportPage& content) const;
+    void DrawFoot(QPainter& painter, const QRect& page, int number, int count) const;
     static QRect Body(const QRect& page);
 
     ReportData data_;

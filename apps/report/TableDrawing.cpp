@@ -1,60 +1,114 @@
 #include "TableDrawing.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <numeric>
 
 namespace vitalis::report {
 
 namespace {
 
-std::vector<int> ColumnEdges(const QRect& area, const Table& table) {
-    const int columns = static_cast<int>(table.captions.size());
-    std::vector<int> weights = table.weights;
-    if (static_cast<int>(weights.size()) != columns)
-        weights.assign(static_cast<size_t>(columns), 1);
-    const int total = std::max(1, std::accumulate(weights.begin(), weights.end(), 0));
-    std::vector<int> edges{area.left()};
-    int sum = 0;
-    for (int w : weights) {
-        sum += w;
-        edges.push_back(area.left() + area.width() * sum / total);
+constexpr int kPadding = 4;
+constexpr int kUnbounded = 100000;
+
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest + 2 * kPadding + 1;
+}
+
+// Each column's natural width: its widest cell, the caption in bold.
+std::vector<int> NaturalWidths(QPainter& painter, const Table& table) {
+    const auto columns = static_cast<size_t>(table.captions.size());
+    std::vector<int> widths(columns, 2 * kPadding);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    const QFontMetrics plain(painter.font()), heavy(bold);
+    for (size_t c = 0; c < columns; ++c) {
+        widths[c] = std::max(widths[c], TextWidth(heavy, table.captions[static_cast<int>(c)]));
+        for (const QStringList& row : table.rows)
+            if (static_cast<int>(c) < row.size())
+                widths[c] = std::max(widths[c], TextWidth(plain, row[static_cast<int>(c)]));
     }
+    return widths;
+}
+
+// Widths that fill the area: spare room is shared out evenly; when there is too little,
+// the widest column is narrowed first, down to the width of the others.
+std::vector<int> FittedWidths(std::vector<int> widths, int available) {
+    int total = std::accumulate(widths.begin(), widths.end(), 0);
+    if (widths.empty()) return widths;
+    while (total > available) {
+        auto widest = std::max_element(widths.begin(), widths.end());
+        const int excess = total - available;
+        int next = 0;
+        for (int w : widths)
+            if (w < *widest) next = std::max(next, w);
+        const int cut = std::max(1, std::min(excess, *widest - std::max(next, 2 * kPadding + 8)));
+        if (*widest - cut < 2 * kPadding + 8) break;
+        *widest -= cut;
+        total -= cut;
+    }
+    const int spare = available - total;
+    if (spare > 0)
+        for (size_t c = 0; c < widths.size(); ++c)
+            widths[c] += spare / static_cast<int>(widths.size()) +
+                         (static_cast<int>(c) < spare % static_cast<int>(widths.size()) ? 1 : 0);
+    return widths;
+}
+
+std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& table) {
+    std::vector<int> edges{area.left()};
+    for (int w : FittedWidths(NaturalWidths(painter, table), area.width()))
+        edges.push_back(edges.back() + w);
     return edges;
 }
 
-void DrawRow(QPainter& painter, const std::vector<int>& edges, int top, int height,
-             const QStringList& cells) {
+constexpr int kCellFlags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+
+int RowHeight(QPainter& painter, const std::vector<int>& edges, int least,
+              const QStringList& cells) {
+    int height = least;
+    for (int c = 0; c + 1 < static_cast<int>(edges.size()) && c < cells.size(); ++c) {
+        const QRect room(0, 0, edges[c + 1] - edges[c] - 2 * kPadding, kUnbounded);
+        height = std::max(height,
+                          painter.boundingRect(room, kCellFlags, cells[c]).height() + 2 * kPadding);
+    }
+    return height;
+}
+
+int DrawRow(QPainter& painter, const std::vector<int>& edges, int top, int least,
+            const QStringList& cells) {
+    const int height = RowHeight(painter, edges, least, cells);
     for (int c = 0; c + 1 < static_cast<int>(edges.size()); ++c) {
         const QRect cell(edges[c], top, edges[c + 1] - edges[c], height);
         painter.drawRect(cell);
         if (c < cells.size())
-            painter.drawText(
-                cell.adjusted(4, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, cell.width() - 8));
+            painter.drawText(cell.adjusted(kPadding, 0, -kPadding, 0), kCellFlags, cells[c]);
     }
+    return height;
 }
 
 }  // namespace
 
 int DrawTable(QPainter& painter, const QRect& area, const Table& table) {
-    const std::vector<int> edges = ColumnEdges(area, table);
     painter.save();
-    painter.setPen(QPen(Qt::darkGray, 0.8));
+    const std::vector<int> edges = ColumnEdges(painter, area, table);
     int top = area.top();
-    painter.fillRect(QRect(area.left(), top, area.width(), table.rowHeight), QColor(225, 232, 240));
     QFont bold = painter.font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(Qt::black);
-    DrawRow(painter, edges, top, table.rowHeight, table.captions);
+    const int head = RowHeight(painter, edges, table.rowHeight, table.captions);
+    painter.fillRect(QRect(area.left(), top, edges.back() - area.left(), head),
+                     QColor(225, 232, 240));
+    painter.setPen(QPen(Qt::black, 0.6));
+    top += DrawRow(painter, edges, top, table.rowHeight, table.captions);
     bold.setBold(false);
     painter.setFont(bold);
-    for (const QStringList& row : table.rows) {
-        top += table.rowHeight;
-        DrawRow(painter, edges, top, table.rowHeight, row);
-    }
+    for (const QStringList& row : table.rows) top += DrawRow(painter, edges, top, table.rowHeight, row);
     painter.restore();
-    return top + table.rowHeight - area.top();
+    return top - area.top();
 }
 
 int DrawPairs(QPainter& painter, const QRect& area,

@@ -9,13 +9,14 @@ class QPainter;
 
 namespace vitalis::report {
 
-// A plain ruled table: a shaded caption row and then one row per entry, columns sized by
-// their weights. Returns the height it used.
+// A plain ruled table: a shaded caption row and then one row per entry. Columns are as wide
+// as their widest text; when the table is wider than the area, the widest columns give way
+// and their texts wrap, so no figure is ever cut. A row is as high as its tallest cell.
+// Returns the height it used.
 struct Table {
     QStringList captions;
     std::vector<QStringList> rows;
-    std::vector<int> weights;  // one per column; empty means equal columns
-    int rowHeight = 20;
+    int rowHeight = 20;        // the least height of a row
 };
 int DrawTable(QPainter& painter, const QRect& area, const Table& table);
 

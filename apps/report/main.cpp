@@ -9,15 +9,15 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <cstdio>
 #include <string_view>
 
 #include "ReportComposer.h"
+#include "ReportPdf.h"
 #include "shell/LanguageTable.h"
-#include "shell/PrinterSettings.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"
-#include "shell/gui/PrinterChoice.h"
 #include "ui/ApplicationStyle.h"
 
 namespace {
@@ -46,13 +46,6 @@ Options ParseOptions(const QStringList& arguments, const QString& programDirecto
         options.folder = QString::fromStdString(
             vitalis::ReportHandOffFolder(options.applicationDirectory.toStdString()));
     return options;
-}
-
-void PreparePrinter(QPrinter& printer, const QString& applicationDirectory) {
-    printer.setResolution(96);  // the charts are laid out in screen pixels
-    const std::string start = applicationDirectory.toStdString() + "/Cnf.start";
-    vitalis::ApplyPrinterSettings(printer, vitalis::ReadPrinterSettings(start));
-    printer.setDocName(QStringLiteral("Vitalis report"));
 }
 
 int Fail(bool quiet, const QString& text) {
@@ -85,19 +78,19 @@ int main(int argc, char** argv) {
     languages.LoadStoredLanguage();
     const vitalis::report::ReportComposer composer(std::move(*read.data), languages);
 
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, appDir);
     if (quiet) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(options.pdf);
-        if (!composer.Render(printer))
+        if (!vitalis::report::WriteReportPdf(composer, appDir, options.pdf))
             return Fail(true, QStringLiteral("cannot write %1").arg(options.pdf));
         return 0;
     }
+    QPrinter printer(QPrinter::HighResolution);
+    vitalis::report::PrepareReportPrinter(printer, appDir);
     QPrintPreviewDialog preview(&printer);
-    preview.setWindowTitle(QString::fromStdString(composer.data().header.title));
+    preview.setWindowTitle(composer.Title());
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&composer](QPrinter* target) { composer.Render(*target); });
+    // Without a window manager nobody maximises the window, so it takes the screen itself.
+    if (QScreen* screen = preview.screen()) preview.setGeometry(screen->availableGeometry());
     preview.showMaximized();
     preview.exec();
     return 0;

@@ -18,5 +18,6 @@ int RunExportCsv(const Arguments& args);
 int RunDownload(const Arguments& args);
 int RunUpload(const Arguments& args);
 int RunRecordings(const Arguments& args);
+int RunReport(const Arguments& args);
 
 }  // namespace vitalis::cli

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
         return RunDownload(args);
     if (command == "upload")
         return RunUpload(args);
+    if (command == "report") return RunReport(args);
     if (command == "--help" || command == "help") {
         PrintUsage(std::cout);
         return kExitOk;

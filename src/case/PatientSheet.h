@@ -19,7 +19,7 @@ struct PatientSheet {
     std::string id;  // "ID"
     std::string name;
     std::string address;  // "Addr"
-    int gender = 0;       // 0 male, 1 female
+    int gender = 0;       // the case file's code (PatientSex)
     CalendarDate birthday;
     std::string race;
     int height = 0;  // cm

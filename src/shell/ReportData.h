@@ -27,7 +27,7 @@ struct ReportHeader {
     std::string title;
     std::array<int, 3> beginDate{};  // year, month, day of the test begin
     std::array<int, 3> endDate{};    // of the last reading; zeros without readings
-    std::array<int, 3> birthday{};
+    std::array<int, 3> birthday{};   // zeros when the case holds no birth date
     std::array<int, 4> beginTime{};  // hour, 0, 0, minute of the test begin
     bool operator==(const ReportHeader&) const = default;
 };
@@ -38,7 +38,7 @@ struct DemographicsRecord {
     int gender = 0, height = 0, weight = 0, age = 0;
     std::string medications, clinicalInterpretation, referringPhysician, interpretingPhysician,
         comments, outpatientNo, admissionNo, bedNo, departmentNo, email;
-    int measurementCount = 0;             // programmed readings
+    int measurementCount = 0;             // recorded readings
     int validCount = 0;                   // readings in the analysis
     int awakeStart = 0, asleepStart = 0;  // minutes of the day
     int awakeInterval = 0, asleepInterval = 0;
@@ -140,6 +140,9 @@ struct ReportData {
     std::optional<FrequencyRecord> frequency;
     std::optional<SecondaryHistogramRecord> secondary;
     std::optional<MeasurementListRecord> dataReadings;  // 11.rp
+    // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
+    // empty for the default. Chosen for one run, so no hand-off file carries it.
+    std::string guideline;
     bool operator==(const ReportData&) const = default;
 };
 

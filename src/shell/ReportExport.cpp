@@ -1,6 +1,7 @@
 #include "shell/ReportExport.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
@@ -16,6 +17,17 @@ namespace {
 
 constexpr Parameter kFigureParameters[5] = {Parameter::Sys, Parameter::Dia, Parameter::Pr,
                                             Parameter::Map, Parameter::Pp};
+
+// Loading a case without a birth date gives today's date; the report must not print that
+// as the patient's. A recording that is not from a file keeps the date it holds.
+bool BirthdayStored(const Recording& r) {
+    if (r.casePath.empty()) return true;
+    const ProfileStore file(r.casePath, ProfileOpen::ExistingOnly);
+    int year = 0, month = 0, day = 0;
+    const std::string text = file.GetString("PATIENT DATA", "Birthday", "");
+    return std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
+           year == r.birthday.year && month == r.birthday.month && day == r.birthday.day;
+}
 
 ReportHeader BuildHeader(const Recording& r, const ReportLayout& layout) {
     ReportHeader h;
@@ -33,7 +45,7 @@ ReportHeader BuildHeader(const Recording& r, const ReportLayout& layout) {
         const Measurement& last = r.allMeasurements().back();
         h.endDate = {last.year, last.month, last.day};
     }
-    h.birthday = {r.birthday.year, r.birthday.month, r.birthday.day};
+    if (BirthdayStored(r)) h.birthday = {r.birthday.year, r.birthday.month, r.birthday.day};
     h.beginTime = {b.hour, 0, 0, b.minute};
     return h;
 }
@@ -48,7 +60,7 @@ DemographicsRecord BuildDemographics(const Recording& r, const AnalysisResults& 
     d.interpretingPhysician = r.interpretingPhysician;
     d.comments = r.comments, d.outpatientNo = r.outpatientNo, d.admissionNo = r.admissionNo;
     d.bedNo = r.bedNo, d.departmentNo = r.departmentNo, d.email = r.email;
-    d.measurementCount = r.measurementCount;
+    d.measurementCount = static_cast<int>(r.allMeasurements().size());
     d.validCount = results.validCount;
     d.awakeStart = r.awakeStart, d.asleepStart = r.asleepStart;
     d.awakeInterval = r.awakeInterval, d.asleepInterval = r.asleepInterval;
@@ -171,14 +183,18 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
     return d;
 }
 
-ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {
-    ReportExportResult result;
+ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout) {
     AnalysisResults results;
     RunReportAnalysis(recording, results);
     // The report analysis leaves the chart's points and lines to the view; the printed
     // correlation page draws them too.
     BuildCorrelationData(recording, results);
-    const ReportData data = BuildReportData(recording, results, config.reports.current);
+    return BuildReportData(recording, results, layout);
+}
+
+ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {
+    ReportExportResult result;
+    const ReportData data = PrepareReportData(recording, config.reports.current);
     result.folder = ReportHandOffFolder(config.applicationDirectory());
     ReportWriteResult written = WriteReportFiles(result.folder, data);
     result.written = std::move(written.written);

@@ -15,6 +15,11 @@ namespace vitalis {
 ReportData BuildReportData(const Recording& recording, const AnalysisResults& results,
                            const ReportLayout& layout);
 
+// The report analysis of a recording (apart from the view's figures, which stay as they
+// are) and what the layout's pages show of it: the same data whether the report goes to the
+// report program or straight to a file.
+ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout);
+
 struct ReportExportResult {
     bool ok = false;
     std::string message;  // for the user when the export stopped

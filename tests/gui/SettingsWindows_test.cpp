@@ -257,6 +257,23 @@ TEST(PatientWindow, OfficePressureIsOptionalAndMustBeTwoWholeNumbers) {
     EXPECT_EQ(dialog.sheet().office, std::nullopt);
 }
 
+TEST(PatientWindow, SexIsShownAndStoredInTheCaseFileCodes) {
+    const NoTexts texts;
+    PatientSheet sheet;
+    sheet.gender = 2;  // female in the case file
+    PatientSheetDialog woman(texts, sheet, {2026, 1, 10});
+    ASSERT_EQ(woman.sexBox()->count(), 3);
+    EXPECT_EQ(woman.sexBox()->currentIndex(), 2);
+    EXPECT_EQ(woman.sheet().gender, 2);
+    woman.sexBox()->setCurrentIndex(1);
+    EXPECT_EQ(woman.sheet().gender, 1);
+
+    sheet.gender = 0;  // nobody entered it: stays unknown, not male
+    PatientSheetDialog unset(texts, sheet, {2026, 1, 10});
+    EXPECT_EQ(unset.sexBox()->currentIndex(), 0);
+    EXPECT_EQ(unset.sheet().gender, 0);
+}
+
 TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows) {
     Workstation station(config, Recorded());
     Open(station);

@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "case/PatientSex.h"
+
 namespace vitalis {
 namespace {
 
@@ -84,8 +86,10 @@ QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     form->addRow(Text("Message Setting", "IDS_PATIENT_PHONE"), phone_ = Line(sheet.phone));
     form->addRow(Text("Message Setting", "IDS_PATIENT_NATION"), race_ = Line(sheet.race));
     gender_ = new QComboBox(page);
-    gender_->addItems({Text("Global Setting", "IDS_MAN"), Text("Global Setting", "IDS_WOMAN")});
-    gender_->setCurrentIndex(sheet.gender == 1 ? 1 : 0);
+    // One entry per code of the case file, in code order, so the index is the code.
+    for (PatientSex sex : {PatientSex::Unknown, PatientSex::Male, PatientSex::Female})
+        gender_->addItem(QString::fromStdString(SexText(sex, texts_)));
+    gender_->setCurrentIndex(SexCode(SexFromCode(sheet.gender)));
     form->addRow(Text("Message Setting", "IDS_PATIENT_SEX"), gender_);
     birthday_ = new QDateEdit(page);
     birthday_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -190,7 +194,7 @@ PatientSheet PatientSheetDialog::sheet() const {
     s.address = Plain(address_);
     s.phone = Plain(phone_);
     s.race = Plain(race_);
-    s.gender = gender_->currentIndex();
+    s.gender = SexCode(SexFromCode(gender_->currentIndex()));
     s.birthday = FromQDate(birthday_->date());
     s.height = height_->value();
     s.weight = weight_->value();

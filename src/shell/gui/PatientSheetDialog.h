@@ -37,6 +37,7 @@ public:
     QLineEdit* nameEdit() const { return name_; }
     QDateEdit* birthdayEdit() const { return birthday_; }
     QSpinBox* ageEdit() const { return age_; }
+    QComboBox* sexBox() const { return gender_; }
     QPlainTextEdit* medicationsEdit() const { return medications_; }
     QPlainTextEdit* diagnosisEdit() const { return diagnosis_; }
     QLineEdit* referringEdit() const { return referring_; }

@@ -1,0 +1,27 @@
+#include "ReportFormat.h"
+
+namespace vitalis::report {
+
+QString Date(const std::array<int, 3>& ymd) {
+    if (ymd[0] == 0) return {};
+    return QStringLiteral("%1-%2-%3")
+        .arg(ymd[2], 2, 10, QLatin1Char('0'))
+        .arg(ymd[1], 2, 10, QLatin1Char('0'))
+        .arg(ymd[0]);
+}
+
+QString ClockOfDay(int minutes) {
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString Percent(double fraction) {
+    return QString::number(fraction * 100.0, 'f', 1) + "%";
+}
+
+QString Number(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+}  // namespace vitalis::report

@@ -1,0 +1,132 @@
+// vitalis-cli report: the report's pages as a PDF without a window, read back as text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "case/ProfileStore.h"
+#include "shell/LanguageTable.h"
+#include "support/CaseFixtures.h"
+#include "support/RunProgram.h"
+#include "support/TempFolder.h"
+
+namespace vitalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kEveryPage =
+    "[INFO]\r\ncurrentReportName=all\r\ncount=2\r\nRP1=all\r\nRP2=short\r\n"
+    "[all]\r\nTitle=\r\nDemographics Page=1\r\nStatistics Page=1\r\nBP Summary Page=1\r\n"
+    "Colorized Graph Page=1\r\nBar Graph Page=1\r\nBP Histogram Page=1\r\nBP Pie Page=1\r\n"
+    "BP Correlation Page=1\r\nFrequency Histogram Page=1\r\nPR/MAP/PP Histogram Page=1\r\n"
+    "Data Page=1\r\n"
+    "[short]\r\nTitle=Night study\r\nDemographics Page=1\r\nStatistics Page=1\r\n"
+    "BP Summary Page=0\r\nColorized Graph Page=0\r\nBar Graph Page=0\r\nBP Histogram Page=0\r\n"
+    "BP Pie Page=0\r\nBP Correlation Page=0\r\nFrequency Histogram Page=0\r\n"
+    "PR/MAP/PP Histogram Page=0\r\nData Page=0\r\n";
+
+class ReportPdfTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app.AddShippedLanguages();
+        test::WriteBytes(app.File("Report_family.ini"), kEveryPage);
+        casePath = app.File("2603010800.awp");
+        test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 48);
+        ProfileStore(casePath).WriteString("PATIENT DATA", "Gender", "2");
+    }
+    test::ProgramResult Report(std::vector<std::string> extra) {
+        std::vector<std::string> args{"report", casePath, "--pdf", pdf, "--app-dir", app.path()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return test::RunProgram(VITALIS_CLI, args);
+    }
+    std::string Text() {
+        const auto run = test::RunProgram("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return run.out;
+    }
+    int Pages() {
+        const auto run = test::RunProgram("/usr/bin/pdfinfo", {pdf});
+        std::smatch m;
+        if (!std::regex_search(run.out, m, std::regex(R"(Pages:\s+(\d+))"))) return -1;
+        return std::stoi(m[1]);
+    }
+    test::TempFolder app;
+    std::string casePath;
+    std::string pdf = app.File("out.pdf");
+};
+
+TEST_F(ReportPdfTest, HoldsThePatientThePeriodMeansAndTheNocturnalFall) {
+    const auto run = Report({"--language", "English"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string text = Text();
+    EXPECT_NE(text.find("Ambulatory Blood Pressure Report"), std::string::npos);  // empty title
+    EXPECT_NE(text.find("Female"), std::string::npos);
+    EXPECT_NE(text.find("Nocturnal fall"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(Awake: \d+ readings)"))) << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(SYS\s+\d+\.\d\s+\d+\s+\d+)")));
+    EXPECT_NE(text.find("Page 1 of"), std::string::npos);
+    EXPECT_EQ(fs::status(pdf).permissions() & fs::perms::others_read, fs::perms::others_read);
+}
+
+TEST_F(ReportPdfTest, PageCountFollowsTheLayout) {
+    ASSERT_EQ(Report({}).exitCode, 0);
+    const int all = Pages();
+    ASSERT_EQ(Report({"--layout", "short"}).exitCode, 0);
+    EXPECT_EQ(Pages(), 2);
+    // Ten one-page kinds and the readings' list: one trend page and one list page at least.
+    EXPECT_GE(all, 11);
+    EXPECT_NE(Text().find("Night study"), std::string::npos);
+}
+
+// No English text of the report program's own section that German says differently may be
+// left in a German report.
+TEST_F(ReportPdfTest, AGermanReportHasNoEnglishTextLeft) {
+    ASSERT_EQ(Report({"--language", "German"}).exitCode, 0);
+    const std::string text = Text();
+    EXPECT_NE(text.find("Seite 1 von"), std::string::npos);
+    LanguageTable english(std::string(VITALIS_SOURCE_DIR) + "/res");
+    english.ScanLanguages(english.LanguageFolder());
+    LanguageTable german(english.applicationDirectory());
+    english.SelectLanguageFile("English");
+    ASSERT_TRUE(english.LoadLanguage());
+    german.ScanLanguages(german.LanguageFolder());
+    german.SelectLanguageFile("German");
+    ASSERT_TRUE(german.LoadLanguage());
+    for (const std::string& key : english.KeyNames("Report Setting")) {
+        const std::string value = english.GetText("Report Setting", key);
+        if (value == german.GetText("Report Setting", key)) continue;
+        // The fixed words before the first %N figure.
+        const std::string part = value.substr(0, value.find('%'));
+        if (part.size() >= 5) {
+            EXPECT_EQ(text.find(part), std::string::npos) << key << ": " << part;
+        }
+    }
+    for (const char* word : {"Page ", "Whole recording", "Readings", "Mean", "Patient name"})
+        EXPECT_EQ(text.find(word), std::string::npos) << word;
+}
+
+TEST_F(ReportPdfTest, BadInputIsToldAndLeavesNoFile) {
+    const auto missing = test::RunProgram(
+        VITALIS_CLI, {"report", app.File("none.awp"), "--pdf", pdf, "--app-dir", app.path()});
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.err.find("none.awp"), std::string::npos);
+    const auto layout = Report({"--layout", "nosuch"});
+    EXPECT_NE(layout.exitCode, 0);
+    EXPECT_NE(layout.err.find("nosuch"), std::string::npos);
+    const auto guideline = Report({"--guideline", "who1999"});
+    EXPECT_NE(guideline.exitCode, 0);
+    EXPECT_EQ(Report({"--guideline", "esh2023"}).exitCode, 0);
+    fs::remove(pdf);
+    pdf = app.File("no-folder/out.pdf");
+    const auto unwritable = Report({});
+    EXPECT_NE(unwritable.exitCode, 0);
+    EXPECT_NE(unwritable.err.find("no-folder/out.pdf"), std::string::npos);
+    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_FALSE(fs::exists(app.File("out.pdf")));
+    for (const auto& entry : fs::directory_iterator(app.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".out.pdf"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vitalis
