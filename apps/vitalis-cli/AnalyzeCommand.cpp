@@ -4,9 +4,12 @@
 #include <optional>
 
 #include "AnalysisJson.h"
+#include "ClinicalJson.h"
 #include "Commands.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
+#include "analysis/clinical/ClinicalBlock.h"
+#include "case/OfficePressure.h"
 #include "case/RecordingRuns.h"
 
 namespace vitalis::cli {
@@ -14,13 +17,17 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vitalis-cli analyze CASE.awp [--config PATH] "
-    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh] [--recording N]\n";
+    "[--ranges sysLow,sysHigh,diaLow,diaHigh,prLow,prHigh] [--recording N]\n"
+    "       [--guideline esh2023|acc-aha2017|nice2019] [--office SYS/DIA]\n";
 
 struct AnalyzeOptions {
     std::string casePath;
     std::optional<std::string> configPath;
     std::optional<RangeBounds> ranges;
     std::optional<int> recordingNumber;  // 1 = the first test of the file in time
+    std::optional<std::string> guideline;
+    std::optional<OfficePressure> office;
+    bool officeGiven = false;
 };
 
 std::optional<int> ParsePositive(const std::string& text) {
@@ -29,6 +36,23 @@ std::optional<int> ParsePositive(const std::string& text) {
     if (error != std::errc() || next != text.data() + text.size() || value < 1)
         return std::nullopt;
     return value;
+}
+
+// The profile ids, for a message that names the ones there are.
+std::string GuidelineIds() {
+    std::string ids;
+    for (const clinical::GuidelineProfile& p : clinical::GuidelineProfiles())
+        ids += (ids.empty() ? "" : ", ") + std::string(p.id);
+    return ids;
+}
+
+// A clear word for a guideline or office value that cannot be used; empty when both can.
+std::string ClinicalOptionError(const AnalyzeOptions& options) {
+    if (options.guideline && !clinical::FindGuideline(*options.guideline))
+        return "unknown guideline \"" + *options.guideline + "\" (known: " + GuidelineIds() + ")";
+    if (options.officeGiven && !options.office)
+        return "--office takes the office pressure as two whole numbers SYS/DIA, e.g. 142/91";
+    return {};
 }
 
 // Six whole numbers separated by commas, nothing else.
@@ -68,6 +92,11 @@ std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
             options.recordingNumber = ParsePositive(args[++i]);
             if (!options.recordingNumber)
                 return std::nullopt;
+        } else if (arg == "--guideline" && hasValue && !options.guideline) {
+            options.guideline = args[++i];
+        } else if (arg == "--office" && hasValue && !options.officeGiven) {
+            options.officeGiven = true;
+            options.office = ParseOfficePressure(args[++i]);
         } else if (!arg.starts_with("--") && !haveCase) {
             options.casePath = arg;
             haveCase = true;
@@ -90,7 +119,12 @@ int RunAnalyze(const Arguments& args) {
         std::cerr << kUsage;
         return kExitUsage;
     }
+    if (const std::string error = ClinicalOptionError(*options); !error.empty()) {
+        std::cerr << "vitalis-cli: " << error << '\n' << kUsage;
+        return kExitUsage;
+    }
     ThresholdSettings thresholds;
+    std::string guideline(clinical::kDefaultGuidelineId);
     if (options->configPath) {
         std::error_code error;
         if (!std::filesystem::is_regular_file(*options->configPath, error)) {
@@ -98,6 +132,7 @@ int RunAnalyze(const Arguments& args) {
             return kExitUsage;
         }
         thresholds = ThresholdsFromConfig(*options->configPath);
+        guideline = GuidelineFromConfig(*options->configPath);
     }
     Recording recording;
     recording.thresholdSource = &thresholds;
@@ -122,7 +157,11 @@ int RunAnalyze(const Arguments& args) {
              {"loaded", loaded},
              {"recording", RecordingJson(recording)},
              {"measurements", MeasurementsJson(recording)},
-             {"analysis", AnalysisJson(recording, options->ranges)}};
+             {"analysis", AnalysisJson(recording, options->ranges)},
+             {"clinical",
+              ClinicalJson(clinical::ComputeClinicalBlock(
+                  recording, clinical::GuidelineOrDefault(options->guideline.value_or(guideline)),
+                  options->office ? options->office : recording.office))}};
     std::cout << out.dump(2) << '\n';
     if (!loaded) {
         std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";

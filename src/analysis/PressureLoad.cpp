@@ -26,19 +26,23 @@ void ComputeLoads(AnalysisResults& results) {
     results.totalDiaLoad = Share(whole.diaAboveCount, results.validCount);
 }
 
-bool ComputeNocturnalFall(AnalysisResults& results) {
-    results.sysNocturnalFall = 0.0;
-    results.diaNocturnalFall = 0.0;
+std::optional<NocturnalFalls> NocturnalFallOf(const AnalysisResults& results) {
     const PeriodStats& awake = results.Stats(Period::Awake);
     const PeriodStats& asleep = results.Stats(Period::Asleep);
     if (awake.sys.mean == 0.0f || awake.dia.mean == 0.0f)
-        return false;
+        return std::nullopt;
     // An empty night has mean 0, which would read as a fall of 100 %.
     if (asleep.count == 0)
-        return false;
-    results.sysNocturnalFall = Fall(awake.sys.mean, asleep.sys.mean);
-    results.diaNocturnalFall = Fall(awake.dia.mean, asleep.dia.mean);
-    return true;
+        return std::nullopt;
+    return NocturnalFalls{Fall(awake.sys.mean, asleep.sys.mean),
+                          Fall(awake.dia.mean, asleep.dia.mean)};
+}
+
+bool ComputeNocturnalFall(AnalysisResults& results) {
+    const std::optional<NocturnalFalls> falls = NocturnalFallOf(results);
+    results.sysNocturnalFall = falls ? falls->sys : 0.0;
+    results.diaNocturnalFall = falls ? falls->dia : 0.0;
+    return falls.has_value();
 }
 
 }  // namespace vitalis

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "analysis/AnalysisResults.h"
 
 namespace vitalis {
@@ -12,5 +14,12 @@ void ComputeLoads(AnalysisResults& results);
 // single-precision period means. Returns false, leaving both 0, when either period has no
 // readings or an awake mean is 0: without both periods there is no fall to speak of.
 bool ComputeNocturnalFall(AnalysisResults& results);
+
+// The same falls from the period figures without storing them; nothing when not computed.
+struct NocturnalFalls {
+    double sys = 0.0;
+    double dia = 0.0;
+};
+std::optional<NocturnalFalls> NocturnalFallOf(const AnalysisResults& results);
 
 }  // namespace vitalis

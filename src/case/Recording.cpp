@@ -100,6 +100,8 @@ bool Recording::Load() {
     weight = store.GetInt(kPatientSection, "Weight", 0);
     age = store.GetInt(kPatientSection, "Age", 0);
     phone = store.GetString(kPatientSection, "Phone", "");
+    office = OfficePressureOf(store.GetInt(kPatientSection, "OfficeSys", 0),
+                              store.GetInt(kPatientSection, "OfficeDia", 0));
 
     awakeHour = store.GetInt(test, "AwakeHour", 7);
     awakeMin = store.GetInt(test, "AwakeMin", 0);

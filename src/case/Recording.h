@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "analysis/ThresholdSettings.h"
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
+#include "case/OfficePressure.h"
 
 namespace vitalis {
 
@@ -37,6 +39,8 @@ public:
     int weight = 0;
     int age = 0;
     std::string phone;
+    // "OfficeSys" / "OfficeDia": absent in most files.
+    std::optional<OfficePressure> office;
 
     // Test ("TEST n").
     std::string medications;

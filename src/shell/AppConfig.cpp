@@ -1,6 +1,7 @@
 #include "shell/AppConfig.h"
 
 #include "case/ProfileStore.h"
+#include "shell/GuidelineSetting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ThresholdKeys.h"
 
@@ -89,6 +90,7 @@ bool AppConfig::Load() {
             caseFolder = stored;
     }
     thresholds = ReadThresholdSettings(file, section);
+    guideline = ReadGuidelineId(file, section);
     configNames.assign(1, std::string(kFamily));
     return true;
 }
@@ -110,6 +112,7 @@ bool AppConfig::Save() {
     file.WriteInt(section, "Use Default Path", useDefaultPath);
     file.WriteString(section, "Patient File Path", caseFolder);
     WriteThresholdSettings(file, section, thresholds);
+    WriteGuidelineId(file, section, guideline);
     file.WriteString(section, "Config Name", currentConfig);
     file.WriteString(kGlobal, "Language", language);
     return batch.Commit();
@@ -123,6 +126,7 @@ bool AppConfig::ResetDefaults() {
     thresholds.awakeDia = defaults.awakeDia;
     thresholds.asleepSys = defaults.asleepSys;
     thresholds.asleepDia = defaults.asleepDia;
+    guideline = std::string(clinical::kDefaultGuidelineId);
     reports.ResetDefaults();
     return true;
 }

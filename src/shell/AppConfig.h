@@ -72,6 +72,7 @@ class AppConfig {
     int useDefaultPath = 1;  // 1: the case folder is the default one
     std::string caseFolder;  // where the case files are
     ThresholdSettings thresholds;
+    std::string guideline = "esh2023";  // the clinical verdict's profile ("Guideline")
     UploadDefaults upload;
     std::vector<std::string> configNames{"family"};
     std::string currentConfig = "family";

@@ -1,5 +1,6 @@
 #include "views/ChartPages.h"
 
+#include "views/ClinicalSummaryPainter.h"
 #include "views/CorrelationPainter.h"
 #include "views/HistogramPainter.h"
 #include "views/PiePanelPainter.h"
@@ -17,6 +18,8 @@ std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport 
             return std::make_unique<PiePanelPainter>(std::move(report));
         case PageKind::Correlation:
             return std::make_unique<CorrelationPainter>(std::move(report));
+        case PageKind::Clinical:
+            return std::make_unique<ClinicalSummaryPainter>(std::move(report));
     }
     return nullptr;
 }
@@ -24,7 +27,8 @@ std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport 
 void InstallChartPages(PageController& controller, PaintFailureReport report,
                        TrendGraphPainter::ToggleQuestion mayToggle) {
     for (const PageKind kind :
-         {PageKind::Trend, PageKind::Histogram, PageKind::Pie, PageKind::Correlation}) {
+         {PageKind::Trend, PageKind::Histogram, PageKind::Pie, PageKind::Correlation,
+          PageKind::Clinical}) {
         controller.SetPainter(kind, MakeChartPainter(kind, report, mayToggle));
     }
 }

@@ -12,7 +12,7 @@ namespace vitalis {
 std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport report,
                                               TrendGraphPainter::ToggleQuestion mayToggle = {});
 
-// Gives the controller the trend, histogram, pie and correlation pages.
+// Gives the controller the trend, histogram, pie, correlation and clinical summary pages.
 void InstallChartPages(PageController& controller, PaintFailureReport report,
                        TrendGraphPainter::ToggleQuestion mayToggle = {});
 

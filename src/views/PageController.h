@@ -3,6 +3,7 @@
 #include <QRect>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "analysis/Period.h"
 #include "analysis/PeriodSummary.h"
@@ -15,7 +16,7 @@ class QPainter;
 namespace vitalis {
 
 // The pages of the main view, by the numbers the view and the report use.
-enum class PageKind { Trend = 0, Histogram = 2, Pie = 3, Correlation = 4 };
+enum class PageKind { Trend = 0, Histogram = 2, Pie = 3, Correlation = 4, Clinical = 5 };
 
 // What a page draws from.
 struct PageContext {
@@ -25,6 +26,7 @@ struct PageContext {
     const ThresholdSettings& thresholds;
     const TextSource& texts;
     RangeBounds ranges{};  // the pie page's bounds, for its legend
+    std::string_view guideline = "esh2023";  // the clinical summary's profile
 };
 
 // Draws one page into any painter and rectangle: the screen, a printed page or a PDF.

@@ -137,3 +137,21 @@ TEST(CaseFileStem, NameBetweenSeparatorAndDot) {
 
 }  // namespace
 }  // namespace vitalis
+
+namespace vitalis {
+namespace {
+
+const std::string kOneReading =
+    "Count=1\r\n1=00007850465A001E0000000000\r\n";
+
+TEST_F(LoadTest, OfficePressureWhenBothValuesAreStored) {
+    ASSERT_TRUE(LoadText(CaseText(kOneReading, "OfficeSys=142\r\nOfficeDia=91\r\n")));
+    EXPECT_EQ(recording.office, (OfficePressure{142, 91}));
+    ASSERT_TRUE(LoadText(CaseText(kOneReading, "OfficeSys=142\r\n")));
+    EXPECT_EQ(recording.office, std::nullopt);
+    ASSERT_TRUE(LoadText(CaseText(kOneReading)));
+    EXPECT_EQ(recording.office, std::nullopt);
+}
+
+}  // namespace
+}  // namespace vitalis

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "case/CaseWriter.h"
+#include "case/ProfileStore.h"
 #include "support/CaseFixtures.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
@@ -19,6 +21,7 @@ using test::WriteBytes;
 struct CliRun {
     int exitCode = -1;
     std::string out;
+    std::string err;
     Json json;
 };
 
@@ -27,6 +30,7 @@ CliRun RunCli(const std::vector<std::string>& args) {
     CliRun run;
     run.exitCode = result.exitCode;
     run.out = result.out;
+    run.err = result.err;
     run.json = Json::parse(run.out, nullptr, false);
     return run;
 }
@@ -212,6 +216,95 @@ TEST_F(AnalyzeCli, RefusesBadArguments) {
     EXPECT_EQ(RunCli({"analyze", casePath, "--config", folder.File("absent.ini")}).exitCode, 2);
     EXPECT_EQ(RunCli({"analyze", casePath, "--verbose"}).exitCode, 2);
     EXPECT_EQ(RunCli({"analyze", casePath, "--ranges", "-5,2,3,4,5,6"}).exitCode, 0);
+}
+
+// The small case by hand: SYS 141, 130, 130 (12:00-14:00), 125 (23:00); DIA 91, 80, 85, 70.
+TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
+    WriteSmallCase(casePath);
+    const CliRun run = RunCli({"analyze", casePath});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(Keys(run.json), (std::vector<std::string>{"file", "loaded", "recording",
+                                                        "measurements", "analysis", "clinical"}));
+    const Json& c = run.json.at("clinical");
+    EXPECT_EQ(Keys(c), (std::vector<std::string>{"quality", "variability", "dipping",
+                                                 "morningSurge", "aasi", "hourly", "guideline"}));
+    EXPECT_EQ(c.at("quality"), Json::parse(R"({"readings":4,"analysed":4,"successRate":1.0,
+        "awake":3,"asleep":1,"adequate":false,"problems":["fewAwake","fewAsleep"]})"));
+
+    const Json& whole = c.at("variability").at("whole").at("sys");
+    EXPECT_EQ(Keys(whole), (std::vector<std::string>{"sd", "cv", "arv", "arvTime", "sv"}));
+    // Printed round-trip exact: the parsed numbers are the very doubles.
+    EXPECT_EQ(whole.at("sd").get<double>(), std::sqrt(137.0 / 3));
+    EXPECT_EQ(whole.at("cv").get<double>(), std::sqrt(137.0 / 3) / 131.5);
+    EXPECT_EQ(whole.at("arv").get<double>(), 16.0 / 3);
+    EXPECT_EQ(whole.at("arvTime").get<double>(), 3360.0 / 660);
+    EXPECT_EQ(whole.at("sv").get<double>(), std::sqrt(146.0 / 3));
+    const Json& asleep = c.at("variability").at("asleep").at("dia");
+    EXPECT_TRUE(asleep.at("sd").is_null());
+    EXPECT_TRUE(asleep.at("arvTime").is_null());
+    EXPECT_EQ(c.at("variability").at("wsd"), Json::parse(R"({"sys":null,"dia":null})"));
+
+    const Json& dipping = c.at("dipping").at("sys");
+    EXPECT_NEAR(dipping.at("ratio").get<double>(), 1 - 125.0 / (401.0 / 3), 1e-6);
+    EXPECT_NEAR(dipping.at("nightDayRatio").get<double>(), 125.0 / (401.0 / 3), 1e-6);
+    EXPECT_EQ(dipping.at("class"), "non-dipper");
+    EXPECT_EQ(c.at("morningSurge"), Json::array());  // nothing between 07:00 and 09:00
+    EXPECT_EQ(c.at("aasi").get<double>(), 1.0 - 162.0 / 137);
+
+    const Json& hourly = c.at("hourly");
+    ASSERT_EQ(hourly.size(), 24u);
+    EXPECT_EQ(hourly.at(12), Json::parse(R"({"hour":12,"count":1,"sys":141.0,"dia":91.0,"pr":61.0})"));
+    EXPECT_EQ(hourly.at(0), Json::parse(R"({"hour":0,"count":0,"sys":null,"dia":null,"pr":null})"));
+
+    EXPECT_EQ(c.at("guideline"), Json::parse(R"({"id":"esh2023","name":"ESH 2023",
+        "thresholds":{"whole":[130,80],"awake":[135,85],"asleep":[120,70],"office":[140,90]},
+        "elevated":{"whole":true,"awake":true,"asleep":true},"hypertension":true,
+        "nocturnalHypertension":false,"office":null,"officeElevated":null,"phenotype":null})"));
+}
+
+TEST_F(AnalyzeCli, GuidelineAndOfficeFromTheCommandLineTheConfigurationOrTheCase) {
+    WriteSmallCase(casePath);
+    const Json given = RunCli({"analyze", casePath, "--guideline", "acc-aha2017", "--office",
+                               "128/79"}).json.at("clinical").at("guideline");
+    EXPECT_EQ(given.at("id"), "acc-aha2017");
+    EXPECT_EQ(given.at("office"), Json::parse(R"({"sys":128,"dia":79})"));
+    EXPECT_EQ(given.at("officeElevated"), false);
+    EXPECT_EQ(given.at("phenotype"), "masked");
+
+    const std::string config = folder.File("VurConfig.ini");
+    WriteBytes(config, "[Configfamily]\r\nGuideline=nice2019\r\n");
+    ProfileStore(casePath).WriteInt("PATIENT DATA", "OfficeSys", 150);
+    ProfileStore(casePath).WriteInt("PATIENT DATA", "OfficeDia", 95);
+    const Json stored = RunCli({"analyze", casePath, "--config", config}).json.at("clinical");
+    const Json& g = stored.at("guideline");
+    EXPECT_EQ(g.at("name"), "NICE NG136");
+    EXPECT_EQ(g.at("thresholds").at("whole"), nullptr);
+    EXPECT_EQ(g.at("elevated"), Json::parse(R"({"whole":null,"awake":true,"asleep":null})"));
+    EXPECT_EQ(g.at("nocturnalHypertension"), nullptr);
+    EXPECT_EQ(g.at("office"), Json::parse(R"({"sys":150,"dia":95})"));
+    EXPECT_EQ(g.at("phenotype"), "sustained");
+    // The command line wins over the configuration and the case.
+    const Json over = RunCli({"analyze", casePath, "--config", config, "--guideline", "esh2023",
+                              "--office", "120/70"}).json.at("clinical").at("guideline");
+    EXPECT_EQ(over.at("id"), "esh2023");
+    EXPECT_EQ(over.at("phenotype"), "masked");
+}
+
+TEST_F(AnalyzeCli, UnknownGuidelineOrMalformedOfficeIsAClearError) {
+    WriteSmallCase(casePath);
+    const CliRun unknown = RunCli({"analyze", casePath, "--guideline", "who1999"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_NE(unknown.err.find("unknown guideline \"who1999\""), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("esh2023, acc-aha2017, nice2019"), std::string::npos);
+    for (const char* bad : {"140", "140/", "140/90/1", "140/-90", "a/b", "140 / 90", "0/90"}) {
+        const CliRun run = RunCli({"analyze", casePath, "--office", bad});
+        EXPECT_EQ(run.exitCode, 2) << bad;
+        EXPECT_NE(run.err.find("SYS/DIA"), std::string::npos) << bad;
+    }
+    EXPECT_EQ(RunCli({"analyze", casePath, "--guideline"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"analyze", casePath, "--office", "140/90", "--office", "140/90"}).exitCode,
+              2);
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(file.GetInt("Configfamily", "NightBPLoad", 0), 50);
     EXPECT_EQ(file.GetString("Configfamily", "Config Name", ""), "family");
     EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), app.path() + "/data");
-    EXPECT_EQ(file.KeyNames("Configfamily").size(), 17u);
+    EXPECT_EQ(file.GetString("Configfamily", "Guideline", ""), "esh2023");
+    EXPECT_EQ(file.KeyNames("Configfamily").size(), 18u);
 }
 
 TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
@@ -66,6 +67,7 @@ TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
     config.caseFolder = app.File("cases");
     config.thresholds = {135, 85, 115, 70, 30, 45, 20, 5};
     config.upload = {"Ada Lovelace", "A-17", 12, 3, 40, 5};
+    config.guideline = "acc-aha2017";
     config.Save();
 
     LanguageTable otherLanguages;
@@ -81,6 +83,7 @@ TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
               std::vector<int>({135, 85, 115, 70, 30, 45, 20, 5}));
     EXPECT_EQ(reloaded.upload.patientName, "Ada Lovelace");
     EXPECT_EQ(reloaded.upload.asleepSpan, 5);
+    EXPECT_EQ(reloaded.guideline, "acc-aha2017");
 }
 
 TEST_F(AppConfigTest, TheDefaultFolderFlagWinsOverAStoredPath) {
