@@ -15,6 +15,7 @@ using Arguments = std::vector<std::string>;
 
 int RunAnalyze(const Arguments& args);
 int RunExportCsv(const Arguments& args);
+int RunExportFhir(const Arguments& args);
 int RunDownload(const Arguments& args);
 int RunUpload(const Arguments& args);
 int RunRecordings(const Arguments& args);

@@ -18,6 +18,10 @@ void PrintUsage(std::ostream& out) {
            "  recordings CASE.awp       the tests a case file holds (a monthly file holds\n"
            "                            several) as a JSON list of begin, end and count\n"
            "  export-csv CASE.awp OUT   the readings as a CSV file\n"
+           "  export-fhir CASE.awp OUT.json [--all] [--config PATH] [--guideline ID]\n"
+           "                            the recording as a FHIR R4 bundle: patient, analysed\n"
+           "                            readings (--all: failed and excluded ones too),\n"
+           "                            period means and the report with its conclusion\n"
            "  download --link LINK [--case-folder DIR] [--log FILE] [--retries N]\n"
            "                            reads the monitor into new case files (their paths on\n"
            "                            stdout); LINK is usb, serial:PATH, bt:ADDRESS or\n"
@@ -44,6 +48,8 @@ int main(int argc, char** argv) {
         return RunAnalyze(args);
     if (command == "export-csv")
         return RunExportCsv(args);
+    if (command == "export-fhir")
+        return RunExportFhir(args);
     if (command == "recordings")
         return RunRecordings(args);
     if (command == "download")

@@ -43,10 +43,11 @@ TEST_F(FaultsE2e, ADroppedLineSavesNothing) {
     const auto link = Monitor({"--drop-after", std::to_string(kReadingsStart + 2 * kReading)});
     const ProgramResult run = DownloadRetrying(link);
     ExpectNothingSaved(run);
-    // Whether the hang-up is seen while identifying or while opening depends on timing; either
-    // way the user hears that the monitor was not reached.
+    // Whether the hang-up is seen while identifying, while opening or once the data phase began
+    // depends on timing; each way the user hears what went wrong.
     const bool told = run.err.find("The monitor could not be reached.") != std::string::npos ||
-                      run.err.find("The monitor did not answer.") != std::string::npos;
+                      run.err.find("The monitor did not answer.") != std::string::npos ||
+                      run.err.find("No readings were received from the monitor.") != std::string::npos;
     EXPECT_TRUE(told) << run.err;
 }
 
