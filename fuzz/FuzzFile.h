@@ -19,9 +19,16 @@ inline std::string WriteInput(const char* name, const uint8_t* data, size_t size
         return dir.string();
     }();
     const std::string path = folder + "/" + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     return path;
+}
+
+// The private scratch folder the inputs are written to.
+inline std::string ScratchFolder() {
+    const std::string marker = WriteInput(".folder", nullptr, 0);
+    return std::filesystem::path(marker).parent_path().string();
 }
 
 }  // namespace vitalis::fuzz

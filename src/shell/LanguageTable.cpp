@@ -55,7 +55,7 @@ void LanguageTable::SetApplicationDirectory(std::string directory) {
 }
 
 std::string LanguageTable::LanguageFolder() const {
-    return applicationDirectory_ + "/Language";
+    return ProgramDataFolder(applicationDirectory_) + "/Language";
 }
 
 std::string LanguageTable::ConfigFilePath() const {

@@ -14,4 +14,15 @@ std::string RunningProgramFolder() {
     return error ? std::string(".") : here.string();
 }
 
+std::string ProgramDataFolder(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::is_directory(fs::path(programFolder) / "Language", error))
+        return programFolder;
+    const fs::path installed = fs::path(programFolder) / ".." / "share" / "vitalis";
+    if (fs::is_directory(installed / "Language", error))
+        return installed.lexically_normal().string();
+    return programFolder;
+}
+
 }  // namespace vitalis

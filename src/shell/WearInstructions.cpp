@@ -1,5 +1,7 @@
 #include "shell/WearInstructions.h"
 
+#include "shell/ProgramFolder.h"
+
 namespace vitalis {
 
 std::string WearInstructionsText(const TextSource& texts) {
@@ -12,7 +14,7 @@ std::string WearInstructionsText(const TextSource& texts) {
 }
 
 std::string WearPicturePath(const std::string& applicationDirectory, const std::string& language) {
-    return applicationDirectory +
+    return ProgramDataFolder(applicationDirectory) +
            (language == "Chinese" ? "/res/wear_CHS.JPG" : "/res/wear_ENG.JPG");
 }
 

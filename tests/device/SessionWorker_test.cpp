@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 
 #include "SessionTestSupport.h"
@@ -32,6 +33,46 @@ TEST(SessionProgress, TheWorkerWaitsForTheStartFlagAndLowersIt) {
     dialog.join();
 }
 
+// A cancel must end any wait promptly, however long the wait it interrupts.
+constexpr auto kCancelBound = std::chrono::milliseconds(200);
+
+template <typename Action>
+std::chrono::milliseconds TimeOf(Action action) {
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
+}
+
+TEST(Pacer, CancelFromAnotherThreadEndsALongPauseAtOnce) {
+    Pacer pacer;
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        pacer.Cancel();
+    });
+    bool completed = true;
+    const auto took = TimeOf([&] { completed = pacer.Pause(std::chrono::seconds(10)); });
+    canceller.join();
+    EXPECT_FALSE(completed);
+    EXPECT_LT(took, kCancelBound + std::chrono::milliseconds(20));
+    // Once cancelled, every later pause ends at once too.
+    EXPECT_LT(TimeOf([&] { EXPECT_FALSE(pacer.Pause(std::chrono::seconds(10))); }), kCancelBound);
+}
+
+TEST(SessionProgress, CancelEndsTheWaitForTheStartFlag) {
+    SessionProgress progress;
+    Pacer pacer;
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        pacer.Cancel();
+    });
+    bool started = true;
+    const auto took = TimeOf([&] { started = progress.AwaitStart(pacer); });
+    canceller.join();
+    EXPECT_FALSE(started);
+    EXPECT_LT(took, kCancelBound + std::chrono::milliseconds(20));
+}
+
 struct SessionWorkerTest : ::testing::Test, test::SessionFixture {
     SessionServices Services() { return {platform, *ui, texts, progress}; }
     SessionRequest Request(SessionKind kind, const std::string& link) {
@@ -61,8 +102,11 @@ TEST_F(SessionWorkerTest, ADownloadRunsOnItsOwnThreadOnceTheDialogIsReady) {
 TEST_F(SessionWorkerTest, CancelBeforeTheDialogIsReadyEndsAtOnce) {
     SessionWorker worker(Services());
     worker.Start(Request(SessionKind::Download, "usb"));
-    worker.Cancel();
-    worker.Join();
+    EXPECT_LT(TimeOf([&] {
+                  worker.Cancel();
+                  worker.Join();
+              }),
+              kCancelBound);
     EXPECT_TRUE(worker.Result().cancelled);
     EXPECT_EQ(progress.State(), SessionState::Ended);
     EXPECT_EQ(platform.hidDevicesMade, 0);
@@ -92,8 +136,12 @@ TEST_F(SessionWorkerTest, CancelEndsAWaitForAnAcknowledgementAndClosesTheLine) {
          ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    worker.Cancel();
-    worker.Join();
+    // The worker is inside a two-second pause now: only a cancel that reaches it ends it early.
+    EXPECT_LT(TimeOf([&] {
+                  worker.Cancel();
+                  worker.Join();
+              }),
+              kCancelBound);
     EXPECT_TRUE(worker.Result().cancelled);
     EXPECT_FALSE(worker.Result().acknowledged);
     EXPECT_TRUE(MessageKeys().empty()) << MessageKeys().front();

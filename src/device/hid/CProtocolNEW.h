@@ -48,7 +48,6 @@ class CProtocolNEW final : public CProtocolBase {
     bool SendSettings(std::span<const uint8_t> frame);
     bool AckedWrite(std::span<const uint8_t> part, uint8_t command);
 
-    bool reported_ = false;  // a failure message was shown already
 };
 
 }  // namespace vitalis

@@ -1,0 +1,62 @@
+#include "case/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vitalis {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(TextEncoding, Utf8FilesStayAsTheyAre) {
+    const auto plain = DecodeFileText("[A]\r\nName=M\xC3\xBCller\r\n");
+    EXPECT_EQ(plain.encoding, FileEncoding::Utf8);
+    EXPECT_EQ(plain.utf8, "[A]\r\nName=M\xC3\xBCller\r\n");
+
+    const auto bom = DecodeFileText("\xEF\xBB\xBF[A]\r\n");
+    EXPECT_EQ(bom.encoding, FileEncoding::Utf8WithBom);
+    EXPECT_EQ(bom.utf8, "[A]\r\n");
+    EXPECT_EQ(EncodeFileText("[A]\r\n", FileEncoding::Utf8WithBom), "\xEF\xBB\xBF[A]\r\n");
+}
+
+TEST(TextEncoding, Utf16LeWithByteOrderMarkReadsAndWritesBack) {
+    // "Zé€\r\n": é is U+00E9, € is U+20AC.
+    const std::string bytes = "\xFF\xFEZ\0\xE9\0\xAC\x20\r\0\n\0"s;
+    const auto decoded = DecodeFileText(bytes);
+    EXPECT_EQ(decoded.encoding, FileEncoding::Utf16Le);
+    EXPECT_EQ(decoded.utf8, "Z\xC3\xA9\xE2\x82\xAC\r\n");
+    EXPECT_EQ(EncodeFileText(decoded.utf8, FileEncoding::Utf16Le), bytes);
+}
+
+TEST(TextEncoding, Utf16SurrogatePairs) {
+    // U+1F600 is D83D DE00.
+    EXPECT_EQ(Utf16LeToUtf8("\x3D\xD8\x00\xDE"s), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf8ToUtf16Le("\xF0\x9F\x98\x80"), "\x3D\xD8\x00\xDE"s);
+}
+
+TEST(TextEncoding, EightBitFilesAreReadAsWindows1252) {
+    // ü, the euro sign and the left double quote of Windows-1252.
+    const auto decoded = DecodeFileText("M\xFCller \x80 \x93");
+    EXPECT_EQ(decoded.encoding, FileEncoding::Utf8);
+    EXPECT_EQ(decoded.utf8, "M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C");
+}
+
+TEST(TextEncoding, Utf8Validity) {
+    EXPECT_TRUE(IsValidUtf8(""));
+    EXPECT_TRUE(IsValidUtf8("plain"));
+    EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));      // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));      // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // a lone surrogate
+    EXPECT_FALSE(IsValidUtf8("\xFF"));
+}
+
+TEST(TextEncoding, AnEmptyFileIsEmptyUtf8) {
+    const auto decoded = DecodeFileText("");
+    EXPECT_EQ(decoded.encoding, FileEncoding::Utf8);
+    EXPECT_EQ(decoded.utf8, "");
+}
+
+}  // namespace
+}  // namespace vitalis
