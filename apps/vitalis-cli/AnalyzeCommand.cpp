@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
+#include "case/CaseFolder.h"
 #include "case/RecordingRuns.h"
 
 namespace vitalis::cli {
@@ -103,6 +104,8 @@ int RunAnalyze(const Arguments& args) {
     recording.thresholdSource = &thresholds;
     recording.casePath = options->casePath;
     const bool loaded = recording.Load();
+    for (const std::string& warning : recording.warnings)
+        std::cerr << "vitalis-cli: " << options->casePath << ": " << warning << '\n';
     if (options->recordingNumber) {
         if (!loaded) {
             std::cerr << "vitalis-cli: " << options->casePath
@@ -120,6 +123,7 @@ int RunAnalyze(const Arguments& args) {
     }
     Json out{{"file", options->casePath},
              {"loaded", loaded},
+             {"compatible", IsCompatibleCase(options->casePath)},
              {"recording", RecordingJson(recording)},
              {"measurements", MeasurementsJson(recording)},
              {"analysis", AnalysisJson(recording, options->ranges)}};
