@@ -10,6 +10,7 @@
 #include "ThresholdsFromConfig.h"
 #include "analysis/clinical/ClinicalBlock.h"
 #include "case/OfficePressure.h"
+#include "case/CaseFolder.h"
 #include "case/RecordingRuns.h"
 
 namespace vitalis::cli {
@@ -138,6 +139,8 @@ int RunAnalyze(const Arguments& args) {
     recording.thresholdSource = &thresholds;
     recording.casePath = options->casePath;
     const bool loaded = recording.Load();
+    for (const std::string& warning : recording.warnings)
+        std::cerr << "vitalis-cli: " << options->casePath << ": " << warning << '\n';
     if (options->recordingNumber) {
         if (!loaded) {
             std::cerr << "vitalis-cli: " << options->casePath
@@ -155,6 +158,7 @@ int RunAnalyze(const Arguments& args) {
     }
     Json out{{"file", options->casePath},
              {"loaded", loaded},
+             {"compatible", IsCompatibleCase(options->casePath)},
              {"recording", RecordingJson(recording)},
              {"measurements", MeasurementsJson(recording)},
              {"analysis", AnalysisJson(recording, options->ranges)},

@@ -2,12 +2,27 @@
 
 #include <cstdio>
 
+#include "case/FileAccess.h"
+
 namespace vitalis {
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
+}
+
+std::string UnusedCaseName(const std::string& path) {
+    if (!FileExists(path) && !IsDirectory(path)) return path;
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = hasExtension ? path.substr(0, dot) : path;
+    const std::string extension = hasExtension ? path.substr(dot) : std::string();
+    for (int n = 2;; ++n) {
+        std::string candidate = stem + "_" + std::to_string(n) + extension;
+        if (!FileExists(candidate) && !IsDirectory(candidate)) return candidate;
+    }
 }
 
 std::string CaseNameFromTestBegin(const std::string& folder, const ClockTime& b) {

@@ -17,6 +17,11 @@ std::string CaseNameFromClock(const std::string& folder, const LocalTime& now);
 // "<folder>/YYMMDDhhmmss.awp" from the computer's clock: two-digit year.
 std::string ShortCaseNameFromClock(const std::string& folder, const LocalTime& now);
 
+// The path itself when no file has it yet; otherwise the first of "<stem>_2.awp",
+// "<stem>_3.awp", ... that is free. A download of a recording that is already filed then
+// goes beside the clinician's file instead of over it.
+std::string UnusedCaseName(const std::string& path);
+
 // "<folder>/<name>" without a doubled separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
 

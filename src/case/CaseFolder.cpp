@@ -5,6 +5,7 @@
 #include "case/CaseFileKeys.h"
 #include "case/IniDocument.h"
 #include "case/ProfileStore.h"
+#include "case/TemporaryFiles.h"
 
 namespace vitalis {
 namespace {
@@ -75,6 +76,7 @@ CaseRow ReadCaseRow(const std::string& path) { return ReadCaseListing(path).row;
 
 std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& table) {
     table.Clear();
+    RemoveStaleTemporaries(folder);
     std::vector<CaseRow> rows;
     for (const std::string& path : CaseFilesIn(folder)) {
         if (!table.Add(path)) break;
@@ -114,7 +116,10 @@ bool IsCompatibleCase(const std::string& path) {
     ProfileStore::Batch batch(store);
     const std::string address = store.GetString(kPatientSection, "BTH_ADDR", kNoString);
     const std::string type = store.GetString(kPatientSection, "Type", "");
-    if (address == "000000000101" || address == "0000000001FF") return type.empty() || type == "Heron";
+    if (!type.empty() && type != "Heron") return false;
+    // The fixed addresses the download's header writer stores, by monitor generation.
+    if (address == "000000000101" || address == "0000000001FF" || address == "000000000201")
+        return true;
     // The Heron download stores the address of the monitor it talked to: its own files must
     // open, whatever that address is.
     return type == "Heron" && IsMonitorAddress(address);

@@ -45,8 +45,9 @@ enum class CaseSearch { ByName, ById, ByBeginDate };
 std::vector<CaseRow> SearchCaseFolder(const std::string& folder, CaseSearch by,
                                       const std::string& text, const CalendarDate& date);
 
-// Whether a case file came from a monitor this workstation reads: the first generation's
-// fixed addresses, or a file the Heron download wrote with its monitor's address.
+// Whether a case file came from a monitor this workstation reads, so the Open command may
+// open it: "Type" empty or "Heron", and "BTH_ADDR" one of the fixed addresses the download
+// writes by monitor generation, or with "Type" "Heron" any twelve-hex-digit monitor address.
 bool IsCompatibleCase(const std::string& path);
 
 // Removes the files, except the case that is open (paths compared without letter case).

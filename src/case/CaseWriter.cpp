@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <map>
 
 #include "case/CaseFileKeys.h"
 #include "case/FileAccess.h"
@@ -18,6 +17,8 @@ constexpr std::string_view kFirstTest = "TEST 1";
 
 bool PrepareFolder(const std::string& path) { return CreateFolders(ParentFolder(path)); }
 
+}  // namespace
+
 void WriteTestBegin(ProfileStore& store, std::string_view test, const ClockTime& begin,
                     bool twoDigitHour) {
     store.WriteString(test, "TestBeginDate", TestBeginDisplayText(begin, twoDigitHour));
@@ -27,22 +28,6 @@ void WriteTestBegin(ProfileStore& store, std::string_view test, const ClockTime&
     store.WriteInt(test, "HourBegin", begin.hour);
     store.WriteInt(test, "MinBegin", begin.minute);
 }
-
-void StartMonthFile(ProfileStore& store, const CaseHeader& header, const ClockTime& begin) {
-    store.WriteString(kPatientSection, "Name", header.patientName);
-    store.WriteString(kPatientSection, "ID", header.patientId);
-    store.WriteString(kPatientSection, kTestCount, "1");
-    store.WriteString(kPatientSection, "BTH_ADDR", header.monitorAddress);
-    store.WriteString(kPatientSection, "Type", "Heron");
-    WriteTestBegin(store, kFirstTest, begin, true);
-    store.WriteString(kFirstTest, "StartCount", "0");
-}
-
-std::string MonthFilePath(const std::string& folder, const ClockTime& clock) {
-    return folder + "/" + std::to_string(clock.year) + "/" + std::to_string(clock.month) + ".awp";
-}
-
-}  // namespace
 
 std::string TestBeginDisplayText(const ClockTime& begin, bool twoDigitHour) {
     char text[64];
@@ -116,6 +101,7 @@ void CaseFileWriter::AddHeader(const CaseHeader& h) {
     store.WriteInt(kFirstTest, "Awake Time", h.awakeStartMinutes / 30);
     store.WriteInt(kFirstTest, "Asleep Time", h.asleepStartMinutes / 30);
     const bool secondGeneration = h.deviceType == 3 || h.deviceType == 4;
+    if (h.writesMonitorType) store.WriteString(kPatientSection, "Type", "Heron");
     store.WriteString(kPatientSection, "BTH_ADDR",
                       h.writesMonitorType ? h.monitorAddress
                       : secondGeneration  ? "000000000201"
@@ -125,6 +111,14 @@ void CaseFileWriter::AddHeader(const CaseHeader& h) {
 bool CaseFileWriter::Commit() {
     if (!folderReady_) batch_.Abandon();
     return folderReady_ && batch_.Commit();
+}
+
+std::optional<StagedFile> CaseFileWriter::Stage() {
+    if (!folderReady_) {
+        batch_.Abandon();
+        return {};
+    }
+    return batch_.Stage();
 }
 
 bool WriteReadings(const std::string& path, const std::vector<Measurement>& readings,
@@ -138,44 +132,6 @@ bool WriteHeader(const std::string& path, const CaseHeader& header) {
     CaseFileWriter writer(path);
     writer.AddHeader(header);
     return writer.Commit();
-}
-
-SplitWriteResult WriteMonthlyCases(const std::string& folder,
-                                   const std::vector<Measurement>& readings,
-                                   const CaseHeader& header, const TextSource& texts) {
-    SplitWriteResult result;
-    // Readings of one month, in their order, so that each file is written once.
-    std::map<std::string, std::vector<const Measurement*>> byFile;
-    for (const Measurement& m : readings) {
-        const std::string path = MonthFilePath(folder, m.Clock());
-        auto [it, added] = byFile.try_emplace(path);
-        if (added) result.paths.push_back(path);
-        it->second.push_back(&m);
-    }
-    for (const std::string& path : result.paths) {
-        if (!PrepareFolder(path)) return {};
-        ProfileStore store(path, ProfileOpen::ExistingOnly);
-        ProfileStore::Batch batch(store);
-        const std::vector<const Measurement*>& month = byFile[path];
-        if (!store.HasKey(kPatientSection, kTestCount)) StartMonthFile(store, header, month.front()->Clock());
-        const std::string test = TestSection(store.GetString(kPatientSection, kTestCount, "1"));
-        const ClockTime begin{store.GetInt(test, "YearBegin", 0), store.GetInt(test, "MonthBegin", 0),
-                              store.GetInt(test, "DayBegin", 0), store.GetInt(test, "HourBegin", 0),
-                              store.GetInt(test, "MinBegin", 0)};
-        int count = store.GetInt(test, "Count", 0);
-        for (const Measurement* m : month) {
-            Measurement stored = *m;
-            stored.offsetMinutes = static_cast<int>(MinutesOf(m->Clock()) - MinutesOf(begin));
-            ++count;
-            const bool failed = !IsSuccessfulStatus(m->status);
-            store.WriteString(test, ReadingKey(count), FormatShortReadingText(stored, failed));
-            store.WriteString(test, RemarkKey(count), FailureText(m->status, texts));
-        }
-        store.WriteInt(test, "Count", count);
-        if (!batch.Commit()) return {};
-    }
-    result.ok = true;
-    return result;
 }
 
 }  // namespace vitalis

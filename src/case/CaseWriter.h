@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ public:
     // The patient and test keys, in the order the monitor's programmes are read back.
     void AddHeader(const CaseHeader& header);
     bool Commit();
+    // Instead of Commit: the new content staged beside the file, to be installed with others.
+    std::optional<StagedFile> Stage();
 
 private:
     bool folderReady_;
@@ -67,17 +70,9 @@ bool WriteReadings(const std::string& path, const std::vector<Measurement>& read
                    const TextSource& texts);
 bool WriteHeader(const std::string& path, const CaseHeader& header);
 
-// The monitor's own filing: each reading goes into the case file of its calendar month,
-// "<folder>/<year>/<month>.awp", which is created with the patient keys, the monitor's type
-// and address and a test begin taken from its first reading when it does not exist yet;
-// later readings are appended. A reading counts as failed unless its result code is 0 or 3.
-// Returns the files written, in the order they were first used; empty on failure.
-struct SplitWriteResult {
-    bool ok = false;
-    std::vector<std::string> paths;
-};
-SplitWriteResult WriteMonthlyCases(const std::string& folder, const std::vector<Measurement>& readings,
-                                   const CaseHeader& header, const TextSource& texts);
+// "TestBeginDate" (TestBeginDisplayText) and the begin's fields, into the test section.
+void WriteTestBegin(ProfileStore& store, std::string_view test, const ClockTime& begin,
+                    bool twoDigitHour);
 
 // "%d/%d/%d %s": day, month, year, then the time as "%d:%02d" (or "%02d:%02d" when the
 // protocol stores the monitor type).

@@ -4,10 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <filesystem>
 
 namespace vitalis {
@@ -21,37 +18,6 @@ FileIdentity IdentityFromStat(const struct stat& st) {
     id.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     id.changedNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
     return id;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// A symbolic link is followed, so that replacing the file keeps the link.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
-    }
-    return path;
-}
-
-std::string TemporaryNameBeside(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const size_t slash = target.find_last_of('/');
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    return target.substr(0, nameStart) + "." + target.substr(nameStart) + ".tmp" +
-           std::to_string(::getpid()) + "_" + std::to_string(counter++);
 }
 
 }  // namespace
@@ -100,33 +66,10 @@ std::optional<FileContent> ReadWholeFile(const std::string& path) {
     return content;
 }
 
-std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return {};
-    const std::string target = ResolveTarget(path);
-    struct stat old;
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || ::access(target.c_str(), W_OK) != 0)) return {};
-
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temporary = TemporaryNameBeside(target);
-        fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return {};
-    }
-    if (fd < 0) return {};
-    WrittenFile written;
-    written.pin = FilePin(fd);
-    bool ok = WriteAll(fd, bytes);
-    if (ok && exists) ok = ::fchmod(fd, old.st_mode & 07777) == 0 || errno == EPERM;
-    if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
+std::optional<FileIdentity> IdentityOfOpenFile(int fd) {
     struct stat st;
-    if (!ok || ::fstat(fd, &st) != 0) {
-        ::unlink(temporary.c_str());
-        return {};
-    }
-    written.identity = IdentityFromStat(st);
-    return written;
+    if (fd < 0 || ::fstat(fd, &st) != 0) return {};
+    return IdentityFromStat(st);
 }
 
 bool FileExists(const std::string& path) {

@@ -61,7 +61,14 @@ struct WrittenFile {
 // takes the file's name, so readers see the old or the new file, never half of one. The
 // file's permissions are kept. Returns the new file's identity and pin on success.
 // Fails without touching anything when the existing file is not writable.
+// (StagedFile.h does the same in two steps, for several files at once.)
 std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes);
+
+// The operating system's error number of this thread's last failed replace, 0 after one
+// that succeeded: it tells a full disk from a refused folder.
+int LastReplaceError();
+
+std::optional<FileIdentity> IdentityOfOpenFile(int fd);
 
 bool FileExists(const std::string& path);
 bool IsDirectory(const std::string& path);

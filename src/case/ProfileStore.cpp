@@ -5,6 +5,7 @@
 
 #include "case/FileAccess.h"
 #include "case/IniDocument.h"
+#include "case/StagedFile.h"
 #include "case/TextEncoding.h"
 
 namespace vitalis {
@@ -19,6 +20,7 @@ struct ProfileStore::Cache {
     bool batchChecked = false;
     bool dirty = false;        // changed in memory, not yet written
     bool writeFailed = false;  // a write of the current batch did not reach the file
+    bool unreadable = false;   // the file is there but could not be read: never written over
     size_t writtenSize = 0;
 };
 
@@ -99,8 +101,11 @@ ProfileStore::Cache& ProfileStore::Current() const {
     cache.pin = FilePin();
     cache.document = IniDocument();
     cache.encoding = FileEncoding::Utf8;
+    cache.unreadable = false;
     if (!now) return cache;
-    if (auto content = ReadWholeFile(path_)) {
+    auto content = ReadWholeFile(path_);
+    cache.unreadable = !content;
+    if (content) {
         DecodedText text = DecodeFileText(content->bytes);
         cache.document = IniDocument(std::move(text.utf8));
         cache.encoding = text.encoding;
@@ -110,13 +115,20 @@ ProfileStore::Cache& ProfileStore::Current() const {
     return cache;
 }
 
+std::string ProfileStore::FileBytes() const {
+    const Cache& cache = *cache_;
+    const std::string text = cache.document.Serialize();
+    return cache.encoding == FileEncoding::Utf8 ? text : EncodeFileText(text, cache.encoding);
+}
+
+bool ProfileStore::ReadFailed() const { return !path_.empty() && Current().unreadable; }
+
 bool ProfileStore::Flush() {
     Cache& cache = *cache_;
     cache.dirty = false;
-    const std::string text = cache.document.Serialize();
-    auto written = cache.encoding == FileEncoding::Utf8
-                       ? ReplaceFileContent(path_, text)
-                       : ReplaceFileContent(path_, EncodeFileText(text, cache.encoding));
+    // What we hold of a file we could not read is not its content: writing it would lose
+    // every entry in it.
+    auto written = cache.unreadable ? std::nullopt : ReplaceFileContent(path_, FileBytes());
     if (!written) {
         cache.loaded = false;  // forget the change that did not reach the file
         cache.writeFailed = true;
@@ -125,8 +137,8 @@ bool ProfileStore::Flush() {
     cache.identity = written->identity;
     cache.pin = std::move(written->pin);
     // Edits append to the document's buffer; start afresh once it holds mostly old text.
-    if (cache.document.BufferSize() > 2 * text.size() + 65536) {
-        cache.document = IniDocument(text);
+    if (cache.document.BufferSize() > 2 * cache.identity->size + 65536) {
+        cache.document = IniDocument(cache.document.Serialize());
     }
     return true;
 }
@@ -162,8 +174,10 @@ bool ProfileStore::HasKey(std::string_view section, std::string_view key) const 
 
 namespace {
 
-// A name that could end its line or its brackets early would write a different key.
+// A name that could end its line or its brackets early would write a different key, and a
+// key line beginning with "[" would read back as a section.
 bool SafeName(std::string_view name, char forbidden) {
+    if (forbidden == '=' && name.starts_with('[')) return false;
     for (const char c : name) {
         if (c == '\r' || c == '\n' || c == forbidden) return false;
     }
@@ -255,6 +269,16 @@ bool ProfileStore::Batch::Commit() {
         }
     }
     return !cache.writeFailed;
+}
+
+std::optional<StagedFile> ProfileStore::Batch::Stage() {
+    Cache& cache = *store_.cache_;
+    std::optional<StagedFile> staged;
+    if (!committed_ && cache.batchDepth == 1 && !store_.path_.empty() && !store_.ReadFailed()) {
+        staged = StagedFile::Write(store_.path_, store_.FileBytes());
+    }
+    Abandon();  // the store rereads the file once the staged content is installed, or not
+    return staged;
 }
 
 void ProfileStore::Batch::Abandon() {

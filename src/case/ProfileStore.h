@@ -1,10 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "case/StagedFile.h"
 
 namespace vitalis {
 
@@ -46,6 +49,10 @@ public:
     bool DeleteKey(std::string_view section, std::string_view key);
     bool DeleteSection(std::string_view section);
 
+    // The file is there but could not be read (too large, a read error). Such a file is
+    // never written over: every write fails, and the caller can say why.
+    bool ReadFailed() const;
+
     std::vector<std::string> SectionNames() const;
     std::vector<std::string> KeyNames(std::string_view section) const;
 
@@ -61,6 +68,10 @@ public:
         bool Commit();
         // Drops every change the batch holds; nothing reaches the file.
         void Abandon();
+        // Ends the batch of the outermost level with the file's new content staged beside it
+        // (StagedFile), for the caller to install together with other files; nothing when
+        // the content could not be staged or the file could not be read.
+        std::optional<StagedFile> Stage();
 
     private:
         ProfileStore& store_;
@@ -72,6 +83,7 @@ private:
     Cache& Current() const;  // the parsed file, reloaded when the file changed
     bool Change(bool changed);
     bool Flush();
+    std::string FileBytes() const;  // the document as the file stores it
     bool NamesUsable(std::string_view section, std::string_view key) const;
 
     std::string path_;

@@ -1,5 +1,6 @@
 #include "case/Recording.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -81,9 +82,24 @@ std::string CaseFileStem(const std::string& path) {
     return path.substr(begin, end - begin);
 }
 
+// The half hour of the day (0..47) a period starts in. A value outside is clamped into the
+// day, with a warning, so that no analysis divides the day at a time that does not exist.
+int Recording::HalfHourEntry(const ProfileStore& store, const std::string& test,
+                             std::string_view key, int fallback) {
+    const int stored = store.GetInt(test, key, fallback);
+    const int clamped = std::clamp(stored, 0, 47);
+    if (clamped != stored) {
+        warnings.push_back("\"" + std::string(key) + "\" = " + std::to_string(stored) +
+                           " is not a half hour of the day (0..47); " + std::to_string(clamped) +
+                           " is used");
+    }
+    return clamped;
+}
+
 bool Recording::Load() {
     const bool longName = CaseFileStem(casePath).size() > 2;
     ClearMeasurements();
+    warnings.clear();
     // A missing file fails the load; it is never created by looking at it.
     ProfileStore store(casePath, ProfileOpen::ExistingOnly);
     ProfileStore::Batch batch(store);
@@ -112,8 +128,8 @@ bool Recording::Load() {
     asleepMin = store.GetInt(test, "AsleepMin", 0);
     asleepInterval = store.GetInt(test, "AsleepDuration", 0);
     if (asleepInterval == 255) asleepInterval = 0;
-    awakeStart = store.GetInt(test, "Awake Time", 14) * 30;
-    asleepStart = store.GetInt(test, "Asleep Time", 44) * 30;
+    awakeStart = HalfHourEntry(store, test, "Awake Time", 14) * 30;
+    asleepStart = HalfHourEntry(store, test, "Asleep Time", 44) * 30;
     measurementCount = store.GetInt(test, "Count", 0);
     medications = store.GetString(test, "Medications", "");
     clinicalInterpretation = store.GetString(test, "Clinical Interp", "");

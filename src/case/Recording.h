@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/AnalysisResults.h"
@@ -11,6 +12,8 @@
 #include "case/OfficePressure.h"
 
 namespace vitalis {
+
+class ProfileStore;
 
 // One ambulatory test of one patient as held in memory: patient, physician notes, how the
 // monitor was programmed, when the test began, and its readings. The document owns one for
@@ -68,6 +71,9 @@ public:
     std::string casePath;
     ClockTime recordingEnd;  // zeros until a load with a long file name sets it
     bool multiDay = false;
+    // What the last load found wrong but could mend (a value out of range), in English for
+    // the command line's error output.
+    std::vector<std::string> warnings;
 
     // The configuration's thresholds, referred to rather than copied so that a change in the
     // configuration takes effect without reloading. Null means the defaults.
@@ -90,6 +96,9 @@ public:
     void ClearMeasurements();
 
 private:
+    int HalfHourEntry(const ProfileStore& store, const std::string& test, std::string_view key,
+                      int fallback);
+
     std::vector<Measurement> all_;
     std::vector<Measurement> plausible_;
     std::vector<Measurement> valid_;

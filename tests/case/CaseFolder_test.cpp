@@ -87,7 +87,11 @@ TEST(CaseFolder, CompatibilityByAddressAndType) {
     };
     EXPECT_TRUE(compatible(MinimalCase("a", "b", "000000000101")));
     EXPECT_TRUE(compatible(MinimalCase("a", "b", "0000000001FF", "Heron")));
-    EXPECT_FALSE(compatible(MinimalCase("a", "b", "000000000201")));
+    // The header writer's address for monitors of device type 3 and 4.
+    EXPECT_TRUE(compatible(MinimalCase("a", "b", "000000000201")));
+    EXPECT_TRUE(compatible(MinimalCase("a", "b", "000000000201", "Heron")));
+    EXPECT_FALSE(compatible(MinimalCase("a", "b", "000000000201", "Other")));
+    EXPECT_FALSE(compatible(MinimalCase("a", "b", "000000000301")));
     // The Heron download's own files carry the monitor's address.
     EXPECT_TRUE(compatible(MinimalCase("a", "b", "001b35127a40", "Heron")));
     EXPECT_FALSE(compatible(MinimalCase("a", "b", "001b35127a40")));

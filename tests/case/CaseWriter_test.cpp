@@ -1,8 +1,10 @@
 #include "case/CaseWriter.h"
+#include "case/MonthlyCases.h"
 
 #include <gtest/gtest.h>
 
 #include "case/CaseFileNames.h"
+#include "case/CaseFolder.h"
 #include "case/ProfileStore.h"
 #include "case/Recording.h"
 #include "support/CaseFixtures.h"
@@ -69,6 +71,23 @@ TEST(CaseWriter, HeaderKeysInOrderAndAddressByDeviceType) {
     ASSERT_TRUE(WriteHeader(path, header));
     EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "BTH_ADDR", ""), "00803712AB01");
     EXPECT_EQ(ProfileStore(path).GetString("TEST 1", "TestBeginDate", ""), "1/3/2026 08:05");
+}
+
+TEST(CaseWriter, EveryHeaderTheDownloadWritesOpens) {
+    TempFolder folder;
+    const std::string path = folder.File("case.awp");
+    CaseHeader header = test::SampleHeader(kBegin);
+    for (const int deviceType : {1, 2, 3, 4}) {
+        header.deviceType = deviceType;
+        ASSERT_TRUE(WriteHeader(path, header));
+        EXPECT_TRUE(IsCompatibleCase(path)) << deviceType;
+    }
+    // The Heron one-file data set: the monitor's own address, so its type must be stored.
+    header.writesMonitorType = true;
+    header.monitorAddress = "00803712AB01";
+    ASSERT_TRUE(WriteHeader(path, header));
+    EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "Type", ""), "Heron");
+    EXPECT_TRUE(IsCompatibleCase(path));
 }
 
 TEST(CaseWriter, FolderThatCannotBeCreatedWritesNothing) {

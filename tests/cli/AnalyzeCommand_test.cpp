@@ -192,6 +192,26 @@ TEST_F(AnalyzeCli, CaseThatCannotBeDividedStillGivesEveryMember) {
     EXPECT_EQ(missing.json.at("analysis").at("validCount").get<int>(), 0);
 }
 
+TEST_F(AnalyzeCli, SaysWhetherTheOpenCommandAcceptsTheFile) {
+    test::WriteSampleCase(casePath, kBegin, 4);
+    const CliRun run = RunCli({"analyze", casePath});
+    ASSERT_FALSE(run.json.is_discarded());
+    EXPECT_EQ(Keys(run.json)[1], "loaded");
+    EXPECT_EQ(Keys(run.json)[2], "compatible");
+    EXPECT_TRUE(run.json.at("compatible").get<bool>());
+
+    // Readable, but from a monitor the Open command refuses.
+    std::string text = test::ReadBytes(casePath);
+    ASSERT_NE(text.find("000000000101"), std::string::npos);
+    WriteBytes(casePath, text.replace(text.find("000000000101"), 12, "000000000901"));
+    const CliRun foreign = RunCli({"analyze", casePath});
+    EXPECT_TRUE(foreign.json.at("loaded").get<bool>());
+    EXPECT_FALSE(foreign.json.at("compatible").get<bool>());
+
+    const CliRun missing = RunCli({"analyze", folder.File("none.awp")});
+    EXPECT_FALSE(missing.json.at("compatible").get<bool>());
+}
+
 TEST_F(AnalyzeCli, ShortNamedCaseIsMultiDay) {
     const std::string path = folder.File("01.awp");
     WriteSmallCase(path);

@@ -106,11 +106,14 @@ bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
     }
     const HeronDestinations where =
         MakeHeronDestinations(context_.caseFolder, context_.texts, context_.clock());
-    const auto paths = WriteHeronCases(data, where, variant, context_.texts);
-    if (!paths) return Fail(kGlobal, "IDS_FAILEDFILE", where.singleFile, UiIcon::Error);
-    result_.savedPaths = *paths;
+    const HeronWriteResult written = WriteHeronCases(data, where, variant, context_.texts);
+    if (!written.ok) return Fail(kGlobal, FileFailureKey(), written.failedPath, UiIcon::Error);
+    result_.savedPaths = written.paths;
     context_.progress.SetState(SessionState::Saved);
-    Show(kGlobal, "IDS_MSG_FINISH", JoinLines(*paths));
+    std::string detail = JoinLines(written.paths);
+    if (written.skipped > 0)
+        detail += "\r\n" + Text(kGlobal, "IDS_SKIPPED_READINGS") + " " + std::to_string(written.skipped);
+    Show(kGlobal, "IDS_MSG_FINISH", detail);
     return true;
 }
 

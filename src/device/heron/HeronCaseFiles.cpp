@@ -78,25 +78,36 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant) {
     return h;
 }
 
-std::optional<std::vector<std::string>> WriteHeronCases(const HeronDownloadData& data,
-                                                        const HeronDestinations& where, int variant,
-                                                        const TextSource& texts) {
-    std::vector<std::string> paths;
+HeronWriteResult WriteHeronCases(const HeronDownloadData& data, const HeronDestinations& where,
+                                 int variant, const TextSource& texts) {
+    HeronWriteResult result;
     const CaseHeader header = MakeHeronCaseHeader(data, variant);
+    std::vector<StagedFile> staged;
     if (!data.single().empty()) {
         CaseFileWriter writer(where.singleFile, true);
         writer.AddHeader(header);
         writer.AddReadings(Numbered(data.single(), header.testBegin), texts);
-        if (!writer.Commit()) return std::nullopt;
-        paths.push_back(where.singleFile);
+        std::optional<StagedFile> single = writer.Stage();
+        if (!single) {
+            result.failedPath = where.singleFile;
+            return result;
+        }
+        staged.push_back(std::move(*single));
+        result.paths.push_back(where.singleFile);
     }
     if (!data.monthly().empty()) {
-        const SplitWriteResult split =
-            WriteMonthlyCases(where.monthlyFolder, data.monthly(), header, texts);
-        if (!split.ok) return std::nullopt;
-        paths.insert(paths.end(), split.paths.begin(), split.paths.end());
+        StagedMonths months = StageMonthlyCases(where.monthlyFolder, data.monthly(), header, texts);
+        result.skipped = months.result.skipped;
+        if (!months.result.ok) {
+            result.failedPath = months.result.failedPath;
+            return result;
+        }
+        for (StagedFile& month : months.files) staged.push_back(std::move(month));
+        result.paths.insert(result.paths.end(), months.result.paths.begin(),
+                            months.result.paths.end());
     }
-    return paths;
+    result.ok = InstallStagedFiles(staged, result.failedPath);
+    return result;
 }
 
 }  // namespace vitalis

@@ -6,6 +6,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/CaseWriter.h"
+#include "case/MonthlyCases.h"
 #include "case/TextSource.h"
 #include "device/heron/HeronDownloadData.h"
 
@@ -29,9 +30,14 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant);
 
 // Writes what a whole data phase brought: the one-file readings into a single case file
 // (readings and header in one replace, so it always opens), the others into the monthly
-// files. The paths written, in that order; nothing when a write failed.
-std::optional<std::vector<std::string>> WriteHeronCases(const HeronDownloadData& data,
-                                                        const HeronDestinations& where, int variant,
-                                                        const TextSource& texts);
+// files. Every file is staged before any is put in place, so a failure changes none.
+struct HeronWriteResult {
+    bool ok = false;
+    std::vector<std::string> paths;  // written, one-file data set first
+    std::string failedPath;          // when not ok: the file that could not be written
+    int skipped = 0;                 // monthly readings left out for want of a real date
+};
+HeronWriteResult WriteHeronCases(const HeronDownloadData& data, const HeronDestinations& where,
+                                 int variant, const TextSource& texts);
 
 }  // namespace vitalis

@@ -184,10 +184,11 @@ bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet
             path = ShortCaseNameFromClock(JoinPath(context_.caseFolder, "Vitalis"), now);
         else
             path = ShortCaseNameFromClock(JoinPath(context_.caseFolder, "Vitalis/User1"), now);
+        path = UnusedCaseName(path);
         CaseFileWriter writer(path, true);
         writer.AddHeader(MakeHidCaseHeader(settings, set, context_.identity));
         writer.AddReadings(set.records, context_.texts);
-        if (!writer.Commit()) return Fail(kGlobal, "IDS_FAILEDFILE", path, UiIcon::Error);
+        if (!writer.Commit()) return Fail(kGlobal, FileFailureKey(), path, UiIcon::Error);
         result_.savedPaths.push_back(path);
         const char* label = recording ? "IDS_VitalisFILESAVE" : "IDS_USERFILESAVE";
         detail = Text(kGlobal, label) + "\r\n" + path + (detail.empty() ? "" : "\r\n" + detail);

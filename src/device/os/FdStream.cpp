@@ -1,6 +1,10 @@
 #include "device/os/FdStream.h"
 
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +20,34 @@ milliseconds Until(Clock::time_point when) {
     return std::chrono::ceil<milliseconds>(when - Clock::now());
 }
 
+bool IsSocket(int fd) {
+    struct stat st;
+    return ::fstat(fd, &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+// A write to a pipe or a terminal whose far end is gone raises SIGPIPE, which would end the
+// program without a word. The signal is held back for this thread during the write, and one
+// the write raised is taken off the pending set before it is let through again, so the lost
+// line shows as EPIPE and is reported like any other failure.
+ssize_t WriteHoldingSigpipe(int fd, const uint8_t* data, size_t size) {
+    sigset_t sigpipeOnly, previous;
+    sigemptyset(&sigpipeOnly);
+    sigaddset(&sigpipeOnly, SIGPIPE);
+    sigset_t pendingBefore;
+    sigpending(&pendingBefore);
+    pthread_sigmask(SIG_BLOCK, &sigpipeOnly, &previous);
+    const ssize_t n = ::write(fd, data, size);
+    const int error = errno;
+    if (n < 0 && error == EPIPE && !sigismember(&pendingBefore, SIGPIPE)) {
+        const timespec none{0, 0};
+        while (sigtimedwait(&sigpipeOnly, nullptr, &none) < 0 && errno == EINTR) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = error;
+    return n;
+}
+
 }  // namespace
 
 FdStream::FdStream(std::string name) : name_(std::move(name)) {}
@@ -29,6 +61,7 @@ void FdStream::Adopt(int fd) {
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = fd;
+    isSocket_ = fd >= 0 && IsSocket(fd);
 }
 
 void FdStream::Close() {
@@ -92,7 +125,10 @@ StreamResult FdStream::Write(std::span<const uint8_t> data) {
             case FdReady::Ready:
                 break;
         }
-        const ssize_t n = ::write(fd_, data.data() + done, data.size() - done);
+        // A socket is told not to raise SIGPIPE at all when the monitor has hung up.
+        const ssize_t n =
+            isSocket_ ? ::send(fd_, data.data() + done, data.size() - done, MSG_NOSIGNAL)
+                      : WriteHoldingSigpipe(fd_, data.data() + done, data.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {

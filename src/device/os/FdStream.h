@@ -36,6 +36,7 @@ class FdStream : public ByteStream {
   private:
     std::string name_;
     int fd_ = -1;
+    bool isSocket_ = false;
     WakeFd wake_;
     StreamTimeouts timeouts_{};
 };

@@ -1,5 +1,8 @@
 #include "device/session/CProtocolBase.h"
 
+#include <cerrno>
+
+#include "case/FileAccess.h"
 #include "device/session/SessionMessages.h"
 
 namespace vitalis {
@@ -63,6 +66,11 @@ bool CProtocolBase::Fail(const char* section, const char* key, std::string detai
     context_.progress.SetState(SessionState::Ended);
     Show(section, key, std::move(detail), icon);
     return false;
+}
+
+const char* CProtocolBase::FileFailureKey() {
+    const int error = LastReplaceError();
+    return error == ENOSPC || error == EDQUOT ? "IDS_DISK_FULL" : "IDS_FAILEDFILE";
 }
 
 bool CProtocolBase::EndCancelled() {

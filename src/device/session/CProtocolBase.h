@@ -85,6 +85,9 @@ class CProtocolBase {
     // The end of a failed session: state 3 and the message (none after a cancel).
     bool Fail(const char* section, const char* key, std::string detail = {},
               UiIcon icon = UiIcon::Warning);
+    // The message for a case file that could not be written, by the cause the last write
+    // of this thread met: a full disk is not a folder that refuses writing.
+    static const char* FileFailureKey();
     // The end of a cancelled session: state 3, the status says so, nothing is shown.
     bool EndCancelled();
 

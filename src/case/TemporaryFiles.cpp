@@ -1,0 +1,73 @@
+#include "case/TemporaryFiles.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <ctime>
+#include <filesystem>
+
+#include "case/FileAccess.h"
+
+namespace vitalis {
+namespace {
+
+bool AllDigits(const std::string& text, size_t begin, size_t end) {
+    if (begin >= end || end > text.size()) return false;
+    for (size_t i = begin; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+    }
+    return true;
+}
+
+// "<digits>_<digits>" between begin and end.
+bool IsProcessAndCounter(const std::string& text, size_t begin, size_t end) {
+    const size_t underscore = text.find('_', begin);
+    return underscore != std::string::npos && underscore < end &&
+           AllDigits(text, begin, underscore) && AllDigits(text, underscore + 1, end);
+}
+
+bool IsCurrentPattern(const std::string& name) {
+    return name.starts_with(".vt") && name.ends_with(".tmp") &&
+           IsProcessAndCounter(name, 3, name.size() - 4);
+}
+
+bool IsEarlierPattern(const std::string& name) {
+    if (name.size() < 2 || name[0] != '.') return false;
+    const size_t tmp = name.rfind(".tmp");
+    return tmp != std::string::npos && tmp > 1 && IsProcessAndCounter(name, tmp + 4, name.size());
+}
+
+}  // namespace
+
+std::string TemporaryPathBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const std::string name = ".vt" + std::to_string(::getpid()) + "_" +
+                             std::to_string(counter++) + ".tmp";
+    const std::string folder = ParentFolder(target);
+    if (folder.empty()) return name;
+    return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+bool IsOurTemporaryName(const std::string& fileName) {
+    return IsCurrentPattern(fileName) || IsEarlierPattern(fileName);
+}
+
+int RemoveStaleTemporaries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    std::error_code error;
+    const fs::path where = folder.empty() ? fs::path(".") : fs::path(folder);
+    for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!IsOurTemporaryName(name)) continue;
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        if (now - st.st_mtime < kStaleTemporarySeconds) continue;  // a save may be under way
+        if (::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
+}
+
+}  // namespace vitalis
