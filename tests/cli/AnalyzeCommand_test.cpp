@@ -243,7 +243,7 @@ TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
     WriteSmallCase(casePath);
     const CliRun run = RunCli({"analyze", casePath});
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(Keys(run.json), (std::vector<std::string>{"file", "loaded", "recording",
+    EXPECT_EQ(Keys(run.json), (std::vector<std::string>{"file", "loaded", "compatible", "recording",
                                                         "measurements", "analysis", "clinical"}));
     const Json& c = run.json.at("clinical");
     EXPECT_EQ(Keys(c), (std::vector<std::string>{"quality", "variability", "dipping",
