@@ -7,18 +7,6 @@
 namespace vitalis::cli {
 namespace {
 
-const char* PeriodKey(Period period) {
-    switch (period) {
-        case Period::Awake:
-            return "awake";
-        case Period::Asleep:
-            return "asleep";
-        case Period::Whole:
-            break;
-    }
-    return "whole";
-}
-
 // Single-precision figures are shown as the float holds them.
 double Wide(float value) {
     return static_cast<double>(value);

@@ -10,18 +10,6 @@ Json OrNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
 }
 
-const char* PeriodKey(Period period) {
-    switch (period) {
-        case Period::Awake:
-            return "awake";
-        case Period::Asleep:
-            return "asleep";
-        case Period::Whole:
-            break;
-    }
-    return "whole";
-}
-
 const char* ProblemKey(QualityProblem problem) {
     switch (problem) {
         case QualityProblem::LowSuccessRate:

@@ -2,6 +2,18 @@
 
 namespace vitalis::cli {
 
+const char* PeriodKey(Period period) {
+    switch (period) {
+        case Period::Awake:
+            return "awake";
+        case Period::Asleep:
+            return "asleep";
+        case Period::Whole:
+            break;
+    }
+    return "whole";
+}
+
 Json DateJson(const CalendarDate& d) { return Json::array({d.year, d.month, d.day}); }
 
 Json ClockJson(const ClockTime& t) {

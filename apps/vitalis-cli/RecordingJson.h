@@ -2,11 +2,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include "analysis/Period.h"
 #include "case/Recording.h"
 
 namespace vitalis::cli {
 
 using Json = nlohmann::ordered_json;
+
+// The member name of a period: "whole", "awake" or "asleep".
+const char* PeriodKey(Period period);
 
 Json DateJson(const CalendarDate& date);
 Json ClockJson(const ClockTime& time);
