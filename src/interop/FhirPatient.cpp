@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "case/CaseFileKeys.h"
+#include "case/PatientSex.h"
 #include "case/ProfileStore.h"
 
 namespace vitalis::fhir {
@@ -54,10 +55,11 @@ PatientFacts ReadPatientFacts(const std::string& casePath) {
     using casekeys::kPatientSection;
     const ProfileStore store(casePath, ProfileOpen::ExistingOnly);
     PatientFacts facts;
-    if (store.HasKey(kPatientSection, "Gender")) {
-        const int code = store.GetInt(kPatientSection, "Gender", -1);
-        if (code == 0) facts.gender = "male";
-        if (code == 1) facts.gender = "female";
+    // The case file's own sex codes; an unknown sex gives no gender at all.
+    switch (SexFromCode(store.GetInt(kPatientSection, "Gender", 0))) {
+        case PatientSex::Male: facts.gender = "male"; break;
+        case PatientSex::Female: facts.gender = "female"; break;
+        case PatientSex::Unknown: break;
     }
     facts.birthDate = ParseDate(store.GetString(kPatientSection, "Birthday", ""));
     return facts;

@@ -39,13 +39,13 @@ TEST(FhirPatientFacts, GenderAndBirthDateOnlyWhenTheCaseFileHoldsThem) {
     EXPECT_FALSE(facts.birthDate);
 
     ProfileStore store(path);
-    store.WriteString("PATIENT DATA", "Gender", "0");
+    store.WriteString("PATIENT DATA", "Gender", "1");  // the case file's code for male
     store.WriteString("PATIENT DATA", "Birthday", "1950-2-3");
     facts = fhir::ReadPatientFacts(path);
     EXPECT_EQ(facts.gender, "male");
     EXPECT_EQ(facts.birthDate, (CalendarDate{1950, 2, 3}));
 
-    store.WriteString("PATIENT DATA", "Gender", "1");
+    store.WriteString("PATIENT DATA", "Gender", "2");
     store.WriteString("PATIENT DATA", "Birthday", "1950-2-30");
     facts = fhir::ReadPatientFacts(path);
     EXPECT_EQ(facts.gender, "female");
