@@ -2,9 +2,9 @@
 
 #include <QRect>
 
-#include "analysis/ThresholdSettings.h"
 #include "case/Recording.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 
 class QPainter;
 

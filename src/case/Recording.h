@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

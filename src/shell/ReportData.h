@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
 #include "analysis/PeriodSummary.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
 #include "case/Measurement.h"
+#include "case/ThresholdSettings.h"
 #include "shell/ReportLayout.h"
 
 namespace vitalis {

@@ -6,7 +6,7 @@
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
 #include "analysis/Histograms.h"
-#include "analysis/Parameter.h"
+#include "case/Parameter.h"
 #include "case/ProfileStore.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"

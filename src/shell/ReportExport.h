@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 #include "shell/AppConfig.h"
 #include "shell/ReportData.h"

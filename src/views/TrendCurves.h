@@ -3,9 +3,9 @@
 #include <QPolygonF>
 #include <vector>
 
-#include "analysis/ThresholdSettings.h"
 #include "analysis/TrendScale.h"
 #include "case/Recording.h"
+#include "case/ThresholdSettings.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
