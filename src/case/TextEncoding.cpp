@@ -59,6 +59,24 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The code point of the valid sequence of `length` bytes at s[i].
+char32_t CodePointAt(std::string_view s, size_t i, size_t length) {
+    char32_t cp = static_cast<unsigned char>(s[i]);
+    if (length > 1) {
+        cp &= (0x7F >> length);
+        for (size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    }
+    return cp;
+}
+
+char Windows1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (size_t k = 0; k < std::size(kCp1252High); ++k)
+        if (kCp1252High[k] == cp) return static_cast<char>(0x80 + k);
+    return '?';
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -92,6 +110,18 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
         } else {
             AppendUtf8(out, c);
         }
+    }
+    return out;
+}
+
+std::string Utf8ToWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t length = Utf8SequenceLength(utf8, i);
+        out += length == 0 ? '?' : Windows1252Byte(CodePointAt(utf8, i, length));
+        i += length == 0 ? 1 : length;
     }
     return out;
 }
@@ -135,13 +165,7 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
             ++i;
             continue;
         }
-        char32_t cp = static_cast<unsigned char>(utf8[i]);
-        if (length > 1) {
-            cp &= (0x7F >> length);
-            for (size_t k = 1; k < length; ++k) {
-                cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-            }
-        }
+        char32_t cp = CodePointAt(utf8, i, length);
         if (cp >= 0x10000) {
             cp -= 0x10000;
             put(static_cast<char16_t>(0xD800 + (cp >> 10)));

@@ -27,6 +27,9 @@ std::string EncodeFileText(std::string_view utf8, FileEncoding encoding);
 
 bool IsValidUtf8(std::string_view bytes);
 std::string Windows1252ToUtf8(std::string_view bytes);
+// The inverse, for the monitors' single-byte texts: a character Windows-1252 has no byte for
+// (and any byte that is not UTF-8) becomes "?".
+std::string Utf8ToWindows1252(std::string_view utf8);
 std::string Utf16LeToUtf8(std::string_view bytes);  // bytes after the byte-order mark
 std::string Utf8ToUtf16Le(std::string_view utf8);   // without byte-order mark
 

@@ -42,6 +42,13 @@ TEST(TextEncoding, EightBitFilesAreReadAsWindows1252) {
     EXPECT_EQ(decoded.utf8, "M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C");
 }
 
+TEST(TextEncoding, MonitorTextIsWindows1252AndWhatItLacksIsAQuestionMark) {
+    // ü, €, the left double quote; then a CJK character, a lone continuation byte, an emoji.
+    EXPECT_EQ(Utf8ToWindows1252("J\xC3\xBCrgen \xE2\x82\xAC\xE2\x80\x9C"), "J\xFCrgen \x80\x93");
+    EXPECT_EQ(Utf8ToWindows1252("\xE6\x97\xA5\x80\xF0\x9F\x98\x80."), "???.");
+    EXPECT_EQ(Windows1252ToUtf8(Utf8ToWindows1252("Zo\xC3\xAB \xC5\x92")), "Zo\xC3\xAB \xC5\x92");
+}
+
 TEST(TextEncoding, Utf8Validity) {
     EXPECT_TRUE(IsValidUtf8(""));
     EXPECT_TRUE(IsValidUtf8("plain"));
