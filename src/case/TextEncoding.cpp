@@ -178,29 +178,81 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
     return out;
 }
 
-DecodedText DecodeFileText(std::string_view bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        return {Utf16LeToUtf8(bytes.substr(2)), FileEncoding::Utf16Le};
+namespace {
+
+// Calls `line(text, end)` for each line of `text`: its content and its line end.
+template <typename LineFn>
+void ForEachLine(std::string_view text, LineFn line) {
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t newline = text.find('\n', start);
+        const size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
+        size_t end = newline == std::string_view::npos ? text.size() : newline;
+        if (end > start && text[end - 1] == '\r') --end;
+        line(text.substr(start, end - start), text.substr(end, next - end));
+        start = next;
     }
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        const std::string_view rest = bytes.substr(3);
-        if (IsValidUtf8(rest)) return {std::string(rest), FileEncoding::Utf8WithBom};
-        return {Windows1252ToUtf8(rest), FileEncoding::Utf8WithBom};
-    }
-    if (IsValidUtf8(bytes)) return {std::string(bytes), FileEncoding::Utf8};
-    return {Windows1252ToUtf8(bytes), FileEncoding::Utf8};
 }
 
-std::string EncodeFileText(std::string_view utf8, FileEncoding encoding) {
+// Valid UTF-8 as it is; otherwise each line on its own.
+void DecodeEightBit(std::string_view bytes, DecodedText& out) {
+    if (IsValidUtf8(bytes)) {
+        out.utf8 = std::string(bytes);
+        return;
+    }
+    out.utf8.reserve(bytes.size() + bytes.size() / 8);
+    ForEachLine(bytes, [&](std::string_view line, std::string_view end) {
+        if (IsValidUtf8(line)) {
+            out.utf8 += line;
+        } else {
+            std::string decoded = Windows1252ToUtf8(line);
+            out.utf8 += decoded;
+            out.originals.emplace(std::move(decoded), std::string(line));
+        }
+        out.utf8 += end;
+    });
+}
+
+std::string RestoreOriginalLines(std::string_view utf8, const OriginalLines& originals) {
+    if (originals.empty()) return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    ForEachLine(utf8, [&](std::string_view line, std::string_view end) {
+        const auto found = originals.find(std::string(line));
+        out += found == originals.end() ? line : std::string_view(found->second);
+        out += end;
+    });
+    return out;
+}
+
+}  // namespace
+
+DecodedText DecodeFileText(std::string_view bytes) {
+    DecodedText decoded;
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        decoded.utf8 = Utf16LeToUtf8(bytes.substr(2));
+        decoded.encoding = FileEncoding::Utf16Le;
+        return decoded;
+    }
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        decoded.encoding = FileEncoding::Utf8WithBom;
+        bytes.remove_prefix(3);
+    }
+    DecodeEightBit(bytes, decoded);
+    return decoded;
+}
+
+std::string EncodeFileText(std::string_view utf8, FileEncoding encoding,
+                           const OriginalLines& originals) {
     switch (encoding) {
         case FileEncoding::Utf16Le:
             return "\xFF\xFE" + Utf8ToUtf16Le(utf8);
         case FileEncoding::Utf8WithBom:
-            return "\xEF\xBB\xBF" + std::string(utf8);
+            return "\xEF\xBB\xBF" + RestoreOriginalLines(utf8, originals);
         case FileEncoding::Utf8:
             break;
     }
-    return std::string(utf8);
+    return RestoreOriginalLines(utf8, originals);
 }
 
 }  // namespace vitalis
