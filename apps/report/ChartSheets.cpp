@@ -6,6 +6,7 @@
 #include "BarTrendDrawing.h"
 #include "ReportTexts.h"
 #include "TableDrawing.h"
+#include "TrendPages.h"
 #include "views/ChartPages.h"
 
 namespace vitalis::report {
@@ -105,7 +106,9 @@ ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
 
 std::vector<ReportPage> ChartSheets::Pages() const {
     std::vector<ReportPage> pages;
-    if (data_.graphReadings && data_.header.pages[3]) pages.push_back(TrendPage());
+    if (data_.graphReadings && data_.header.pages[3])
+        for (ReportPage& page : TrendPages(recording_, thresholds_, texts_))
+            pages.push_back(std::move(page));
     if (data_.graphReadings && data_.header.pages[4]) pages.push_back(BarTrendPage());
     if (data_.histograms) pages.push_back(HistogramPage());
     if (data_.pies) pages.push_back(PiePage());
@@ -115,28 +118,13 @@ std::vector<ReportPage> ChartSheets::Pages() const {
     return pages;
 }
 
-ReportPage ChartSheets::TrendPage() const {
-    auto recording = recording_;
-    auto thresholds = thresholds_;
-    const TextSource* texts = &texts_;
-    return {PageHeading(texts_, "IDS_GRAPH_PAGE", "Colour trend graph"),
-            [=](QPainter& p, const QRect& body) {
-                const PeriodSummary none;
-                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
-                PaintChart(PageKind::Trend, p,
-                           QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
-                           context);
-            }};
-}
-
 ReportPage ChartSheets::BarTrendPage() const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     return {PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph"),
             [=](QPainter& p, const QRect& body) {
-                DrawBarTrend(p, QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
-                             *recording, *thresholds, *texts);
+                DrawBarTrend(p, body, *recording, *thresholds, *texts);
             }};
 }
 
@@ -183,27 +171,29 @@ ReportPage ChartSheets::CorrelationPage() const {
     const CorrelationRecord c = *data_.correlation;
     return {PageHeading(texts_, "IDS_RATE_BARGRAPH", "Blood pressure correlation"),
             [=](QPainter& p, const QRect& body) {
-                const PeriodSummary none;
-                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
-                const QRect chart(body.left(), body.top(), body.width(), body.height() * 3 / 5);
-                PaintChart(PageKind::Correlation, p, chart, context);
                 const auto number = [](double v, int d) { return QString::number(v, 'f', d); };
                 const auto zuzod = [&](const char* key) {
                     return SectionText(*texts, "ZuzodIriz", key);
                 };
                 const QString sys = ParameterName(*texts, 0), dia = ParameterName(*texts, 1);
-                DrawPairs(
-                    p, QRect(body.left(), chart.bottom() + 20, body.width(), 0),
-                    {{zuzod("IDS_CORRELATION"), number(c.r, 3)},
-                     {zuzod("IDS_DIA_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
-                                                   .arg(dia, number(c.diaOnSysSlope, 3), sys,
-                                                        number(c.diaOnSysIntercept, 1))},
-                     {zuzod("IDS_SYS_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
-                                                   .arg(sys, number(c.sysOnDiaSlope, 3), dia,
-                                                        number(c.sysOnDiaIntercept, 1))},
-                     {zuzod("IDS_CLOUD_CENTER"),
-                      QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
-                     {ReportText(*texts, "IDS_RPT_STIFFNESS"), number(c.stiffnessIndex, 3)}});
+                const std::vector<std::pair<QString, QString>> figures{
+                    {zuzod("IDS_CORRELATION"), number(c.r, 3)},
+                    {zuzod("IDS_DIA_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                  .arg(dia, number(c.diaOnSysSlope, 3), sys,
+                                                       number(c.diaOnSysIntercept, 1))},
+                    {zuzod("IDS_SYS_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                  .arg(sys, number(c.sysOnDiaSlope, 3), dia,
+                                                       number(c.sysOnDiaIntercept, 1))},
+                    {zuzod("IDS_CLOUD_CENTER"),
+                     QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
+                    {ReportText(*texts, "IDS_RPT_STIFFNESS"), number(c.stiffnessIndex, 3)}};
+                // The chart takes the page but for the figures under it.
+                const int figuresHeight = static_cast<int>(figures.size()) * 24 + 20;
+                const QRect chart = body.adjusted(0, 0, 0, -figuresHeight);
+                const PeriodSummary none;
+                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
+                PaintChart(PageKind::Correlation, p, chart, context);
+                DrawPairs(p, QRect(body.left(), chart.bottom() + 20, body.width(), 0), figures);
             }};
 }
 
@@ -213,10 +203,10 @@ ReportPage ChartSheets::FrequencyPage() const {
     return {PageHeading(texts_, "IDS_COMBINE_PAGE", "Frequency histogram"),
             [f, awake, asleep](QPainter& p, const QRect& body) {
                 const int half = body.height() / 2;
-                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), awake,
-                         f.awake, false);
-                DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10),
-                         asleep, f.asleep, false);
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), awake, f.awake,
+                         false);
+                DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10), asleep,
+                         f.asleep, false);
             }};
 }
 

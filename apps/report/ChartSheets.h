@@ -20,7 +20,6 @@ class ChartSheets {
     std::vector<ReportPage> Pages() const;
 
   private:
-    ReportPage TrendPage() const;
     ReportPage BarTrendPage() const;
     ReportPage HistogramPage() const;
     ReportPage PiePage() const;
