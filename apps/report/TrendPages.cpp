@@ -14,15 +14,6 @@ namespace {
 constexpr int64_t kDay = 24 * 60;
 const QColor kRemarkMark(190, 90, 0);
 
-QString WindowText(const TimeWindow& w) {
-    const auto at = [](int64_t minute) {
-        const ClockTime t = ClockTimeFromMinutes(minute);
-        return Date({t.year, t.month, t.day}) + QLatin1Char(' ') +
-               ClockOfDay(t.hour * 60 + t.minute);
-    };
-    return QStringLiteral("%1 – %2").arg(at(w.first), at(w.last));
-}
-
 std::vector<const TrendRow*> RemarkedRows(std::span<const TrendRow> rows, const TimeWindow& w) {
     std::vector<const TrendRow*> remarked;
     for (const TrendRow& row : rows)
@@ -81,6 +72,15 @@ void DrawRemarkMarks(QPainter& p, const TrendLayout& layout,
 }
 
 }  // namespace
+
+QString WindowText(const TimeWindow& w) {
+    const auto at = [](int64_t minute) {
+        const ClockTime t = ClockTimeFromMinutes(minute);
+        return Date({t.year, t.month, t.day}) + QLatin1Char(' ') +
+               ClockOfDay(t.hour * 60 + t.minute);
+    };
+    return QStringLiteral("%1 – %2").arg(at(w.first), at(w.last));
+}
 
 std::vector<TimeWindow> TrendWindows(std::span<const TrendRow> rows, int64_t pageMinutes) {
     if (rows.empty()) return {};

@@ -24,6 +24,9 @@ inline constexpr int64_t kOnePageMinutes = 26 * 60;
 // are left out. Nothing for no rows.
 std::vector<TimeWindow> TrendWindows(std::span<const TrendRow> rows, int64_t pageMinutes = 0);
 
+// A window as the page heading names it: its first and last date and time.
+QString WindowText(const TimeWindow& window);
+
 // The trend pages of a recording: the workstation's trend painter drawing each window over
 // the page, the readings with a remark marked by their number above the plot and their
 // remarks listed under it.
