@@ -4,24 +4,42 @@
 #include <algorithm>
 
 #include "BarTrendDrawing.h"
+#include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "TableDrawing.h"
+#include "TrendPages.h"
 #include "views/ChartPages.h"
 
 namespace vitalis::report {
 
 namespace {
 
-// Splits the page body into one captioned band per period (whole, awake, asleep) and hands
-// each band, without its caption, to draw.
+// The chart painters write their text smaller when the area is lower than 30 text lines; a
+// band of at least this height keeps it at the report's least size.
+constexpr int kLeastPeriodBand = 30 * 11 + 36;
+
+// Splits the page body into one captioned band for each period slot (0 whole, 1 awake,
+// 2 asleep) and hands each band, without its caption, to draw.
 template <typename Draw>
-void ForEachPeriodBand(QPainter& p, const QRect& body, const TextSource& texts, Draw draw) {
-    const int band = body.height() / 3;
-    for (int slot = 0; slot < 3; ++slot) {
-        QRect area(body.left(), body.top() + slot * band, body.width(), band);
-        area.setTop(area.top() + DrawCaption(p, area, PeriodName(texts, slot)));
-        draw(area.adjusted(0, 0, 0, -8), slot);
+void ForEachPeriodBand(QPainter& p, const QRect& body, const TextSource& texts,
+                       const std::vector<int>& periods, Draw draw) {
+    const int band = body.height() / std::max(1, static_cast<int>(periods.size()));
+    for (size_t i = 0; i < periods.size(); ++i) {
+        QRect area(body.left(), body.top() + static_cast<int>(i) * band, body.width(), band);
+        area.setTop(area.top() + DrawCaption(p, area, PeriodName(texts, periods[i])));
+        draw(area.adjusted(0, 0, 0, -8), periods[i]);
     }
+}
+
+// The three periods spread over as many pages as their bands need.
+std::vector<std::vector<int>> PeriodSlotsPerPage(int bodyHeight) {
+    const int perPage = std::clamp(bodyHeight / kLeastPeriodBand, 1, 3);
+    std::vector<std::vector<int>> pages;
+    for (int slot = 0; slot < 3; ++slot) {
+        if (slot % perPage == 0) pages.emplace_back();
+        pages.back().push_back(slot);
+    }
+    return pages;
 }
 
 // Charts report a failure by drawing what they could; the report has nobody to tell.
@@ -59,7 +77,7 @@ void DrawBars(QPainter& p, const QRect& area, const QString& caption, const Binn
     const double top = std::max(1e-9, *std::max_element(bins.values.begin(), bins.values.end()));
     const double slot = n ? static_cast<double>(plot.width()) / static_cast<double>(n) : 0.0;
     QFont small = p.font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
+    small.setPointSizeF(std::max(kLeastTextPoints, small.pointSizeF() * 0.8));
     p.setFont(small);
     for (size_t i = 0; i < n; ++i) {
         const double v = bins.values[i];
@@ -103,44 +121,40 @@ ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
     if (data.correlation) r.analysis.correlation = data.correlation->chart;
 }
 
-std::vector<ReportPage> ChartSheets::Pages() const {
+std::vector<ReportPage> ChartSheets::Pages(int bodyHeight) const {
+    const std::vector<std::vector<int>> periodPages = PeriodSlotsPerPage(bodyHeight);
     std::vector<ReportPage> pages;
-    if (data_.graphReadings && data_.header.pages[3]) pages.push_back(TrendPage());
-    if (data_.graphReadings && data_.header.pages[4]) pages.push_back(BarTrendPage());
-    if (data_.histograms) pages.push_back(HistogramPage());
-    if (data_.pies) pages.push_back(PiePage());
+    if (data_.graphReadings && data_.header.pages[3])
+        for (ReportPage& page : TrendPages(recording_, thresholds_, texts_))
+            pages.push_back(std::move(page));
+    if (data_.graphReadings && data_.header.pages[4]) {
+        const std::vector<TimeWindow> days = TrendWindows(BuildTrendRows(*recording_));
+        if (days.size() <= 1) pages.push_back(BarTrendPage(std::nullopt));
+        for (size_t i = 0; days.size() > 1 && i < days.size(); ++i)
+            pages.push_back(BarTrendPage(days[i]));
+    }
+    for (const std::vector<int>& periods : periodPages)
+        if (data_.histograms) pages.push_back(HistogramPage(periods));
+    for (const std::vector<int>& periods : periodPages)
+        if (data_.pies) pages.push_back(PiePage(periods));
     if (data_.correlation) pages.push_back(CorrelationPage());
     if (data_.frequency) pages.push_back(FrequencyPage());
     if (data_.secondary) pages.push_back(SecondaryPage());
     return pages;
 }
 
-ReportPage ChartSheets::TrendPage() const {
+ReportPage ChartSheets::BarTrendPage(std::optional<TimeWindow> window) const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
-    return {PageHeading(texts_, "IDS_GRAPH_PAGE", "Colour trend graph"),
-            [=](QPainter& p, const QRect& body) {
-                const PeriodSummary none;
-                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
-                PaintChart(PageKind::Trend, p,
-                           QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
-                           context);
+    QString heading = PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph");
+    if (window) heading += QStringLiteral("   ") + WindowText(*window);
+    return {heading, [=](QPainter& p, const QRect& body) {
+                DrawBarTrend(p, body, *recording, *thresholds, *texts, window);
             }};
 }
 
-ReportPage ChartSheets::BarTrendPage() const {
-    auto recording = recording_;
-    auto thresholds = thresholds_;
-    const TextSource* texts = &texts_;
-    return {PageHeading(texts_, "IDS_LINE_PAGE", "Bar trend graph"),
-            [=](QPainter& p, const QRect& body) {
-                DrawBarTrend(p, QRect(body.topLeft(), QSize(body.width(), body.height() * 3 / 5)),
-                             *recording, *thresholds, *texts);
-            }};
-}
-
-ReportPage ChartSheets::HistogramPage() const {
+ReportPage ChartSheets::HistogramPage(const std::vector<int>& periods) const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
@@ -148,7 +162,7 @@ ReportPage ChartSheets::HistogramPage() const {
     return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
             [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
-                ForEachPeriodBand(p, body, *texts, [&](const QRect& area, int slot) {
+                ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
                     recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
                     const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
                                               *thresholds, *texts};
@@ -157,14 +171,14 @@ ReportPage ChartSheets::HistogramPage() const {
             }};
 }
 
-ReportPage ChartSheets::PiePage() const {
+ReportPage ChartSheets::PiePage(const std::vector<int>& periods) const {
     auto recording = recording_;
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const SummaryRecord pies = *data_.pies;
     return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
             [=](QPainter& p, const QRect& body) {
-                ForEachPeriodBand(p, body, *texts, [&](const QRect& area, int slot) {
+                ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
                     const PageContext context{*recording,
                                               pies.summaries[static_cast<size_t>(slot)],
                                               *PeriodFromCode(slot + 1),
@@ -183,27 +197,29 @@ ReportPage ChartSheets::CorrelationPage() const {
     const CorrelationRecord c = *data_.correlation;
     return {PageHeading(texts_, "IDS_RATE_BARGRAPH", "Blood pressure correlation"),
             [=](QPainter& p, const QRect& body) {
-                const PeriodSummary none;
-                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
-                const QRect chart(body.left(), body.top(), body.width(), body.height() * 3 / 5);
-                PaintChart(PageKind::Correlation, p, chart, context);
                 const auto number = [](double v, int d) { return QString::number(v, 'f', d); };
                 const auto zuzod = [&](const char* key) {
                     return SectionText(*texts, "ZuzodIriz", key);
                 };
                 const QString sys = ParameterName(*texts, 0), dia = ParameterName(*texts, 1);
-                DrawPairs(
-                    p, QRect(body.left(), chart.bottom() + 20, body.width(), 0),
-                    {{zuzod("IDS_CORRELATION"), number(c.r, 3)},
-                     {zuzod("IDS_DIA_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
-                                                   .arg(dia, number(c.diaOnSysSlope, 3), sys,
-                                                        number(c.diaOnSysIntercept, 1))},
-                     {zuzod("IDS_SYS_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
-                                                   .arg(sys, number(c.sysOnDiaSlope, 3), dia,
-                                                        number(c.sysOnDiaIntercept, 1))},
-                     {zuzod("IDS_CLOUD_CENTER"),
-                      QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
-                     {ReportText(*texts, "IDS_RPT_STIFFNESS"), number(c.stiffnessIndex, 3)}});
+                const std::vector<std::pair<QString, QString>> figures{
+                    {zuzod("IDS_CORRELATION"), number(c.r, 3)},
+                    {zuzod("IDS_DIA_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                  .arg(dia, number(c.diaOnSysSlope, 3), sys,
+                                                       number(c.diaOnSysIntercept, 1))},
+                    {zuzod("IDS_SYS_DEPEND"), QStringLiteral("%1 = %2 × %3 + %4")
+                                                  .arg(sys, number(c.sysOnDiaSlope, 3), dia,
+                                                       number(c.sysOnDiaIntercept, 1))},
+                    {zuzod("IDS_CLOUD_CENTER"),
+                     QStringLiteral("%1/%2 mmHg").arg(c.centreSys).arg(c.centreDia)},
+                    {ReportText(*texts, "IDS_RPT_STIFFNESS"), number(c.stiffnessIndex, 3)}};
+                // The chart takes the page but for the figures under it.
+                const int figuresHeight = static_cast<int>(figures.size()) * 24 + 20;
+                const QRect chart = body.adjusted(0, 0, 0, -figuresHeight);
+                const PeriodSummary none;
+                const PageContext context{*recording, none, Period::Whole, *thresholds, *texts};
+                PaintChart(PageKind::Correlation, p, chart, context);
+                DrawPairs(p, QRect(body.left(), chart.bottom() + 20, body.width(), 0), figures);
             }};
 }
 
@@ -213,10 +229,10 @@ ReportPage ChartSheets::FrequencyPage() const {
     return {PageHeading(texts_, "IDS_COMBINE_PAGE", "Frequency histogram"),
             [f, awake, asleep](QPainter& p, const QRect& body) {
                 const int half = body.height() / 2;
-                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), awake,
-                         f.awake, false);
-                DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10),
-                         asleep, f.asleep, false);
+                DrawBars(p, QRect(body.left(), body.top(), body.width(), half - 10), awake, f.awake,
+                         false);
+                DrawBars(p, QRect(body.left(), body.top() + half, body.width(), half - 10), asleep,
+                         f.asleep, false);
             }};
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ReportPage.h"
+#include "analysis/TimeAxis.h"
 #include "case/Recording.h"
 #include "case/TextSource.h"
 #include "shell/ReportData.h"
@@ -17,13 +19,13 @@ class ChartSheets {
   public:
     ChartSheets(const ReportData& data, const TextSource& texts);
 
-    std::vector<ReportPage> Pages() const;
+    // The pages for a page body of the given height.
+    std::vector<ReportPage> Pages(int bodyHeight) const;
 
   private:
-    ReportPage TrendPage() const;
-    ReportPage BarTrendPage() const;
-    ReportPage HistogramPage() const;
-    ReportPage PiePage() const;
+    ReportPage BarTrendPage(std::optional<TimeWindow> window) const;
+    ReportPage HistogramPage(const std::vector<int>& periodSlots) const;
+    ReportPage PiePage(const std::vector<int>& periodSlots) const;
     ReportPage CorrelationPage() const;
     ReportPage FrequencyPage() const;
     ReportPage SecondaryPage() const;

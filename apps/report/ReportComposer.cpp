@@ -16,7 +16,7 @@ namespace {
 constexpr int kHeadHeight = 86;
 constexpr int kFootHeight = 44;
 constexpr double kLeastMarginMm = 12.0;
-constexpr double kTitlePoints = 13.0, kHeadingPoints = 11.0, kSmallPoints = 8.0;
+constexpr double kTitlePoints = 13.0, kHeadingPoints = 11.0, kSmallPoints = kLeastTextPoints;
 
 QFont Sized(QFont font, double points, bool bold) {
     font.setPointSizeF(points);
@@ -74,9 +74,10 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
     if (data_.summary)
         add(SummaryPage(*data_.summary, multiDay, texts_),
             PageHeading(texts_, "IDS_TRENDS_PRESSPAGE", "Blood pressure summary"));
-    for (ReportPage& page : charts_.Pages()) pages.push_back(std::move(page));
+    const int bodyHeight = Body(QRect(QPoint(), printable)).height();
+    for (ReportPage& page : charts_.Pages(bodyHeight)) pages.push_back(std::move(page));
     if (data_.dataReadings) {
-        const int rows = MeasurementRowsPerPage(Body(QRect(QPoint(), printable)).height());
+        const int rows = MeasurementRowsPerPage(bodyHeight);
         for (ReportPage& page : MeasurementPages(*data_.dataReadings, rows, texts_))
             add(std::move(page), PageHeading(texts_, "IDS_MEASURE_DATA", "Measurement list"));
     }
@@ -94,11 +95,10 @@ void ReportComposer::DrawHead(QPainter& p, const QRect& page, const ReportPage& 
     p.setFont(Sized(base, kSmallPoints + 1, false));
     const int lineHeight = p.fontMetrics().height() + 2;
     int top = page.top() + titleHeight;
-    const QString patient =
-        QStringLiteral("%1   %2 %3")
-            .arg(QString::fromStdString(h.patientName),
-                 SectionText(texts_, "Message Setting", "IDS_PATIENTS_ID"),
-                 QString::fromStdString(h.patientId));
+    const QString patient = QStringLiteral("%1   %2 %3")
+                                .arg(QString::fromStdString(h.patientName),
+                                     SectionText(texts_, "Message Setting", "IDS_PATIENTS_ID"),
+                                     QString::fromStdString(h.patientId));
     const QString software = ReportText(texts_, "IDS_RPT_SOFTWARE").arg(kVersionText);
     DrawLine(p, QRect(page.left(), top, page.width(), lineHeight), patient, software);
     top += lineHeight;
@@ -106,8 +106,8 @@ void ReportComposer::DrawHead(QPainter& p, const QRect& page, const ReportPage& 
         SectionText(texts_, "Message Setting", "IDS_BEGIN_TIME"),
         Date(h.beginDate) + QLatin1Char(' ') + ClockOfDay(h.beginTime[0] * 60 + h.beginTime[3]));
     const QDate today = QDate::currentDate();
-    const QString printed = ReportText(texts_, "IDS_RPT_PRINTED")
-                                .arg(Date({today.year(), today.month(), today.day()}));
+    const QString printed =
+        ReportText(texts_, "IDS_RPT_PRINTED").arg(Date({today.year(), today.month(), today.day()}));
     DrawLine(p, QRect(page.left(), top, page.width(), lineHeight), test, printed);
     top += lineHeight;
     p.setFont(Sized(base, kHeadingPoints, true));

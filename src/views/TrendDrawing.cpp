@@ -52,8 +52,9 @@ void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& 
     painter.setPen(Qt::NoPen);
     const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
     for (const LimitSpan& span : spans) {
-        const double x0 = std::max(span.x0, curve.first().x());
-        const double x1 = std::min(span.x1, curve.last().x());
+        // Kept inside the plot: a window of a longer recording has curve beyond its edges.
+        const double x0 = std::max({span.x0, curve.first().x(), plot.left()});
+        const double x1 = std::min({span.x1, curve.last().x(), plot.right()});
         if (x1 <= x0) continue;
         // The curve over this level, one point either side, closed along the level: inside
         // lies what is between curve and level, above it red and below it green.

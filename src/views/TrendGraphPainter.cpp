@@ -117,13 +117,17 @@ TrendGraphPainter::TrendGraphPainter(PaintFailureReport report)
     : ChartPainter("TrendGraph in Repaint", std::move(report)) {}
 
 bool TrendGraphPainter::Refresh(const QRect& area, double unit, const PageContext& context) {
-    const uint64_t key = StateKey(area, unit, context);
+    Fingerprint f;
+    f.Add(static_cast<int64_t>(StateKey(area, unit, context)));
+    f.Add(window_ ? window_->first : -1);
+    f.Add(window_ ? window_->last : -1);
+    const uint64_t key = f.value();
     if (key == key_ && !rows_.empty()) return false;
     key_ = key;
     rows_ = BuildTrendRows(context.recording);
     failed_ = BuildFailedReadings(context.recording);
     if (const auto range = TrendValueRange(rows_, context.thresholds)) range_ = *range;
-    layout_ = LayOutTrend(area, unit, rows_);
+    layout_ = LayOutTrend(area, unit, rows_, window_);
     curves_ = BuildTrendCurves(layout_, range_, context.recording, context.thresholds, rows_);
     return true;
 }

@@ -33,6 +33,8 @@ class TrendGraphPainter final : public ChartPainter {
     const ValueRange& valueRange() const { return range_; }
     // Where the last paint put its parts.
     const TrendLayout& layout() const { return layout_; }
+    // Shows only this stretch of time (a printed day); nothing shows the whole recording.
+    void SetWindow(std::optional<TimeWindow> window) { window_ = window; }
 
   protected:
     void Draw(QPainter& painter, const QRect& area, const PageContext& context) override;
@@ -44,6 +46,7 @@ class TrendGraphPainter final : public ChartPainter {
     void DrawHovered(QPainter& painter, const QRect& area, const TextSource& texts) const;
 
     ValueRange range_{};  // kept when new readings give no drawable range
+    std::optional<TimeWindow> window_;
     std::optional<int> hovered_;
     std::optional<int> hoveredFailure_;
 

@@ -12,7 +12,8 @@ double TrendLayout::XOf(int64_t minute) const {
     return plot.left() + plot.width() * static_cast<double>(minute - window.first) / span;
 }
 
-TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows) {
+TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows,
+                        const std::optional<TimeWindow>& window) {
     TrendLayout layout;
     layout.unit = unit;
     layout.textPixels = ChartTextPixels(area, unit);
@@ -28,6 +29,11 @@ TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow
     layout.axisBand =
         QRectF(layout.plot.left(), layout.plot.bottom(), layout.plot.width(), bandHeight);
 
+    if (window && window->Span() > 0) {
+        layout.step = ChooseGridStep(window->Span(), layout.plot.width(), 12.0 * unit);
+        layout.window = *window;
+        return layout;
+    }
     int64_t first = 0;
     int64_t last = 0;
     if (!rows.empty()) {

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QRectF>
+#include <optional>
 #include <span>
 
 #include "analysis/TimeAxis.h"
@@ -22,7 +23,9 @@ struct TrendLayout {
 };
 
 // The layout for `rows` drawn into `area`: room for the scale on the left and the time
-// axis below, the time window from the first to the last reading.
-TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows);
+// axis below, the time window from the first to the last reading unless `window` fixes it
+// (a printed day of a longer recording).
+TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows,
+                        const std::optional<TimeWindow>& window = std::nullopt);
 
 }  // namespace vitalis

@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kEveryPage =
-    "[INFO]\r\ncurrentReportName=all\r\ncount=2\r\nRP1=all\r\nRP2=short\r\n"
+    "[INFO]\r\ncurrentReportName=all\r\ncount=3\r\nRP1=all\r\nRP2=short\r\nRP3=trend\r\n"
     "[all]\r\nTitle=\r\nDemographics Page=1\r\nStatistics Page=1\r\nBP Summary Page=1\r\n"
     "Colorized Graph Page=1\r\nBar Graph Page=1\r\nBP Histogram Page=1\r\nBP Pie Page=1\r\n"
     "BP Correlation Page=1\r\nFrequency Histogram Page=1\r\nPR/MAP/PP Histogram Page=1\r\n"
@@ -24,7 +24,9 @@ constexpr const char* kEveryPage =
     "[short]\r\nTitle=Night study\r\nDemographics Page=1\r\nStatistics Page=1\r\n"
     "BP Summary Page=0\r\nColorized Graph Page=0\r\nBar Graph Page=0\r\nBP Histogram Page=0\r\n"
     "BP Pie Page=0\r\nBP Correlation Page=0\r\nFrequency Histogram Page=0\r\n"
-    "PR/MAP/PP Histogram Page=0\r\nData Page=0\r\n";
+    "PR/MAP/PP Histogram Page=0\r\nData Page=0\r\n"
+    "[trend]\r\nTitle=\r\nDemographics Page=0\r\nColorized Graph Page=1\r\nBar Graph Page=0\r\n"
+    "BP Histogram Page=0\r\nBP Pie Page=0\r\nData Page=0\r\n";
 
 class ReportPdfTest : public ::testing::Test {
   protected:
@@ -77,6 +79,19 @@ TEST_F(ReportPdfTest, PageCountFollowsTheLayout) {
     // Ten one-page kinds and the readings' list: one trend page and one list page at least.
     EXPECT_GE(all, 11);
     EXPECT_NE(Text().find("Night study"), std::string::npos);
+}
+
+// Up to 26 h on one page; a longer recording a page per 24 h from its first reading, each
+// headed with its stretch of time.
+TEST_F(ReportPdfTest, ALongRecordingGetsATrendPagePerDay) {
+    ASSERT_EQ(Report({"--layout", "trend"}).exitCode, 0);
+    EXPECT_EQ(Pages(), 1);
+    test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 288);  // 72 h every 15 min
+    ASSERT_EQ(Report({"--layout", "trend"}).exitCode, 0);
+    EXPECT_EQ(Pages(), 3);
+    const std::string text = Text();
+    EXPECT_NE(text.find("02-03-2026 08:00 – 03-03-2026 08:00"), std::string::npos) << text;
+    EXPECT_EQ(text.find("04-03-2026 08:00 –"), std::string::npos);
 }
 
 // No English text of the report program's own section that German says differently may be

@@ -184,8 +184,9 @@ TEST_F(ReportTest, TheReportProgramWritesEveryPageAsPdf) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string bytes = test::ReadBytes(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
-    // Ten one-page kinds, then 120 readings at 43 rows to an A4 page.
-    EXPECT_EQ(PdfPageCount(bytes), 10 + 3);
+    // 30 h of readings: two days of both trends, histograms and pies two periods to a page,
+    // six one-page kinds, then 120 readings at 43 rows to an A4 page.
+    EXPECT_EQ(PdfPageCount(bytes), 4 * 2 + 6 + 3);
 }
 
 TEST_F(ReportTest, TheReportProgramPrintsOnTheChosenPaper) {

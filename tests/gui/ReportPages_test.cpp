@@ -1,0 +1,138 @@
+// The report's pages painted in-process onto a device that keeps what they print.
+#include <gtest/gtest.h>
+#include <QPaintDevice>
+#include <QPaintEngine>
+
+#include <algorithm>
+
+#include "ReportComposer.h"
+#include "TrendPages.h"
+#include "shell/LanguageTable.h"
+#include "shell/ReportExport.h"
+#include "support/CaseFixtures.h"
+#include "support/TempFolder.h"
+
+namespace vitalis {
+namespace {
+
+// Every text drawn, with its size in points, on a page of the printer's 96 dots per inch.
+struct PrintedText {
+    QString text;
+    double points = 0;
+};
+
+class TextEngine final : public QPaintEngine {
+  public:
+    std::vector<PrintedText> texts;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override {
+        const QFont font = item.font();
+        const double points =
+            font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+        texts.push_back({item.text(), points});
+    }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class TextDevice final : public QPaintDevice {
+  public:
+    explicit TextDevice(QSize size) : size_(size) {}
+    QPaintEngine* paintEngine() const override { return &engine; }
+    mutable TextEngine engine;
+
+  protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+            case PdmWidth:
+                return size_.width();
+            case PdmHeight:
+                return size_.height();
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 96;
+            case PdmWidthMM:
+                return size_.width() * 254 / 960;
+            case PdmHeightMM:
+                return size_.height() * 254 / 960;
+            case PdmDepth:
+                return 32;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            default:
+                return QPaintDevice::metric(m);
+        }
+    }
+
+  private:
+    QSize size_;
+};
+
+// The layout with the pages of the given flag numbers (1 to 11), or every page.
+ReportLayout Layout(std::initializer_list<size_t> numbers = {}) {
+    ReportLayout layout;
+    for (size_t n = 1; n <= 11; ++n)
+        layout.pages[n - 1] = numbers.size() == 0 || std::ranges::count(numbers, n) ? 1 : 0;
+    return layout;
+}
+
+class ReportPagesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        texts.ScanLanguages(texts.LanguageFolder());
+        texts.SelectLanguageFile("English");
+        ASSERT_TRUE(texts.LoadLanguage());
+        recording.thresholdSource = &thresholds;
+        test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 96);
+        recording.casePath = casePath;
+        ASSERT_TRUE(recording.Load());
+    }
+    // The texts of every page body of an A4 page less the margins, at 96 dots per inch.
+    std::vector<PrintedText> Printed(const ReportLayout& layout = Layout()) {
+        const report::ReportComposer composer(PrepareReportData(recording, layout), texts);
+        const QSize printable(703, 1032);
+        TextDevice device(printable);
+        QPainter p(&device);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(9);
+        p.setFont(font);
+        for (const report::ReportPage& page : composer.Pages(printable)) {
+            p.save();
+            page.draw(p, QRect(0, 86, printable.width(), printable.height() - 130));
+            p.restore();
+        }
+        p.end();
+        return device.engine.texts;
+    }
+    test::TempFolder folder;
+    std::string casePath = folder.File("case.awp");
+    ThresholdSettings thresholds;
+    Recording recording;
+    LanguageTable texts{std::string(VITALIS_SOURCE_DIR) + "/res"};
+};
+
+TEST_F(ReportPagesTest, NoTextOnAnyPageIsSmallerThanEightPoints) {
+    const std::vector<PrintedText> printed = Printed();
+    ASSERT_GT(printed.size(), 300u);
+    for (const PrintedText& t : printed) EXPECT_GE(t.points, 7.99) << t.text.toStdString();
+}
+
+// The sample day has at most 42 % of the readings in one bin: the scale ends at 50 %.
+TEST_F(ReportPagesTest, TheHistogramScaleEndsAboveTheLargestBar) {
+    std::vector<QString> scale;
+    for (const PrintedText& t : Printed(Layout({6})))
+        if (t.text.endsWith('%') && !t.text.contains('.')) scale.push_back(t.text);
+    EXPECT_NE(std::ranges::find(scale, QStringLiteral("50%")), scale.end());
+    EXPECT_EQ(std::ranges::find(scale, QStringLiteral("60%")), scale.end());
+    EXPECT_EQ(std::ranges::find(scale, QStringLiteral("100%")), scale.end());
+}
+
+}  // namespace
+}  // namespace vitalis
