@@ -22,14 +22,22 @@ struct LimitSpan {
     double y = 0;
 };
 
+// The areas between a curve and its threshold level: red above the level, green below.
+struct Shading {
+    std::vector<QPolygonF> above, below;
+};
+
 // The curves and threshold lines of the trend plot, built once for a set of readings and a
 // layout and then drawn as often as needed. The curves break at every gap between readings;
 // when readings outnumber pixel columns each run keeps only a few points per column.
 struct TrendCurves {
     std::vector<CurveRun> runs;
     QPolygonF sysLimit, diaLimit;
-    std::vector<LimitSpan> sysSpans, diaSpans;
+    Shading shading;  // of SYS and DIA, every run
     bool markers = true;  // the readings are far enough apart for a dot at each
+    // More readings than pixel columns: the lines are drawn without anti-aliasing, which
+    // would only blur a column of short strokes and costs most of a frame.
+    bool dense = false;
 };
 
 TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
@@ -42,5 +50,10 @@ QPolygonF ReduceToColumns(const QPolygonF& line);
 
 // The level stretches of a threshold polyline whose steps are vertical.
 std::vector<LimitSpan> LimitSpans(const QPolygonF& line);
+
+// Adds the areas between `curve` (sorted by x) and each span's level to `shading`: the curve
+// cut to the span, held at the level where it lies on the other side, closed along the level.
+// Plain polygons, so filling them needs neither a clip nor anti-aliasing.
+void AddShading(const QPolygonF& curve, const std::vector<LimitSpan>& spans, Shading& shading);
 
 }  // namespace vitalis
