@@ -11,8 +11,10 @@ std::vector<TrendRow> CountingInTimeOrder(const std::vector<TrendRow>& rows) {
     std::vector<TrendRow> counting;
     std::copy_if(rows.begin(), rows.end(), std::back_inserter(counting),
                  [](const TrendRow& row) { return row.valid; });
-    std::stable_sort(counting.begin(), counting.end(),
-                     [](const TrendRow& a, const TrendRow& b) { return a.minute < b.minute; });
+    const auto earlier = [](const TrendRow& a, const TrendRow& b) { return a.minute < b.minute; };
+    // Readings come in time order; sorting them anyway would cost more than drawing.
+    if (!std::is_sorted(counting.begin(), counting.end(), earlier))
+        std::stable_sort(counting.begin(), counting.end(), earlier);
     return counting;
 }
 
@@ -123,11 +125,9 @@ QPolygonF ReduceToColumns(const QPolygonF& line) {
             if (line[last].y() > line[low].y()) low = last;
             if (line[last].y() < line[high].y()) high = last;
         }
-        int kept[4] = {i, std::min(low, high), std::max(low, high), last};
-        std::sort(kept, kept + 4);
-        for (int k = 0; k < 4; ++k) {
-            if (k == 0 || kept[k] != kept[k - 1]) reduced.append(line[kept[k]]);
-        }
+        // A column drawn from its lowest to its highest point shows every reading in it.
+        reduced.append(line[std::min(low, high)]);
+        if (low != high) reduced.append(line[std::max(low, high)]);
         i = last + 1;
     }
     return reduced;

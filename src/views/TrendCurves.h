@@ -44,8 +44,8 @@ TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
                              const Recording& recording, const ThresholdSettings& limits,
                              const std::vector<TrendRow>& rows);
 
-// The points of a polyline sorted by x, reduced to the first, lowest, highest and last of each
-// pixel column, in their order; a line with fewer points than columns stays as it is.
+// The points of a polyline sorted by x, reduced to the lowest and highest of each pixel column,
+// in their order; a line with fewer than two points a column stays as it is.
 QPolygonF ReduceToColumns(const QPolygonF& line);
 
 // The level stretches of a threshold polyline whose steps are vertical.

@@ -44,6 +44,19 @@ QImage MarkerDot(double r) {
     return dot;
 }
 
+// A grey cross reaching r from the centre of its image.
+QImage ExcludedCross(double r) {
+    const int side = static_cast<int>(std::ceil(2 * r)) + 1;
+    QImage cross(side, side, QImage::Format_ARGB32_Premultiplied);
+    cross.fill(Qt::transparent);
+    QPainter p(&cross);
+    p.setPen(QPen(chart::kGridGrey, 0));
+    const double c = side / 2.0;
+    p.drawLine(QPointF(c - r, c - r), QPointF(c + r, c + r));
+    p.drawLine(QPointF(c - r, c + r), QPointF(c + r, c - r));
+    return cross;
+}
+
 }  // namespace
 
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range) {
@@ -106,17 +119,38 @@ void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPoly
     painter.drawPolyline(line);
 }
 
-void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia) {
+void DrawExcluded(QPainter& painter, const TrendLayout& layout,
+                  const std::vector<ExcludedMark>& marks) {
+    if (marks.empty()) return;
+    PainterStateGuard state(painter);
+    // Straight strokes look as well without smoothing, at a fraction of its cost.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     QPen dashed = LinePen(chart::kGridGrey, layout.unit);
     dashed.setStyle(Qt::DashLine);
     painter.setPen(dashed);
-    painter.drawLine(sys, dia);
-    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
+    std::vector<QLineF> bars;
+    bars.reserve(marks.size());
+    for (const ExcludedMark& mark : marks) bars.emplace_back(mark.sys, mark.dia);
+    painter.drawLines(bars.data(), static_cast<int>(bars.size()));
     const double r = 3.0 * layout.unit;
-    for (const QPointF& p : {sys, dia}) {
-        painter.drawLine(p + QPointF(-r, -r), p + QPointF(r, r));
-        painter.drawLine(p + QPointF(-r, r), p + QPointF(r, -r));
+    if (IsRaster(painter)) {
+        const QImage cross = ExcludedCross(r);
+        const QPointF centre(cross.width() / 2.0, cross.height() / 2.0);
+        for (const ExcludedMark& mark : marks) {
+            for (const QPointF& p : {mark.sys, mark.dia})
+                painter.drawImage((p - centre).toPoint(), cross);
+        }
+        return;
     }
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
+    std::vector<QLineF> crosses;
+    for (const ExcludedMark& mark : marks) {
+        for (const QPointF& p : {mark.sys, mark.dia}) {
+            crosses.emplace_back(p + QPointF(-r, -r), p + QPointF(r, r));
+            crosses.emplace_back(p + QPointF(-r, r), p + QPointF(r, -r));
+        }
+    }
+    painter.drawLines(crosses.data(), static_cast<int>(crosses.size()));
 }
 
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,

@@ -37,7 +37,11 @@ void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& cu
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line);
 
 // An excluded reading: a grey dashed bar from its DIA to its SYS, crossed at both ends.
-void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia);
+struct ExcludedMark {
+    QPointF sys, dia;
+};
+void DrawExcluded(QPainter& painter, const TrendLayout& layout,
+                  const std::vector<ExcludedMark>& marks);
 
 // Labels and caption of the pressure scale at the left of the plot.
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,

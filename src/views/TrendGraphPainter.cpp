@@ -161,15 +161,14 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         DrawNightBands(painter, layout_, context.recording);
         trend::DrawGrid(painter, layout_, range_);
         DrawRuns(painter, layout_, curves_);
-        // Crosses of straight strokes look as well without smoothing, at a fraction of its cost.
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        std::vector<trend::ExcludedMark> excluded;
         for (const TrendRow& row : rows_) {
             if (row.valid) continue;
             const double x = layout_.XOf(row.minute);
-            trend::DrawExcluded(painter, layout_,
-                                {x, ValueToY(range_, row.sys, plot.top(), plot.bottom())},
-                                {x, ValueToY(range_, row.dia, plot.top(), plot.bottom())});
+            excluded.push_back({{x, ValueToY(range_, row.sys, plot.top(), plot.bottom())},
+                                {x, ValueToY(range_, row.dia, plot.top(), plot.bottom())}});
         }
+        trend::DrawExcluded(painter, layout_, excluded);
     }
     painter.setPen(ChartPen(Qt::black, layout_.unit));
     painter.setBrush(Qt::NoBrush);
