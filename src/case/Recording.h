@@ -7,6 +7,7 @@
 
 #include "case/AnalysisResults.h"
 #include "case/CalendarTime.h"
+#include "case/Diary.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
 #include "case/ThresholdSettings.h"
@@ -66,6 +67,9 @@ public:
     int asleepHour = 0;
     int asleepMin = 0;
     int asleepInterval = 0;
+
+    // The patient's diary ("DIARY"): empty in most files.
+    Diary diary;
 
     // Bookkeeping.
     std::string casePath;
