@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "ThresholdsFromConfig.h"
 #include "case/Recording.h"
-#include "interop/FhirBundle.h"
+#include "interop/FhirExport.h"
 #include "shell/LanguageTable.h"
 #include "shell/ProgramFolder.h"
 
@@ -87,13 +87,7 @@ int RunExportFhir(const Arguments& args) {
     // Texts in the language the workstation of this folder uses.
     LanguageTable texts(RunningProgramFolder());
     texts.LoadStoredLanguage();
-    fhir::ExportOptions exportOptions;
-    exportOptions.allReadings = options->all;
-    exportOptions.guideline = guideline;
-    exportOptions.facts = fhir::ReadPatientFacts(options->casePath);
-    fhir::RandomUuids uuids;
-    const fhir::Json bundle = fhir::BuildBundle(recording, exportOptions, uuids, texts);
-    if (!fhir::WriteBundle(options->outPath, bundle)) {
+    if (!fhir::ExportBundleFile(recording, *guideline, options->all, texts, options->outPath)) {
         std::cerr << "vitalis-cli: cannot write " << options->outPath << '\n';
         return kExitFailed;
     }

@@ -20,6 +20,8 @@ const std::vector<CommandInfo>& Commands() {
         {kOpenCase, Menu("IDS_OPEN_DATAS"), Button("IDS_OPEN_DATA"), false},
         {kCopyCases, Menu("IDS_COPY_DATA"), {}, false},
         {kDeleteCases, Menu("IDS_DELETE_DATA"), {}, false},
+        {kExportCsv, TextKey{kDialog, "IDS_DERIVE_DATA"}, {}, true},
+        {kExportFhir, Menu("IDS_EXPORT_FHIR"), {}, true},
         {kLinkWay, Menu("IDS_SET_CONNECT"), {}, false},
         {kExit, Menu("IDS_EXIT"), Button("IDS_EXIT"), false},
         {kCaseFolderSettings, Menu("IDS_SETFILE_PATH"), {}, false},
@@ -59,7 +61,7 @@ const CommandInfo* FindCommand(int id) {
 const std::vector<MenuEntry>& MenuBar() {
     using namespace command;
     static const std::vector<MenuEntry> menu = {
-        {Menu("IDS_FILE"), 0, {kOpenCase, kCopyCases, kDeleteCases, 0, kLinkWay, 0, kExit}},
+        {Menu("IDS_FILE"), 0, {kOpenCase, kCopyCases, kDeleteCases, 0, kExportCsv, kExportFhir, 0, kLinkWay, 0, kExit}},
         {Menu("IDS_DOWNLOADING"), 0, {kCaseFolderSettings, kDownload}},
         {Menu("IDS_UPLOAD"), kUpload, {}},
         {Menu("IDS_REPORTS"), 0, {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},

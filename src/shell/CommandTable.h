@@ -36,6 +36,8 @@ inline constexpr int kPieChart = 32906;
 inline constexpr int kCorrelationChart = 32907;
 inline constexpr int kRecordingInfo = 32910;
 inline constexpr int kClinicalSummary = 32911;
+inline constexpr int kExportFhir = 32912;
+inline constexpr int kExportCsv = 32913;
 }  // namespace command
 
 // A language text: section and key.

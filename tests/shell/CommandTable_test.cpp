@@ -36,6 +36,8 @@ TEST(CommandTable, MenusReferToKnownCommandsOnce) {
     EXPECT_EQ(MenuBar().back().text.key, "IDS_HELPS");
     const auto& file = MenuBar().front().popupItems;
     EXPECT_NE(std::find(file.begin(), file.end(), command::kLinkWay), file.end());
+    for (const int exportCommand : {command::kExportCsv, command::kExportFhir})
+        EXPECT_NE(std::find(file.begin(), file.end(), exportCommand), file.end()) << exportCommand;
 }
 
 TEST(CommandTable, CaseCommandsAreExactlyTheViewPagesAndCaseDialogs) {
@@ -44,7 +46,7 @@ TEST(CommandTable, CaseCommandsAreExactlyTheViewPagesAndCaseDialogs) {
         if (info.needsOpenCase) needsCase.insert(info.id);
     }
     EXPECT_EQ(needsCase, (std::set<int>{32773, 32775, 32800, 32902, 32904, 32905, 32906, 32907,
-                                        32908, 32909, 32910, 32911}));
+                                        32908, 32909, 32910, 32911, 32912, 32913}));
 }
 
 }  // namespace

@@ -236,6 +236,13 @@ void Workstation::Run(int commandId) {
         case kOpenCase: OpenCaseDialog(); break;
         case kCopyCases: CopyCasesDialog(); break;
         case kDeleteCases: DeleteCasesDialog(); break;
+        case kExportFhir:
+            if (doc_->caseOpen())
+                ExportFhirOfCase(doc_->recording(), config_.guideline, languages_, messages_, askExportPath_, frame_.get());
+            break;
+        case kExportCsv:
+            if (doc_->caseOpen()) ExportCsvOfCase(doc_->recording(), languages_, messages_, askExportPath_, frame_.get());
+            break;
         case kExit: frame_->close(); break;
         case kLanguage: ChooseLanguage(); break;
         case kAbout: AboutDialog(frame_.get()).exec(); break;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "shell/MessageSink.h"
+#include "shell/gui/FileExports.h"
 #include "ui/UserMessages.h"
 
 namespace vitalis {
@@ -47,6 +48,8 @@ public:
     void SetChoice(Choice choice) { choose_ = std::move(choice); }
     // Asks where to save a case under another name; empty when cancelled.
     void SetSaveAsPath(std::function<QString(QWidget*)> ask) { askSaveAsPath_ = std::move(ask); }
+    // Asks where an export of the open case goes.
+    void SetExportPath(ExportPathChoice ask) { askExportPath_ = std::move(ask); }
     // With unsaved changes: Save, Discard or Cancel. True when the case may be closed.
     bool ConfirmCloseCase();
     // Saves the open case; when that fails, says so and offers Retry, Save As and Cancel.
@@ -106,6 +109,7 @@ private:
     QString lastFolder_;
     Choice choose_;
     std::function<QString(QWidget*)> askSaveAsPath_;
+    ExportPathChoice askExportPath_ = AskExportPathWithDialog();
     bool exited_ = false;
 };
 
