@@ -8,6 +8,8 @@
 #include "ReportTexts.h"
 #include "TableDrawing.h"
 #include "TrendPages.h"
+#include "analysis/ChartTexts.h"
+#include "analysis/Histograms.h"
 #include "views/ChartPages.h"
 
 namespace vitalis::report {
@@ -56,13 +58,12 @@ void PaintChart(PageKind kind, QPainter& p, const QRect& area, const PageContext
     p.restore();
 }
 
-// Bins wider than one value show their range; the first and last take everything beyond.
+// Bins wider than one value show their range, written as the histogram page writes its bins.
 QString BinLabel(const BinnedValues& bins, size_t i) {
-    const int from = bins.first + static_cast<int>(i) * bins.width;
-    if (bins.width <= 1) return QString::number(from);
-    if (i == 0) return QStringLiteral("<%1").arg(from + bins.width);
-    if (i + 1 == bins.values.size()) return QStringLiteral("≥%1").arg(from);
-    return QStringLiteral("%1–%2").arg(from).arg(from + bins.width - 1);
+    const int count = static_cast<int>(bins.values.size());
+    if (bins.width <= 1) return QString::number(bins.first + static_cast<int>(i) * bins.width);
+    const std::vector<std::string> labels = BinLabels(EqualBinEdges(bins.first, bins.width, count));
+    return i < labels.size() ? QString::fromStdString(labels[i]) : QString();
 }
 
 // Bars of one histogram with its value under each bar.

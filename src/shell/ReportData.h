@@ -104,7 +104,9 @@ struct CorrelationRecord {
     bool operator==(const CorrelationRecord&) const;
 };
 
-// A histogram of equal bins: bin i holds values from first + i*width up to the next bin.
+// A histogram of equal bins after `first`, by the analysis's bin rule (EqualBinEdges): the
+// first takes everything up to first + width, bin i what lies above first + i*width up to the
+// next edge, the last everything above.
 struct BinnedValues {
     int first = 0;
     int width = 1;
