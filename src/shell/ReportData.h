@@ -145,6 +145,9 @@ struct ReportData {
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.
     std::string guideline;
+    // The monitor the case was recorded with (ReportMonitorOfCase); read from the case file,
+    // so no hand-off file carries it either.
+    std::string monitor;
     bool operator==(const ReportData&) const = default;
 };
 

@@ -10,6 +10,7 @@
 #include "case/ProfileStore.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"
+#include "shell/ReportMonitor.h"
 
 namespace vitalis {
 
@@ -190,7 +191,9 @@ ReportData PrepareReportData(const Recording& recording, const ReportLayout& lay
     // The report analysis leaves the chart's points and lines to the view; the printed
     // correlation page draws them too.
     BuildCorrelationData(recording, results);
-    return BuildReportData(recording, results, layout);
+    ReportData data = BuildReportData(recording, results, layout);
+    data.monitor = ReportMonitorOfCase(recording.casePath);
+    return data;
 }
 
 ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {

@@ -60,9 +60,15 @@ class ReportPdfTest : public ::testing::Test {
 };
 
 TEST_F(ReportPdfTest, HoldsThePatientThePeriodMeansAndTheNocturnalFall) {
+    ASSERT_EQ(Report({"--language", "English"}).exitCode, 0);
+    EXPECT_EQ(Text().find("Monitor:"), std::string::npos);  // a fixed address names no monitor
+    // A Heron download keeps the monitor's own address: the header names it on every page.
+    ProfileStore(casePath).WriteString("PATIENT DATA", "Type", "Heron");
+    ProfileStore(casePath).WriteString("PATIENT DATA", "BTH_ADDR", "001A7DDA7113");
     const auto run = Report({"--language", "English"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string text = Text();
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(Monitor: Heron 001A7DDA7113\s+Vitalis V)")));
     EXPECT_NE(text.find("Ambulatory Blood Pressure Report"), std::string::npos);  // empty title
     EXPECT_NE(text.find("Female"), std::string::npos);
     EXPECT_NE(text.find("Nocturnal fall"), std::string::npos);
