@@ -2,8 +2,10 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <numeric>
 
 #include "BarTrendDrawing.h"
+#include "NotComputed.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "TableDrawing.h"
@@ -31,6 +33,16 @@ void ForEachPeriodBand(QPainter& p, const QRect& body, const TextSource& texts,
         area.setTop(area.top() + DrawCaption(p, area, PeriodName(texts, periods[i])));
         draw(area.adjusted(0, 0, 0, -8), periods[i]);
     }
+}
+
+// In place of a period's chart that has no readings to show: "—" with the reason, as the
+// figures pages write it, rather than empty bars or pies that read as measured zeros.
+bool DrewGap(QPainter& p, const QRect& area, const TextSource& texts, bool multiDay, int slot,
+             double share) {
+    const QString gap = PeriodGap(texts, multiDay, slot, share > 0.0 ? 1 : 0);
+    if (gap.isEmpty()) return false;
+    DrawPairs(p, area, {{NotComputed(texts, gap), {}}});
+    return true;
 }
 
 // The three periods spread over as many pages as their bands need.
@@ -160,11 +172,16 @@ ReportPage ChartSheets::HistogramPage(const std::vector<int>& periods) const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const HistogramRecord histograms = *data_.histograms;
+    const bool multiDay = data_.header.multiDay != 0;
     return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
             [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
                 ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
-                    recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
+                    const HistogramSet& set = histograms.periods[static_cast<size_t>(slot)];
+                    if (DrewGap(p, area, *texts, multiDay, slot,
+                                std::accumulate(set.sys.begin(), set.sys.end(), 0.0)))
+                        return;
+                    recording->analysis.histograms = set;
                     const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
                                               *thresholds, *texts};
                     PaintChart(PageKind::Histogram, p, area, context);
@@ -177,9 +194,14 @@ ReportPage ChartSheets::PiePage(const std::vector<int>& periods) const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const SummaryRecord pies = *data_.pies;
+    const bool multiDay = data_.header.multiDay != 0;
     return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
             [=](QPainter& p, const QRect& body) {
                 ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
+                    const SummaryBlock& sys = pies.summaries[static_cast<size_t>(slot)].sys;
+                    if (DrewGap(p, area, *texts, multiDay, slot,
+                                sys.belowFraction + sys.withinFraction + sys.aboveFraction))
+                        return;
                     const PageContext context{*recording,
                                               pies.summaries[static_cast<size_t>(slot)],
                                               *PeriodFromCode(slot + 1),
