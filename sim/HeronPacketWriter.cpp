@@ -29,8 +29,9 @@ void PutClock(Message& out, size_t at, const ClockTime& t) {
     out[at + 5] = Lo(t.minute);
 }
 
+// The monitor's own single-byte text, as the workstation reads it.
 void PutText(Message& out, size_t at, size_t width, const std::string& text) {
-    std::copy_n(text.begin(), std::min(width, text.size()), out.begin() + static_cast<long>(at));
+    PutFixedWidthText(std::span(out).subspan(at, width), text);
 }
 
 }  // namespace

@@ -57,7 +57,8 @@ std::optional<LineEnd> Answer(int fd, const std::vector<Message>& messages, Faul
 
 }  // namespace
 
-LineEnd ServeLine(int fd, MonitorEngine& engine, FaultPlan& faults, const StopSignal& stop) {
+LineEnd ServeLine(int fd, MonitorEngine& engine, FaultPlan& faults, const StopSignal& stop,
+                  const std::function<bool()>& closedSince) {
     std::array<uint8_t, 512> buffer{};
     for (;;) {
         pollfd fds[2] = {{fd, POLLIN, 0}, {stop.fd(), POLLIN, 0}};
@@ -75,6 +76,10 @@ LineEnd ServeLine(int fd, MonitorEngine& engine, FaultPlan& faults, const StopSi
             continue;
         if (n <= 0)
             return LineEnd::HungUp;
+        if (closedSince && closedSince()) {
+            engine.Reset();
+            faults.Restart();
+        }
         const auto messages = engine.Receive(std::span(buffer).first(static_cast<size_t>(n)));
         if (messages.empty())
             continue;

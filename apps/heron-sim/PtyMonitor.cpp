@@ -61,6 +61,11 @@ bool PtyMonitor::Open() {
     }
     slavePath_ = name;
     MakeSlaveRaw(slavePath_);
+    // Without the watch a port reopened at once would count on as the same line.
+    if (!slaveWatch_.Watch(slavePath_)) {
+        CloseMaster();
+        return false;
+    }
     if (!linkPath_.empty()) {
         const std::string temporary = linkPath_ + ".new";
         ::unlink(temporary.c_str());
@@ -91,7 +96,8 @@ bool PtyMonitor::WaitForWorkstation(const StopSignal& stop) {
 
 void PtyMonitor::Run(const StopSignal& stop) {
     while (master_ >= 0 && WaitForWorkstation(stop)) {
-        const LineEnd end = ServeLine(master_, engine_, faults_, stop);
+        const LineEnd end = ServeLine(master_, engine_, faults_, stop,
+                                      [this] { return slaveWatch_.ClosedSince(); });
         if (end == LineEnd::Stopped)
             return;
         engine_.Reset();

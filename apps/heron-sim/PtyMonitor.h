@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "SlaveWatch.h"
 #include "StopSignal.h"
 #include "sim/FaultPlan.h"
 #include "sim/MonitorEngine.h"
@@ -41,6 +42,7 @@ class PtyMonitor {
     std::string linkPath_;
     std::string slavePath_;
     int master_ = -1;
+    SlaveWatch slaveWatch_;
     std::function<void(const std::string&)> onNewPath_;
 };
 

@@ -3,10 +3,10 @@
 #include <QRect>
 #include <optional>
 
-#include "analysis/ThresholdSettings.h"
 #include "analysis/TimeAxis.h"
 #include "case/Recording.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 
 class QPainter;
 

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "ClinicalPages.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "StatisticsPages.h"
@@ -65,6 +66,11 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
         pages.push_back(std::move(page));
     };
     const bool multiDay = data_.header.multiDay != 0;
+    // The clinician's verdict comes first; the figures it rests on follow.
+    if (data_.clinical && data_.clinical->pages[kClinicalSummaryPage])
+        pages.push_back(ClinicalSummaryPage(data_.clinical->block, texts_));
+    if (data_.clinical && data_.clinical->pages[kHourlyMeansPage])
+        pages.push_back(HourlyMeansPage(data_.clinical->block, texts_));
     if (data_.demographics)
         add(DemographicsPage(data_.header, *data_.demographics, texts_),
             PageHeading(texts_, "IDS_PATIENT_STATISTICS", "Patient data"));

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ReportPage.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/ThresholdSettings.h"
 #include "analysis/TimeAxis.h"
 #include "analysis/TrendRows.h"
 #include "case/Recording.h"

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "analysis/Period.h"
+#include "case/Period.h"
 #include "case/Recording.h"
 
 namespace vitalis::cli {

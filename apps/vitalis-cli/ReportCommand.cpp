@@ -127,8 +127,9 @@ int RunReport(const Arguments& args) {
     recording.casePath = o->casePath;
     if (!recording.Load())
         return Fail(kExitLoadFailed, o->casePath + " could not be read as a case file");
-    ReportData data = PrepareReportData(recording, *layout);
-    data.guideline = o->guideline;
+    const std::string guideline =
+        o->guideline.empty() ? GuidelineFromConfig(config.ConfigFilePath()) : o->guideline;
+    ReportData data = PrepareReportData(recording, *layout, guideline);
 #if VITALIS_HAS_REPORT
     // Qt chooses its platform when the application object is made: no screen is needed.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

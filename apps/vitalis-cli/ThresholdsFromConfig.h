@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/ThresholdSettings.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/AnalysisResults.h"
 #include "analysis/PeriodSummary.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 
 namespace vitalis {

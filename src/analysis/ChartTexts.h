@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/Parameter.h"
 #include "analysis/PeriodSummary.h"
 #include "analysis/TrendRows.h"
+#include "case/AnalysisResults.h"
+#include "case/Parameter.h"
 #include "case/TextSource.h"
 
 namespace vitalis {

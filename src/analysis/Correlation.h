@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 
 namespace vitalis {

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 
 namespace vitalis {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 
 namespace vitalis {
 

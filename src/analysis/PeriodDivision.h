@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 
 namespace vitalis {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

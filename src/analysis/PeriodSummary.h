@@ -2,8 +2,8 @@
 
 #include <span>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

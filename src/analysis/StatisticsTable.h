@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

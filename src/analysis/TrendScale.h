@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
-#include "analysis/ThresholdSettings.h"
 #include "analysis/TrendRows.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

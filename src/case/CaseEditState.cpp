@@ -15,6 +15,7 @@ CaseEditState CaptureEditState(const Recording& recording, const PatientSheet& s
     }
     state.sheet = sheet;
     state.sleep = {HalfHourEntry(recording.awakeStart), HalfHourEntry(recording.asleepStart)};
+    state.diary = recording.diary;
     return state;
 }
 
@@ -46,6 +47,7 @@ std::vector<std::string> DescribeChanges(const CaseEditState& saved, const CaseE
         lines.push_back("asleep " + ClockOfEntry(now.sleep.asleep) + "\xE2\x80\x93" +
                         ClockOfEntry(now.sleep.awake));
     }
+    if (saved.diary != now.diary) lines.push_back("diary changed");
     return lines;
 }
 

@@ -31,13 +31,15 @@ struct CaseEditState {
     std::vector<ReadingMark> readings;  // one per reading of allMeasurements, in order
     PatientSheet sheet;
     SleepEntries sleep;
+    Diary diary;
     bool operator==(const CaseEditState&) const = default;
 };
 
 CaseEditState CaptureEditState(const Recording& recording, const PatientSheet& sheet);
 
 // The history texts of what differs from `saved` in `now`: "excluded reading 12",
-// "included reading 12", "remark 12: …", "patient sheet edited", "asleep 22:30–06:30".
+// "included reading 12", "remark 12: …", "patient sheet edited", "asleep 22:30–06:30",
+// "diary changed".
 // Readings are numbered from 1, as the measurement list shows them.
 std::vector<std::string> DescribeChanges(const CaseEditState& saved, const CaseEditState& now);
 

@@ -48,6 +48,7 @@ bool WriteCaseEdits(const std::string& casePath, const CaseEditState& saved,
         written = store.WriteInt(section, "Awake Time", now.sleep.awake) &&
                   store.WriteInt(section, "Asleep Time", now.sleep.asleep);
     }
+    if (written && saved.diary != now.diary) written = WriteDiary(store, now.diary);
     if (written) written = AppendHistory(store, historyLines);
     if (!written) {
         batch.Abandon();

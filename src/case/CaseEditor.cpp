@@ -76,6 +76,12 @@ bool CaseEditor::SetPatientSheet(const PatientSheet& sheet) {
     return Record({SheetChange{sheet_, sheet}});
 }
 
+bool CaseEditor::SetDiary(Diary diary) {
+    SortDiary(diary);
+    if (!active_ || diary == recording_.diary) return false;
+    return Record({DiaryChange{recording_.diary, std::move(diary)}});
+}
+
 bool CaseEditor::Record(Step step) {
     if (step.empty()) return false;
     Apply(step, true);
@@ -109,6 +115,8 @@ void CaseEditor::Apply(const Step& step, bool forward) {
             ApplyPatientSheet(sheet_, recording_);
         } else if (const auto* sleep = std::get_if<SleepChange>(&change)) {
             ApplySleep(forward ? sleep->after : sleep->before);
+        } else if (const auto* diary = std::get_if<DiaryChange>(&change)) {
+            recording_.diary = forward ? diary->after : diary->before;
         }
     }
     recording_.RebuildValidMeasurements();

@@ -39,6 +39,8 @@ class CaseEditor {
     // The same entries the sleep-period lists give (half hours, 0..47; held to the range).
     bool SetSleepPeriod(int awakeEntry, int asleepEntry);
     bool SetPatientSheet(const PatientSheet& sheet);
+    // The whole diary as the diary dialog gives it back, as one step; sorted by time.
+    bool SetDiary(Diary diary);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
@@ -63,7 +65,10 @@ class CaseEditor {
     struct SleepChange {
         SleepEntries before, after;
     };
-    using Change = std::variant<ReadingChange, SheetChange, SleepChange>;
+    struct DiaryChange {
+        Diary before, after;
+    };
+    using Change = std::variant<ReadingChange, SheetChange, SleepChange, DiaryChange>;
     using Step = std::vector<Change>;
 
     bool Record(Step step);  // applies a new step; false when it is empty

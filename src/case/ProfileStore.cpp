@@ -13,6 +13,7 @@ namespace vitalis {
 struct ProfileStore::Cache {
     IniDocument document;
     FileEncoding encoding = FileEncoding::Utf8;
+    OriginalLines originals;  // lines that were not UTF-8, to be written back as they were
     std::optional<FileIdentity> identity;  // of the file the document was read from
     FilePin pin;
     bool loaded = false;
@@ -101,6 +102,7 @@ ProfileStore::Cache& ProfileStore::Current() const {
     cache.pin = FilePin();
     cache.document = IniDocument();
     cache.encoding = FileEncoding::Utf8;
+    cache.originals.clear();
     cache.unreadable = false;
     if (!now) return cache;
     auto content = ReadWholeFile(path_);
@@ -109,6 +111,7 @@ ProfileStore::Cache& ProfileStore::Current() const {
         DecodedText text = DecodeFileText(content->bytes);
         cache.document = IniDocument(std::move(text.utf8));
         cache.encoding = text.encoding;
+        cache.originals = std::move(text.originals);
         cache.identity = content->identity;
         cache.pin = std::move(content->pin);
     }
@@ -118,7 +121,8 @@ ProfileStore::Cache& ProfileStore::Current() const {
 std::string ProfileStore::FileBytes() const {
     const Cache& cache = *cache_;
     const std::string text = cache.document.Serialize();
-    return cache.encoding == FileEncoding::Utf8 ? text : EncodeFileText(text, cache.encoding);
+    if (cache.encoding == FileEncoding::Utf8 && cache.originals.empty()) return text;
+    return EncodeFileText(text, cache.encoding, cache.originals);
 }
 
 bool ProfileStore::ReadFailed() const { return !path_.empty() && Current().unreadable; }

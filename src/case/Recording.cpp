@@ -141,6 +141,7 @@ bool Recording::Load() {
     bedNo = store.GetString(test, "BedNo", "");
     departmentNo = store.GetString(test, "DepartmentNo", "");
     email = store.GetString(test, "Email", "");
+    diary = ReadDiary(store, warnings);
 
     testBegin = {store.GetInt(test, "YearBegin", -1), store.GetInt(test, "MonthBegin", -1),
                  store.GetInt(test, "DayBegin", -1), store.GetInt(test, "HourBegin", -1),

@@ -5,11 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
 #include "case/CalendarTime.h"
+#include "case/Diary.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 
@@ -66,6 +67,9 @@ public:
     int asleepHour = 0;
     int asleepMin = 0;
     int asleepInterval = 0;
+
+    // The patient's diary ("DIARY"): empty in most files.
+    Diary diary;
 
     // Bookkeeping.
     std::string casePath;

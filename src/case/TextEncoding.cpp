@@ -59,6 +59,24 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The code point of the valid sequence of `length` bytes at s[i].
+char32_t CodePointAt(std::string_view s, size_t i, size_t length) {
+    char32_t cp = static_cast<unsigned char>(s[i]);
+    if (length > 1) {
+        cp &= (0x7F >> length);
+        for (size_t k = 1; k < length; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    }
+    return cp;
+}
+
+char Windows1252Byte(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (size_t k = 0; k < std::size(kCp1252High); ++k)
+        if (kCp1252High[k] == cp) return static_cast<char>(0x80 + k);
+    return '?';
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -92,6 +110,18 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
         } else {
             AppendUtf8(out, c);
         }
+    }
+    return out;
+}
+
+std::string Utf8ToWindows1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const size_t length = Utf8SequenceLength(utf8, i);
+        out += length == 0 ? '?' : Windows1252Byte(CodePointAt(utf8, i, length));
+        i += length == 0 ? 1 : length;
     }
     return out;
 }
@@ -135,13 +165,7 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
             ++i;
             continue;
         }
-        char32_t cp = static_cast<unsigned char>(utf8[i]);
-        if (length > 1) {
-            cp &= (0x7F >> length);
-            for (size_t k = 1; k < length; ++k) {
-                cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-            }
-        }
+        char32_t cp = CodePointAt(utf8, i, length);
         if (cp >= 0x10000) {
             cp -= 0x10000;
             put(static_cast<char16_t>(0xD800 + (cp >> 10)));
@@ -154,29 +178,81 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
     return out;
 }
 
-DecodedText DecodeFileText(std::string_view bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
-        return {Utf16LeToUtf8(bytes.substr(2)), FileEncoding::Utf16Le};
+namespace {
+
+// Calls `line(text, end)` for each line of `text`: its content and its line end.
+template <typename LineFn>
+void ForEachLine(std::string_view text, LineFn line) {
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t newline = text.find('\n', start);
+        const size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
+        size_t end = newline == std::string_view::npos ? text.size() : newline;
+        if (end > start && text[end - 1] == '\r') --end;
+        line(text.substr(start, end - start), text.substr(end, next - end));
+        start = next;
     }
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        const std::string_view rest = bytes.substr(3);
-        if (IsValidUtf8(rest)) return {std::string(rest), FileEncoding::Utf8WithBom};
-        return {Windows1252ToUtf8(rest), FileEncoding::Utf8WithBom};
-    }
-    if (IsValidUtf8(bytes)) return {std::string(bytes), FileEncoding::Utf8};
-    return {Windows1252ToUtf8(bytes), FileEncoding::Utf8};
 }
 
-std::string EncodeFileText(std::string_view utf8, FileEncoding encoding) {
+// Valid UTF-8 as it is; otherwise each line on its own.
+void DecodeEightBit(std::string_view bytes, DecodedText& out) {
+    if (IsValidUtf8(bytes)) {
+        out.utf8 = std::string(bytes);
+        return;
+    }
+    out.utf8.reserve(bytes.size() + bytes.size() / 8);
+    ForEachLine(bytes, [&](std::string_view line, std::string_view end) {
+        if (IsValidUtf8(line)) {
+            out.utf8 += line;
+        } else {
+            std::string decoded = Windows1252ToUtf8(line);
+            out.utf8 += decoded;
+            out.originals.emplace(std::move(decoded), std::string(line));
+        }
+        out.utf8 += end;
+    });
+}
+
+std::string RestoreOriginalLines(std::string_view utf8, const OriginalLines& originals) {
+    if (originals.empty()) return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size());
+    ForEachLine(utf8, [&](std::string_view line, std::string_view end) {
+        const auto found = originals.find(std::string(line));
+        out += found == originals.end() ? line : std::string_view(found->second);
+        out += end;
+    });
+    return out;
+}
+
+}  // namespace
+
+DecodedText DecodeFileText(std::string_view bytes) {
+    DecodedText decoded;
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') {
+        decoded.utf8 = Utf16LeToUtf8(bytes.substr(2));
+        decoded.encoding = FileEncoding::Utf16Le;
+        return decoded;
+    }
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        decoded.encoding = FileEncoding::Utf8WithBom;
+        bytes.remove_prefix(3);
+    }
+    DecodeEightBit(bytes, decoded);
+    return decoded;
+}
+
+std::string EncodeFileText(std::string_view utf8, FileEncoding encoding,
+                           const OriginalLines& originals) {
     switch (encoding) {
         case FileEncoding::Utf16Le:
             return "\xFF\xFE" + Utf8ToUtf16Le(utf8);
         case FileEncoding::Utf8WithBom:
-            return "\xEF\xBB\xBF" + std::string(utf8);
+            return "\xEF\xBB\xBF" + RestoreOriginalLines(utf8, originals);
         case FileEncoding::Utf8:
             break;
     }
-    return std::string(utf8);
+    return RestoreOriginalLines(utf8, originals);
 }
 
 }  // namespace vitalis

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/ThresholdSettings.h"
+#include "case/ThresholdSettings.h"
 #include "shell/LanguageTable.h"
 #include "shell/MessageSink.h"
 #include "shell/ReportLayouts.h"

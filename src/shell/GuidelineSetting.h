@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/ThresholdSettings.h"
 #include "analysis/clinical/GuidelineProfile.h"
 #include "case/ProfileStore.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

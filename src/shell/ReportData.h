@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
 #include "analysis/PeriodSummary.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/AnalysisResults.h"
 #include "case/Measurement.h"
+#include "case/ThresholdSettings.h"
+#include "shell/ReportClinicalRecord.h"
 #include "shell/ReportLayout.h"
 
 namespace vitalis {
@@ -142,6 +143,7 @@ struct ReportData {
     std::optional<FrequencyRecord> frequency;
     std::optional<SecondaryHistogramRecord> secondary;
     std::optional<MeasurementListRecord> dataReadings;  // 11.rp
+    std::optional<ClinicalRecord> clinical;             // Clinical.rp
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.
     std::string guideline;

@@ -6,7 +6,8 @@
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
 #include "analysis/Histograms.h"
-#include "analysis/Parameter.h"
+#include "case/Parameter.h"
+#include "analysis/clinical/ClinicalBlock.h"
 #include "case/ProfileStore.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"
@@ -161,8 +162,9 @@ BinnedValues Shares(const std::vector<Measurement>& list, Parameter parameter, i
 }  // namespace
 
 ReportData BuildReportData(const Recording& recording, const AnalysisResults& results,
-                           const ReportLayout& layout) {
+                           const ReportLayout& layout, std::string_view guideline) {
     ReportData d;
+    d.guideline = std::string(guideline);
     d.header = BuildHeader(recording, layout);
     const auto on = [&](int page) { return layout.pages[static_cast<size_t>(page - 1)] != 0; };
     if (on(1)) d.demographics = BuildDemographics(recording, results);
@@ -182,23 +184,32 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
                                                Shares(valid, Parameter::Pp, 20, 10)};
     }
     if (on(11)) d.dataReadings = BuildList(recording);
+    const auto& clinicalPages = layout.clinicalPages;
+    if (std::any_of(clinicalPages.begin(), clinicalPages.end(), [](int p) { return p != 0; })) {
+        // Its own division, as the screen's summary and the command line's analysis make it,
+        // so the printed figures are theirs.
+        d.clinical = ClinicalRecord{
+            clinicalPages, clinical::ComputeClinicalBlock(
+                               recording, clinical::GuidelineOrDefault(guideline), recording.office)};
+    }
     return d;
 }
 
-ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout) {
+ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout,
+                             std::string_view guideline) {
     AnalysisResults results;
     RunReportAnalysis(recording, results);
     // The report analysis leaves the chart's points and lines to the view; the printed
     // correlation page draws them too.
     BuildCorrelationData(recording, results);
-    ReportData data = BuildReportData(recording, results, layout);
+    ReportData data = BuildReportData(recording, results, layout, guideline);
     data.monitor = ReportMonitorOfCase(recording.casePath);
     return data;
 }
 
 ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {
     ReportExportResult result;
-    const ReportData data = PrepareReportData(recording, config.reports.current);
+    const ReportData data = PrepareReportData(recording, config.reports.current, config.guideline);
     result.folder = ReportHandOffFolder(config.applicationDirectory());
     ReportWriteResult written = WriteReportFiles(result.folder, data);
     result.written = std::move(written.written);

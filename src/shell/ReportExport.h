@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 #include "shell/AppConfig.h"
 #include "shell/ReportData.h"
@@ -11,14 +11,16 @@
 namespace vitalis {
 
 // What the report of a recording shows, for the pages the layout turns on. `results` is the
-// report-order analysis of the recording.
+// report-order analysis of the recording. The clinical pages judge the figures against the
+// guideline of that id (the default one when empty or unknown) and the case's office reading.
 ReportData BuildReportData(const Recording& recording, const AnalysisResults& results,
-                           const ReportLayout& layout);
+                           const ReportLayout& layout, std::string_view guideline = {});
 
 // The report analysis of a recording (apart from the view's figures, which stay as they
 // are) and what the layout's pages show of it: the same data whether the report goes to the
 // report program or straight to a file.
-ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout);
+ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout,
+                             std::string_view guideline = {});
 
 struct ReportExportResult {
     bool ok = false;
@@ -29,7 +31,8 @@ struct ReportExportResult {
 
 // The report command's work before the report program starts: runs the report analysis on
 // the open recording (apart from the view's figures, which stay as they are), writes the
-// hand-off files of the current layout's pages, and records the case path in the start
+// hand-off files of the current layout's pages (judged against the configured guideline),
+// and records the case path in the start
 // file. When the report cannot be written the case path is left alone.
 ReportExportResult ExportReport(const Recording& recording, const AppConfig& config);
 

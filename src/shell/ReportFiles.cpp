@@ -74,6 +74,13 @@ ReportWriteResult WriteReportFiles(const std::string& folder, const ReportData& 
         return result;
     }
     result.written.push_back(kReportHeaderFile);
+    if (data.clinical) {
+        if (!WriteFile(dir / kClinicalReportFile, EncodeClinical(*data.clinical))) {
+            result.error = "Cannot write the report files into " + folder;
+            return result;
+        }
+        result.written.push_back(kClinicalReportFile);
+    }
     for (const PageBytes& page : EncodePages(data)) {
         if (!page.bytes) continue;
         const std::string name = ReportPageFileName(page.page);
@@ -160,6 +167,10 @@ ReportReadResult ReadReportFiles(const std::string& folder) {
     ReportData data;
     data.header = std::move(*header);
     if (!ReadPages(dir, data, result)) return result;
+    // No flag of the header asks for the clinical record: it is there when a page needs it.
+    std::vector<std::string> missing = result.missing;
+    if (!ReadPage(dir, kClinicalReportFile, data.clinical, DecodeClinical, result)) return result;
+    result.missing = std::move(missing);
     result.data = std::move(data);
     return result;
 }

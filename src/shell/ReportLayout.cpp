@@ -18,11 +18,15 @@ ReportLayout ReportLayout::Defaults() {
     ReportLayout layout;
     for (int i = 0; i < kReportPageCount; ++i)
         layout.pages[i] = kReportPages[i].defaultOn;
+    for (int i = 0; i < kClinicalPageCount; ++i)
+        layout.clinicalPages[i] = kClinicalPages[i].defaultOn;
     return layout;
 }
 
 bool ReportLayout::AnyPage() const {
-    return std::any_of(pages.begin(), pages.end(), [](int on) { return on != 0; });
+    const auto on = [](int flag) { return flag != 0; };
+    return std::any_of(pages.begin(), pages.end(), on) ||
+           std::any_of(clinicalPages.begin(), clinicalPages.end(), on);
 }
 
 std::string TrimLayoutName(std::string_view name) {

@@ -33,10 +33,22 @@ inline constexpr std::array<ReportPageKind, kReportPageCount> kReportPages = {{
 // and reading the current layout at start-up reads only these.
 inline constexpr int kEditablePageCount = 11;
 
+// The clinical page kinds. They are kept apart from the kinds above so that the report
+// header, which carries one flag per kind above, keeps its size; their flags travel in the
+// clinical hand-off record instead. A stored layout that predates them does not print them.
+inline constexpr int kClinicalPageCount = 2;
+inline constexpr int kClinicalSummaryPage = 0;
+inline constexpr int kHourlyMeansPage = 1;
+inline constexpr std::array<ReportPageKind, kClinicalPageCount> kClinicalPages = {{
+    {"Clinical Summary Page", 1},
+    {"Hourly Means Page", 1},
+}};
+
 // One report layout: its title and, per page kind, 1 when the report prints that page.
 struct ReportLayout {
     std::string title;
     std::array<int, kReportPageCount> pages{};
+    std::array<int, kClinicalPageCount> clinicalPages{};
 
     static ReportLayout Defaults();  // empty title, default pages
     bool AnyPage() const;

@@ -25,6 +25,9 @@ ReportLayout ReadLayout(const ProfileStore& file, std::string_view section,
     for (int i = 0; i < pageCount; ++i) {
         layout.pages[i] = file.GetInt(section, kReportPages[i].key, kReportPages[i].defaultOn);
     }
+    // A layout stored before the clinical pages existed prints what it printed before.
+    for (int i = 0; i < kClinicalPageCount; ++i)
+        layout.clinicalPages[i] = file.GetInt(section, kClinicalPages[i].key, 0) != 0 ? 1 : 0;
     return layout;
 }
 
@@ -32,6 +35,10 @@ bool WriteLayout(ProfileStore& file, std::string_view section, const ReportLayou
     bool ok = file.WriteString(section, kTitleKey, layout.title);
     for (int i = 0; i < kReportPageCount; ++i) {
         ok = file.WriteInt(section, kReportPages[i].key, layout.pages[i] != 0 ? 1 : 0) && ok;
+    }
+    for (int i = 0; i < kClinicalPageCount; ++i) {
+        const int on = layout.clinicalPages[i] != 0 ? 1 : 0;
+        ok = file.WriteInt(section, kClinicalPages[i].key, on) && ok;
     }
     return ok;
 }

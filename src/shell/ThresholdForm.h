@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "analysis/ThresholdSettings.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "analysis/ThresholdSettings.h"
 #include "case/ProfileStore.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis {
 

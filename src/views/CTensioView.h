@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "analysis/PeriodSummary.h"
-#include "analysis/ThresholdSettings.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 #include "ui/UserMessages.h"
 #include "views/PageController.h"
 #include "views/TrendGraphPainter.h"

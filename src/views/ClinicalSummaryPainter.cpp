@@ -97,22 +97,27 @@ void WriteVariability(LineWriter& out, const ClinicalBlock& block, const TextSou
 
 }  // namespace
 
+void DrawClinicalSummary(QPainter& painter, const QRect& area, const ClinicalBlock& block,
+                         const TextSource& texts, bool withTitle) {
+    const double t = std::max(8.0, std::min(area.width() / 50.0, area.height() / 34.0));
+    LineWriter out{painter, QRectF(area).adjusted(2 * t, t, -2 * t, -t), area.top() + t};
+    if (withTitle) out.Line(Q(Text(texts, "IDS_CLINICAL_SUMMARY")), 2.4 * t, true);
+    WriteVerdict(out, block, texts, t);
+    out.top += 0.6 * t;
+    WriteMornings(out, block, texts, t);
+    out.top += 0.6 * t;
+    WriteVariability(out, block, texts, t);
+}
+
 ClinicalSummaryPainter::ClinicalSummaryPainter(PaintFailureReport report)
     : ChartPainter("Clinical summary in Repaint", std::move(report)) {}
 
 void ClinicalSummaryPainter::Draw(QPainter& painter, const QRect& area,
                                   const PageContext& context) {
     painter.fillRect(area, Qt::white);
-    const double t = std::max(8.0, std::min(area.width() / 50.0, area.height() / 34.0));
     const ClinicalBlock block = ComputeClinicalBlock(
         context.recording, GuidelineOrDefault(context.guideline), context.recording.office);
-    LineWriter out{painter, QRectF(area).adjusted(2 * t, t, -2 * t, -t), area.top() + t};
-    out.Line(Q(Text(context.texts, "IDS_CLINICAL_SUMMARY")), 2.4 * t, true);
-    WriteVerdict(out, block, context.texts, t);
-    out.top += 0.6 * t;
-    WriteMornings(out, block, context.texts, t);
-    out.top += 0.6 * t;
-    WriteVariability(out, block, context.texts, t);
+    DrawClinicalSummary(painter, area, block, context.texts);
 }
 
 }  // namespace vitalis

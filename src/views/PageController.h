@@ -5,11 +5,11 @@
 #include <memory>
 #include <string_view>
 
-#include "analysis/Period.h"
 #include "analysis/PeriodSummary.h"
-#include "analysis/ThresholdSettings.h"
+#include "case/Period.h"
 #include "case/Recording.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 
 class QPainter;
 

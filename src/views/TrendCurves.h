@@ -3,9 +3,9 @@
 #include <QPolygonF>
 #include <vector>
 
-#include "analysis/ThresholdSettings.h"
 #include "analysis/TrendScale.h"
 #include "case/Recording.h"
+#include "case/ThresholdSettings.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
@@ -22,25 +22,38 @@ struct LimitSpan {
     double y = 0;
 };
 
+// The areas between a curve and its threshold level: red above the level, green below.
+struct Shading {
+    std::vector<QPolygonF> above, below;
+};
+
 // The curves and threshold lines of the trend plot, built once for a set of readings and a
 // layout and then drawn as often as needed. The curves break at every gap between readings;
 // when readings outnumber pixel columns each run keeps only a few points per column.
 struct TrendCurves {
     std::vector<CurveRun> runs;
     QPolygonF sysLimit, diaLimit;
-    std::vector<LimitSpan> sysSpans, diaSpans;
+    Shading shading;  // of SYS and DIA, every run
     bool markers = true;  // the readings are far enough apart for a dot at each
+    // More readings than pixel columns: the lines are drawn without anti-aliasing, which
+    // would only blur a column of short strokes and costs most of a frame.
+    bool dense = false;
 };
 
 TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
                              const Recording& recording, const ThresholdSettings& limits,
                              const std::vector<TrendRow>& rows);
 
-// The points of a polyline sorted by x, reduced to the first, lowest, highest and last of each
-// pixel column, in their order; a line with fewer points than columns stays as it is.
+// The points of a polyline sorted by x, reduced to the lowest and highest of each pixel column,
+// in their order; a line with fewer than two points a column stays as it is.
 QPolygonF ReduceToColumns(const QPolygonF& line);
 
 // The level stretches of a threshold polyline whose steps are vertical.
 std::vector<LimitSpan> LimitSpans(const QPolygonF& line);
+
+// Adds the areas between `curve` (sorted by x) and each span's level to `shading`: the curve
+// cut to the span, held at the level where it lies on the other side, closed along the level.
+// Plain polygons, so filling them needs neither a clip nor anti-aliasing.
+void AddShading(const QPolygonF& curve, const std::vector<LimitSpan>& spans, Shading& shading);
 
 }  // namespace vitalis

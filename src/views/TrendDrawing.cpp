@@ -1,8 +1,11 @@
 #include "views/TrendDrawing.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "views/ChartStyle.h"
 
@@ -28,10 +31,38 @@ double TickLengthOf(TickLength length, double band) {
     }
 }
 
+// A blue dot of radius r, centred in its image.
+QImage MarkerDot(double r) {
+    const int side = static_cast<int>(std::ceil(2 * r)) + 2;
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(chart::kMarkerBlue);
+    p.drawEllipse(QPointF(side / 2.0, side / 2.0), r, r);
+    return dot;
+}
+
+// A grey cross reaching r from the centre of its image.
+QImage ExcludedCross(double r) {
+    const int side = static_cast<int>(std::ceil(2 * r)) + 1;
+    QImage cross(side, side, QImage::Format_ARGB32_Premultiplied);
+    cross.fill(Qt::transparent);
+    QPainter p(&cross);
+    p.setPen(QPen(chart::kGridGrey, 0));
+    const double c = side / 2.0;
+    p.drawLine(QPointF(c - r, c - r), QPointF(c + r, c + r));
+    p.drawLine(QPointF(c - r, c + r), QPointF(c + r, c - r));
+    return cross;
+}
+
 }  // namespace
 
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range) {
     const QRectF& plot = layout.plot;
+    PainterStateGuard state(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);  // level and upright lines only
     painter.setPen(LinePen(chart::kGridGrey, layout.unit));
     for (const int value : ValueTicks(range, plot.height(), 2.0 * layout.textPixels)) {
         const double y = ValueToY(range, value, plot.top(), plot.bottom());
@@ -44,35 +75,21 @@ void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& ra
     }
 }
 
-void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
-                 const std::vector<LimitSpan>& spans) {
-    if (curve.size() < 2) return;
-    const QRectF& plot = layout.plot;
+void DrawShading(QPainter& painter, const Shading& shading) {
     PainterStateGuard state(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
-    const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
-    for (const LimitSpan& span : spans) {
-        // Kept inside the plot: a window of a longer recording has curve beyond its edges.
-        const double x0 = std::max({span.x0, curve.first().x(), plot.left()});
-        const double x1 = std::min({span.x1, curve.last().x(), plot.right()});
-        if (x1 <= x0) continue;
-        // The curve over this level, one point either side, closed along the level: inside
-        // lies what is between curve and level, above it red and below it green.
-        auto from = std::lower_bound(curve.begin(), curve.end(), x0, byX);
-        auto to = std::lower_bound(from, curve.end(), x1, byX);
-        if (from != curve.begin()) --from;
-        if (to != curve.end()) ++to;
-        QPolygonF lobe(from, to);
-        lobe.append({lobe.last().x(), span.y});
-        lobe.append({lobe.first().x(), span.y});
-        const double y = std::clamp(span.y, plot.top(), plot.bottom());
-        painter.setClipRect(QRectF(QPointF(x0, plot.top()), QPointF(x1, y)).toRect());
-        painter.setBrush(chart::kAboveRed);
-        painter.drawPolygon(lobe, Qt::WindingFill);
-        painter.setClipRect(QRectF(QPointF(x0, y), QPointF(x1, plot.bottom())).toRect());
-        painter.setBrush(chart::kBelowGreen);
-        painter.drawPolygon(lobe, Qt::WindingFill);
-    }
+    painter.setBrush(chart::kAboveRed);
+    for (const QPolygonF& area : shading.above) painter.drawPolygon(area);
+    painter.setBrush(chart::kBelowGreen);
+    for (const QPolygonF& area : shading.below) painter.drawPolygon(area);
+}
+
+bool IsRaster(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    return device &&
+           (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap) &&
+           painter.transform().isIdentity();
 }
 
 void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
@@ -82,10 +99,18 @@ void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& cu
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(curve);
     if (!markers) return;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(chart::kMarkerBlue);
     const double r = 1.8 * layout.unit;
-    for (const QPointF& point : curve) painter.drawEllipse(point, r, r);
+    if (!IsRaster(painter)) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(chart::kMarkerBlue);
+        for (const QPointF& point : curve) painter.drawEllipse(point, r, r);
+        return;
+    }
+    // On screen one smooth dot is drawn once and copied to every reading: hundreds of
+    // anti-aliased ellipses cost more than all the rest of the graph.
+    const QImage dot = MarkerDot(r);
+    const QPointF centre(dot.width() / 2.0, dot.height() / 2.0);
+    for (const QPointF& point : curve) painter.drawImage((point - centre).toPoint(), dot);
 }
 
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line) {
@@ -94,17 +119,38 @@ void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPoly
     painter.drawPolyline(line);
 }
 
-void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia) {
+void DrawExcluded(QPainter& painter, const TrendLayout& layout,
+                  const std::vector<ExcludedMark>& marks) {
+    if (marks.empty()) return;
+    PainterStateGuard state(painter);
+    // Straight strokes look as well without smoothing, at a fraction of its cost.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     QPen dashed = LinePen(chart::kGridGrey, layout.unit);
     dashed.setStyle(Qt::DashLine);
     painter.setPen(dashed);
-    painter.drawLine(sys, dia);
-    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
+    std::vector<QLineF> bars;
+    bars.reserve(marks.size());
+    for (const ExcludedMark& mark : marks) bars.emplace_back(mark.sys, mark.dia);
+    painter.drawLines(bars.data(), static_cast<int>(bars.size()));
     const double r = 3.0 * layout.unit;
-    for (const QPointF& p : {sys, dia}) {
-        painter.drawLine(p + QPointF(-r, -r), p + QPointF(r, r));
-        painter.drawLine(p + QPointF(-r, r), p + QPointF(r, -r));
+    if (IsRaster(painter)) {
+        const QImage cross = ExcludedCross(r);
+        const QPointF centre(cross.width() / 2.0, cross.height() / 2.0);
+        for (const ExcludedMark& mark : marks) {
+            for (const QPointF& p : {mark.sys, mark.dia})
+                painter.drawImage((p - centre).toPoint(), cross);
+        }
+        return;
     }
+    painter.setPen(LinePen(chart::kGridGrey, layout.unit));
+    std::vector<QLineF> crosses;
+    for (const ExcludedMark& mark : marks) {
+        for (const QPointF& p : {mark.sys, mark.dia}) {
+            crosses.emplace_back(p + QPointF(-r, -r), p + QPointF(r, r));
+            crosses.emplace_back(p + QPointF(-r, r), p + QPointF(r, -r));
+        }
+    }
+    painter.drawLines(crosses.data(), static_cast<int>(crosses.size()));
 }
 
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,

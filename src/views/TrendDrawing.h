@@ -22,10 +22,13 @@ namespace vitalis::trend {
 // Grey lines at the labelled pressures and at the full hours.
 void DrawGrid(QPainter& painter, const TrendLayout& layout, const ValueRange& range);
 
-// Red where the curve lies above its threshold level, green where below: the curve closed
-// along each level of the threshold line, clipped to either side of that level.
-void DrawShading(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
-                 const std::vector<LimitSpan>& spans);
+// Red where the curves lie above their threshold level, green where below. The areas are
+// filled without anti-aliasing: their edges lie under the curves and threshold lines.
+void DrawShading(QPainter& painter, const Shading& shading);
+
+// A raster target painted pixel for pixel, where small images may stand in for shapes;
+// printers and PDF pages get the shapes themselves.
+bool IsRaster(const QPainter& painter);
 
 // A polyline through the readings' points; `markers` adds a dot at every reading.
 void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
@@ -34,7 +37,11 @@ void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& cu
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line);
 
 // An excluded reading: a grey dashed bar from its DIA to its SYS, crossed at both ends.
-void DrawExcluded(QPainter& painter, const TrendLayout& layout, QPointF sys, QPointF dia);
+struct ExcludedMark {
+    QPointF sys, dia;
+};
+void DrawExcluded(QPainter& painter, const TrendLayout& layout,
+                  const std::vector<ExcludedMark>& marks);
 
 // Labels and caption of the pressure scale at the left of the plot.
 void DrawValueScale(QPainter& painter, const TrendLayout& layout, const ValueRange& range,

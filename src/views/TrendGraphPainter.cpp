@@ -1,6 +1,5 @@
 #include "views/TrendGraphPainter.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
@@ -57,37 +56,29 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
     return f.value();
 }
 
-// A raster target the static layer can be copied onto pixel for pixel; printers and PDF pages
-// are drawn in full every time.
-bool IsRaster(const QPainter& painter) {
-    const QPaintDevice* device = painter.device();
-    return device &&
-           (device->devType() == QInternal::Image || device->devType() == QInternal::Pixmap) &&
-           painter.transform().isIdentity();
-}
-
 void DrawNightBands(QPainter& painter, const TrendLayout& layout, const Recording& recording) {
     if (recording.asleepStart == recording.awakeStart) return;
     const int64_t length = (recording.awakeStart - recording.asleepStart + 1440) % 1440;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(TrendGraphPainter::kNightBand);
+    // Whole-pixel bands: no edge to smooth, and a long recording has one a day.
+    PainterStateGuard state(painter);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (int64_t day = layout.window.first / 1440 - 1; day <= layout.window.last / 1440; ++day) {
         const int64_t from = day * 1440 + recording.asleepStart;
         const double x0 = std::max(layout.plot.left(), layout.XOf(from));
         const double x1 = std::min(layout.plot.right(), layout.XOf(from + length));
         if (x1 > x0)
-            painter.drawRect(
-                QRectF(QPointF(x0, layout.plot.top()), QPointF(x1, layout.plot.bottom())));
+            painter.fillRect(
+                QRectF(QPointF(x0, layout.plot.top()), QPointF(x1, layout.plot.bottom())),
+                TrendGraphPainter::kNightBand);
     }
 }
 
 void DrawRuns(QPainter& painter, const TrendLayout& layout, const TrendCurves& c) {
-    for (const CurveRun& run : c.runs) {
-        trend::DrawShading(painter, layout, run.sys, c.sysSpans);
-        trend::DrawShading(painter, layout, run.dia, c.diaSpans);
-    }
+    trend::DrawShading(painter, c.shading);
     trend::DrawThresholdLine(painter, layout, c.sysLimit);
     trend::DrawThresholdLine(painter, layout, c.diaLimit);
+    PainterStateGuard state(painter);
+    if (c.dense) painter.setRenderHint(QPainter::Antialiasing, false);
     for (const CurveRun& run : c.runs) {
         trend::DrawCurve(painter, layout, run.pr, chart::kMarkerBlue, false);
         trend::DrawCurve(painter, layout, run.map, kMapPurple, false);
@@ -139,7 +130,7 @@ void TrendGraphPainter::Draw(QPainter& painter, const QRect& area, const PageCon
                               Text(context, "Global Setting", "IDS_NO_READINGS"));
         return;
     }
-    if (!IsRaster(painter)) {
+    if (!trend::IsRaster(painter)) {
         DrawStatic(painter, area, context);
     } else if (stillKey_ == key_ && !still_.isNull()) {
         painter.drawImage(area.topLeft(), still_);
@@ -174,13 +165,14 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         DrawNightBands(painter, layout_, context.recording);
         trend::DrawGrid(painter, layout_, range_);
         DrawRuns(painter, layout_, curves_);
+        std::vector<trend::ExcludedMark> excluded;
         for (const TrendRow& row : rows_) {
             if (row.valid) continue;
             const double x = layout_.XOf(row.minute);
-            trend::DrawExcluded(painter, layout_,
-                                {x, ValueToY(range_, row.sys, plot.top(), plot.bottom())},
-                                {x, ValueToY(range_, row.dia, plot.top(), plot.bottom())});
+            excluded.push_back({{x, ValueToY(range_, row.sys, plot.top(), plot.bottom())},
+                                {x, ValueToY(range_, row.dia, plot.top(), plot.bottom())}});
         }
+        trend::DrawExcluded(painter, layout_, excluded);
     }
     painter.setPen(ChartPen(Qt::black, layout_.unit));
     painter.setBrush(Qt::NoBrush);

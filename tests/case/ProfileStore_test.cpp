@@ -202,12 +202,16 @@ TEST_F(ProfileStoreTest, SymbolicLinksStayLinks) {
 }
 
 TEST_F(ProfileStoreTest, EncodingsReadAndUpdateInTheirOwnForm) {
-    // Windows-1252: "Müller" with ü as the single byte 0xFC.
-    WriteBytes(path, "[P]\r\nName=M\xFCller\r\n");
-    ProfileStore latin(path);
-    EXPECT_EQ(latin.GetString("P", "Name", ""), "M\xC3\xBCller");
-    ASSERT_TRUE(latin.WriteString("P", "ID", "7"));
-    EXPECT_EQ(ReadBytes(path), "[P]\r\nName=M\xC3\xBCller\r\nID=7\r\n");
+    // One value in Windows-1252 ("Müller", ü as the single byte 0xFC) among UTF-8 ones: each
+    // reads right, and a save keeps the bytes of every value it did not change.
+    WriteBytes(path, "[P]\r\nName=M\xFCller\r\nCity=M\xC3\xBCnchen\r\nNote=J\xFCrgen\r\n");
+    ProfileStore mixed(path);
+    EXPECT_EQ(mixed.GetString("P", "Name", ""), "M\xC3\xBCller");
+    EXPECT_EQ(mixed.GetString("P", "City", ""), "M\xC3\xBCnchen");
+    ASSERT_TRUE(mixed.WriteString("P", "ID", "7"));
+    ASSERT_TRUE(mixed.WriteString("P", "Note", "J\xC3\xBCrgen K."));
+    EXPECT_EQ(ReadBytes(path), "[P]\r\nName=M\xFCller\r\nCity=M\xC3\xBCnchen\r\n"
+                               "Note=J\xC3\xBCrgen K.\r\nID=7\r\n");
 
     // UTF-16LE with byte-order mark stays UTF-16LE.
     const std::string wide = folder.File("wide.lng");

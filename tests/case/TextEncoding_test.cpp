@@ -35,11 +35,28 @@ TEST(TextEncoding, Utf16SurrogatePairs) {
     EXPECT_EQ(Utf8ToUtf16Le("\xF0\x9F\x98\x80"), "\x3D\xD8\x00\xDE"s);
 }
 
-TEST(TextEncoding, EightBitFilesAreReadAsWindows1252) {
-    // ü, the euro sign and the left double quote of Windows-1252.
-    const auto decoded = DecodeFileText("M\xFCller \x80 \x93");
-    EXPECT_EQ(decoded.encoding, FileEncoding::Utf8);
-    EXPECT_EQ(decoded.utf8, "M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C");
+TEST(TextEncoding, EightBitLinesAreReadAsWindows1252EachOnItsOwnAndWrittenBackAsTheyWere) {
+    // ü, the euro sign and the left double quote of Windows-1252; beside them UTF-8 lines,
+    // with and without a byte-order mark.
+    const std::string bytes = "A=M\xFCller \x80 \x93\r\nB=J\xC3\xBCrgen\r\nC=\xE9";
+    const std::string utf8 = "A=M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C\r\nB=J\xC3\xBCrgen\r\nC=\xC3\xA9";
+    for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
+        const auto decoded = DecodeFileText(bom + bytes);
+        EXPECT_EQ(decoded.encoding, bom.empty() ? FileEncoding::Utf8 : FileEncoding::Utf8WithBom);
+        EXPECT_EQ(decoded.utf8, utf8);
+        EXPECT_EQ(EncodeFileText(decoded.utf8, decoded.encoding, decoded.originals), bom + bytes);
+        // An edited line is written as UTF-8; the others keep their bytes.
+        EXPECT_EQ(EncodeFileText("A=x\r\nB=J\xC3\xBCrgen\r\nC=\xC3\xA9\r\n", decoded.encoding,
+                                 decoded.originals),
+                  bom + "A=x\r\nB=J\xC3\xBCrgen\r\nC=\xE9\r\n");
+    }
+}
+
+TEST(TextEncoding, MonitorTextIsWindows1252AndWhatItLacksIsAQuestionMark) {
+    // ü, €, the left double quote; then a CJK character, a lone continuation byte, an emoji.
+    EXPECT_EQ(Utf8ToWindows1252("J\xC3\xBCrgen \xE2\x82\xAC\xE2\x80\x9C"), "J\xFCrgen \x80\x93");
+    EXPECT_EQ(Utf8ToWindows1252("\xE6\x97\xA5\x80\xF0\x9F\x98\x80."), "???.");
+    EXPECT_EQ(Windows1252ToUtf8(Utf8ToWindows1252("Zo\xC3\xAB \xC5\x92")), "Zo\xC3\xAB \xC5\x92");
 }
 
 TEST(TextEncoding, Utf8Validity) {

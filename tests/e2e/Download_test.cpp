@@ -55,6 +55,21 @@ TEST_F(DownloadE2e, HeronFirstReplyFormOneFileWithoutTheExchange) {
     EXPECT_EQ(text.find("> 54\n"), std::string::npos);
 }
 
+TEST_F(DownloadE2e, APatientNameArrivesAsTheMonitorWasProgrammedWithIt) {
+    const std::string name = "J\xC3\xBCrgen M\xC3\xB6\xC3\x9F";  // "Jürgen Möß"
+    const std::vector<std::vector<std::string>> monitors{{"--serial"}, {"--tcp", "0"}};
+    for (std::vector<std::string> args : monitors) {
+        args.insert(args.end(), {"--case", Recording({2026, 5, 1, 9, 0}, 3, name)});
+        const std::string link = StartSim(args);
+        const ProgramResult run = Download(link);
+        ASSERT_EQ(run.exitCode, 0) << link << run.err;
+        vitalis::Recording saved;
+        saved.casePath = Lines(run.out).at(0);
+        ASSERT_TRUE(saved.Load());
+        EXPECT_EQ(saved.patientName, name) << link;
+    }
+}
+
 TEST_F(DownloadE2e, HidGenerationDataSetOneOverTcp) {
     const std::string link = StartSim({"--tcp", "0", "--case", Recording({2026, 2, 3, 8, 30}, 6)});
     ASSERT_FALSE(link.empty());

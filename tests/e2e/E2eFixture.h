@@ -28,9 +28,13 @@ struct E2eTest : ::testing::Test {
     }
 
     // A recording of `count` readings every 15 minutes from `begin`, for the monitor.
-    std::string Recording(const ClockTime& begin, int count) {
+    std::string Recording(const ClockTime& begin, int count, const std::string& patient = {}) {
         const std::string path = app.File("monitor-holds.awp");
-        WriteSampleCase(path, begin, count);
+        std::filesystem::remove(path);
+        CaseHeader header = SampleHeader(begin);
+        if (!patient.empty()) header.patientName = patient;
+        WriteReadings(path, SampleReadings(begin, count), NoTexts());
+        WriteHeader(path, header);
         return path;
     }
 

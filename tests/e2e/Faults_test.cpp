@@ -3,10 +3,9 @@
 namespace vitalis::test {
 namespace {
 
-// The faults hit every line, the identification probe's too. The probe and the download
-// open the port back to back, and the simulator does not always see the line close between
-// them; whichever line a fault then stops, a retry (after which the port has been closed for
-// a second) meets it again on a fresh line. So the sessions here may retry.
+// The faults hit every line, the identification probe's too, each counted from the start of
+// its line; whichever line a fault stops, a retry meets it again on a fresh line. So the
+// sessions here may retry.
 //
 // What the monitor sends on a line: the open reply (6 bytes), the address (8), the header
 // (73), the count (6), then 22 bytes per reading.

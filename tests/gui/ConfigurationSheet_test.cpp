@@ -61,8 +61,18 @@ TEST_F(SheetTest, LayoutEditorRefusesNoPagesEmptyAndTakenNames) {
     EXPECT_EQ(told.back(), QStringLiteral("ZuzodIriz:IDS_DUPLICATE_FORMAT"));
     for (int i = 0; i < kEditablePageCount; ++i) editor.pageBox(i)->setChecked(false);
     editor.nameField()->setText(QStringLiteral("Short"));
+    // A clinical page alone is a report.
+    ASSERT_TRUE(editor.clinicalPageBox(kClinicalSummaryPage)->isChecked());
+    editor.clinicalPageBox(kClinicalSummaryPage)->setChecked(false);
+    editor.clinicalPageBox(kHourlyMeansPage)->setChecked(false);
     editor.accept();
     EXPECT_EQ(told.back(), QStringLiteral("ZuzodIriz:IDS_REPOET_PAGE"));
+    editor.clinicalPageBox(kHourlyMeansPage)->setChecked(true);
+    editor.accept();
+    EXPECT_EQ(editor.layout().clinicalPages, (std::array<int, 2>{0, 1}));
+    EXPECT_EQ(editor.result(), QDialog::Accepted);
+    editor.setResult(QDialog::Rejected);
+    editor.clinicalPageBox(kHourlyMeansPage)->setChecked(false);
     editor.pageBox(1)->setChecked(true);
     editor.titleField()->setText(QStringLiteral("Summary only"));
     editor.accept();

@@ -21,7 +21,7 @@ constexpr const char* kEveryPage =
     "[all]\r\nTitle=\r\nDemographics Page=1\r\nStatistics Page=1\r\nBP Summary Page=1\r\n"
     "Colorized Graph Page=1\r\nBar Graph Page=1\r\nBP Histogram Page=1\r\nBP Pie Page=1\r\n"
     "BP Correlation Page=1\r\nFrequency Histogram Page=1\r\nPR/MAP/PP Histogram Page=1\r\n"
-    "Data Page=1\r\n"
+    "Data Page=1\r\nClinical Summary Page=1\r\nHourly Means Page=1\r\n"
     "[short]\r\nTitle=Night study\r\nDemographics Page=1\r\nStatistics Page=1\r\n"
     "BP Summary Page=0\r\nColorized Graph Page=0\r\nBar Graph Page=0\r\nBP Histogram Page=0\r\n"
     "BP Pie Page=0\r\nBP Correlation Page=0\r\nFrequency Histogram Page=0\r\n"
@@ -43,8 +43,11 @@ class ReportPdfTest : public ::testing::Test {
         args.insert(args.end(), extra.begin(), extra.end());
         return test::RunProgram(VITALIS_CLI, args);
     }
-    std::string Text() {
-        const auto run = test::RunProgram("/usr/bin/pdftotext", {"-layout", pdf, "-"});
+    // The text of every page, or of one page (counted from 1).
+    std::string Text(int page = 0) {
+        std::vector<std::string> args{"-layout", pdf, "-"};
+        if (page > 0) args.insert(args.begin(), {"-f", std::to_string(page), "-l", std::to_string(page)});
+        const auto run = test::RunProgram("/usr/bin/pdftotext", args);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.out;
     }
@@ -78,13 +81,35 @@ TEST_F(ReportPdfTest, HoldsThePatientThePeriodMeansAndTheNocturnalFall) {
     EXPECT_EQ(fs::status(pdf).permissions() & fs::perms::others_read, fs::perms::others_read);
 }
 
+// Without a layout of the user's, the report opens with the clinician's verdict, then the
+// hourly means; "short" was stored before those pages existed and still prints two pages.
+TEST_F(ReportPdfTest, TheDefaultLayoutStartsWithTheClinicalSummary) {
+    fs::remove(app.File("Report_family.ini"));
+    test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 120);  // a night included
+    const auto run = Report({"--language", "English", "--guideline", "acc-aha2017"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string first = Text(1);
+    EXPECT_NE(first.find("Clinical summary"), std::string::npos) << first;
+    EXPECT_NE(first.find("Guideline: ACC/AHA 2017"), std::string::npos) << first;
+    EXPECT_TRUE(std::regex_search(first, std::regex(R"(Recording quality: (not )?adequate)")))
+        << first;
+    EXPECT_TRUE(std::regex_search(
+        first, std::regex(R"(Dipping: (reverse dipper|non-dipper|dipper|extreme dipper) \(SYS)")))
+        << first;
+    EXPECT_TRUE(std::regex_search(first, std::regex(R"(Awake: \d+\.\d/\d+\.\d mmHg)"))) << first;
+    const std::string second = Text(2);
+    EXPECT_NE(second.find("Hourly means"), std::string::npos) << second;
+    EXPECT_TRUE(std::regex_search(second, std::regex(R"(23:00\s+[1-9]\d*\s+\d+\.\d)"))) << second;
+    EXPECT_EQ(Text(3).find("Clinical summary"), std::string::npos);
+}
+
 TEST_F(ReportPdfTest, PageCountFollowsTheLayout) {
     ASSERT_EQ(Report({}).exitCode, 0);
     const int all = Pages();
     ASSERT_EQ(Report({"--layout", "short"}).exitCode, 0);
     EXPECT_EQ(Pages(), 2);
-    // Ten one-page kinds and the readings' list: one trend page and one list page at least.
-    EXPECT_GE(all, 11);
+    // Twelve one-page kinds and the readings' list: one trend page and one list page at least.
+    EXPECT_GE(all, 13);
     EXPECT_NE(Text().find("Night study"), std::string::npos);
 }
 
@@ -158,13 +183,17 @@ TEST_F(ReportPdfTest, AGermanReportHasNoEnglishTextLeft) {
     german.ScanLanguages(german.LanguageFolder());
     german.SelectLanguageFile("German");
     ASSERT_TRUE(german.LoadLanguage());
-    for (const std::string& key : english.KeyNames("Report Setting")) {
-        const std::string value = english.GetText("Report Setting", key);
-        if (value == german.GetText("Report Setting", key)) continue;
-        // The fixed words before the first %N figure.
-        const std::string part = value.substr(0, value.find('%'));
-        if (part.size() >= 5) {
-            EXPECT_EQ(text.find(part), std::string::npos) << key << ": " << part;
+    EXPECT_NE(text.find("Klinische Zusammenfassung"), std::string::npos);
+    EXPECT_NE(text.find("Stundenmittelwerte"), std::string::npos);
+    for (const char* section : {"Report Setting", "Clinical Setting"}) {
+        for (const std::string& key : english.KeyNames(section)) {
+            const std::string value = english.GetText(section, key);
+            if (value == german.GetText(section, key)) continue;
+            // The fixed words before the first %N figure.
+            const std::string part = value.substr(0, value.find('%'));
+            if (part.size() >= 5) {
+                EXPECT_EQ(text.find(part), std::string::npos) << key << ": " << part;
+            }
         }
     }
     for (const char* word : {"Page ", "Whole recording", "Readings", "Mean", "Patient name"})

@@ -184,13 +184,15 @@ TEST_F(ReportTest, TheReportProgramWritesEveryPageAsPdf) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string bytes = test::ReadBytes(pdf);
     ASSERT_EQ(bytes.substr(0, 5), "%PDF-");
-    // 30 h of readings: two days of both trends, histograms and pies two periods to a page,
-    // six one-page kinds, then 120 readings at 43 rows to an A4 page.
-    EXPECT_EQ(PdfPageCount(bytes), 4 * 2 + 6 + 3);
+    // The clinical summary and the hourly means (through their own hand-off file); 30 h of
+    // readings: two days of both trends, histograms and pies two periods to a page, six
+    // one-page kinds; then 120 readings at 43 rows to an A4 page.
+    EXPECT_EQ(PdfPageCount(bytes), 2 + 4 * 2 + 6 + 3);
 }
 
 TEST_F(ReportTest, TheReportProgramPrintsOnTheChosenPaper) {
     config.reports.current.pages = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    config.reports.current.clinicalPages = {0, 0};
     ASSERT_TRUE(ExportReport(recording, config).ok);
     ASSERT_TRUE(WritePrinterSettings(config.StartFilePath(), {1, 2, ""}));  // Letter, landscape
     const std::string pdf = app.File("report.pdf");

@@ -32,6 +32,7 @@ class ReportExportTest : public ::testing::Test {
 
     void Layout(std::initializer_list<int> on) {
         config.reports.current.pages.fill(0);
+        config.reports.current.clinicalPages.fill(0);
         for (int page : on) config.reports.current.pages[static_cast<size_t>(page - 1)] = 1;
     }
 
@@ -49,6 +50,16 @@ TEST_F(ReportExportTest, DemographicsAndDataPagesWriteOnlyTheirFiles) {
     const ReportExportResult result = ExportReport(recording, config);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"1.rp", "11.rp", "Report.txt"}));
+    // Either clinical page alone writes the clinical record, under the configured guideline.
+    Layout({});
+    config.reports.current.clinicalPages[kHourlyMeansPage] = 1;
+    config.guideline = "nice2019";
+    ASSERT_TRUE(ExportReport(recording, config).ok);
+    EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"Clinical.rp", "Report.txt"}));
+    const ReportReadResult read = ReadReportFiles(folder);
+    ASSERT_TRUE(read.data && read.data->clinical) << read.error;
+    EXPECT_EQ(read.data->clinical->block.guideline.profile->id, "nice2019");
+    EXPECT_EQ(read.data->clinical->block.quality.readings, 120);
 }
 
 TEST_F(ReportExportTest, BarGraphWithoutColorizedGraphStillWritesTheReadings) {

@@ -53,6 +53,15 @@ ReportData FullReport() {
     d.frequency = FrequencyRecord{{0, 1, std::vector<double>(24, 2.0)}, {0, 1, {}}};
     d.secondary = SecondaryHistogramRecord{{40, 10, {0.5, 0.5}}, {50, 10, {1.0}}, {20, 10, {}}};
     d.dataReadings = d.graphReadings;
+    d.clinical = ClinicalRecord{};
+    d.clinical->pages = {1, 0};
+    d.clinical->block.quality.problems = {clinical::QualityProblem::FewAsleep};
+    d.clinical->block.dipping.sys.dippingClass = clinical::DippingClass::Extreme;
+    d.clinical->block.morningSurge.push_back({{2026, 3, 2}, 141.5, std::nullopt, 112.0, 29.5, {}});
+    d.clinical->block.guideline.profile = clinical::FindGuideline("nice2019");
+    d.clinical->block.guideline.means[1] = clinical::PeriodMeans{136.25, 84.5};
+    d.clinical->block.guideline.office = OfficePressure{150, 95};
+    d.clinical->block.guideline.phenotype = clinical::Phenotype::WhiteCoat;
     return d;
 }
 
@@ -66,8 +75,9 @@ TEST_F(ReportFilesTest, WhatIsWrittenReadsBackTheSame) {
     const ReportData report = FullReport();
     const ReportWriteResult written = WriteReportFiles(folder, report);
     ASSERT_TRUE(written.ok) << written.error;
-    const std::vector<std::string> names = {"Report.txt", "1.rp", "2.rp", "3.rp",  "45.rp", "6.rp",
-                                            "7.rp",       "8.rp", "9.rp", "10.rp", "11.rp"};
+    const std::vector<std::string> names = {"Report.txt", "Clinical.rp", "1.rp", "2.rp",
+                                            "3.rp",       "45.rp",       "6.rp", "7.rp",
+                                            "8.rp",       "9.rp",        "10.rp", "11.rp"};
     EXPECT_EQ(written.written, names);
 
     const ReportReadResult read = ReadReportFiles(folder);
@@ -81,6 +91,41 @@ TEST_F(ReportFilesTest, WhatIsWrittenReadsBackTheSame) {
     EXPECT_EQ(read.data->statistics->periods[1].values[0].mean, 133.25);
     EXPECT_FLOAT_EQ(read.data->summary->summaries[0].dia.mean, 81.5f);
     EXPECT_EQ(read.data->correlation->chart.asleepPoints.size(), 1u);
+    const clinical::ClinicalBlock& block = read.data->clinical->block;
+    EXPECT_EQ(block.guideline.profile->id, "nice2019");
+    EXPECT_EQ(block.guideline.phenotype, clinical::Phenotype::WhiteCoat);
+    EXPECT_EQ(block.morningSurge.at(0).sleepTrough, 29.5);
+    EXPECT_FALSE(block.morningSurge.at(0).preWake);
+}
+
+// The clinical record: page flags, then the quality (readings, analysed, success rate as a
+// presence byte and a double, awake, asleep, adequate, problems), ..., the guideline's id.
+TEST_F(ReportFilesTest, TheClinicalRecordHasItsOwnFileAndByteLayout) {
+    ClinicalRecord record;
+    record.pages = {1, 0};
+    record.block.quality = {3, 2, 0.5, 2, 0, false, {clinical::QualityProblem::FewAsleep}};
+    const std::string bytes = EncodeClinical(record);
+    const std::string quality("\x01\0\0\0\0\0\0\0"
+                              "\x03\0\0\0\x02\0\0\0\x01\0\0\0\0\0\0\xE0\x3F"
+                              "\x02\0\0\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0",
+                              8 + 8 + 9 + 8 + 1 + 8);
+    EXPECT_EQ(bytes.substr(0, quality.size()), quality);
+    // Thirty absent figures and two absent weighted SDs, six absent dipping values, no
+    // morning, no AASI, 24 hours of (hour, count, three absent means), then "esh2023" in
+    // UTF-16 and eleven absent verdict values.
+    EXPECT_EQ(bytes.size(), quality.size() + 32 + 6 + 4 + 1 + 24 * 11 + 4 + 14 + 11);
+    EXPECT_EQ(bytes.substr(bytes.size() - 11 - 14 - 4, 6), std::string("\x0E\0\0\0e\0", 6));
+
+    std::string error;
+    ASSERT_TRUE(DecodeClinical(bytes, error)) << error;
+    EXPECT_FALSE(DecodeClinical(bytes.substr(0, bytes.size() - 1), error));
+    std::string unknownClass = bytes;
+    unknownClass[quality.size() - 4] = '\x07';
+    EXPECT_FALSE(DecodeClinical(unknownClass, error));
+    std::string unknownGuideline = bytes;
+    unknownGuideline[bytes.size() - 11 - 14] = 'x';
+    EXPECT_FALSE(DecodeClinical(unknownGuideline, error));
+    EXPECT_NE(error.find("guideline"), std::string::npos) << error;
 }
 
 TEST_F(ReportFilesTest, FilesFollowTheBinaryConventions) {

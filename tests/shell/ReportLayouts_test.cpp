@@ -59,19 +59,31 @@ class ReportLayoutsTest : public ::testing::Test {
 
 TEST_F(ReportLayoutsTest, TitlesAndPagesAtStartUp) {
     ASSERT_TRUE(config.LoadReports());  // no file yet
-    EXPECT_EQ(config.reports.current, Pages({1, 5, 6, 7, 11}, "ABPM report"));
+    ReportLayout fresh = Pages({1, 5, 6, 7, 11}, "ABPM report");
+    fresh.clinicalPages = {1, 1};
+    EXPECT_EQ(config.reports.current, fresh);
 
     WriteBytes(file,
                "[INFO]\r\ncurrentReportName=Short\r\n[Short]\r\nStatistics Page=1\r\n"
                "Spo2 Page=1\r\n");
     config.LoadReports();
-    // The SpO2 page is not read at start-up.
+    // The SpO2 page is not read at start-up; a layout stored before the clinical pages
+    // existed still prints exactly what it printed.
     EXPECT_EQ(config.reports.current, Pages({1, 2, 5, 6, 7, 11}, "Blood Pressure Report"));
     AppConfig base(languages);
     base.SetApplicationDirectory(app.path());
     base.LoadReports();
     EXPECT_EQ(base.reports.current.title, "Ambulatory Blood Pressure Report");
     EXPECT_TRUE(messages.texts.empty());
+    // Written back, it keeps its pages and says so for the clinical ones.
+    ASSERT_TRUE(config.SaveReports());
+    EXPECT_EQ(Stored().GetString("Short", "Clinical Summary Page", "?"), "0");
+    EXPECT_EQ(Stored().GetString("Short", "Statistics Page", "?"), "1");
+    config.reports.edited = Pages({2});
+    config.reports.edited.clinicalPages = {1, 0};
+    ASSERT_TRUE(config.SaveReportSection("Short"));
+    EXPECT_EQ(Restarted().current.clinicalPages, (std::array<int, 2>{1, 0}));
+
 }
 
 TEST_F(ReportLayoutsTest, TheListSurvivesEvenWithoutACurrentLayout) {
@@ -89,7 +101,7 @@ TEST_F(ReportLayoutsTest, EditingOneLayoutNeverChangesTheCurrentOne) {
     AddLayout("Cardiology", Pages({1, 2, 11}, "Cardiology ABPM"));
     AddLayout("Short", Pages({1}, "Short report"));
     EXPECT_EQ(Stored().GetString("INFO", "RP2", ""), "Short");
-    EXPECT_EQ(Stored().KeyNames("Cardiology").size(), 13u);
+    EXPECT_EQ(Stored().KeyNames("Cardiology").size(), 15u);
     ASSERT_TRUE(config.SetCurReportSettings("Short"));
     EXPECT_EQ(config.reports.current, Pages({1}, "Short report"));
 

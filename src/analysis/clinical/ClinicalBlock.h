@@ -4,13 +4,13 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
 #include "analysis/clinical/Dipping.h"
 #include "analysis/clinical/GuidelineVerdict.h"
 #include "analysis/clinical/HourlyMeans.h"
 #include "analysis/clinical/MorningSurge.h"
 #include "analysis/clinical/RecordingQuality.h"
 #include "analysis/clinical/Variability.h"
+#include "case/AnalysisResults.h"
 #include "case/Recording.h"
 
 namespace vitalis::clinical {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "analysis/AnalysisResults.h"
-#include "analysis/Period.h"
+#include "case/AnalysisResults.h"
+#include "case/Period.h"
 #include "case/Recording.h"
 
 namespace vitalis::clinical {

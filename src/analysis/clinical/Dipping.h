@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 
 namespace vitalis::clinical {
 

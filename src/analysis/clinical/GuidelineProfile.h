@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "analysis/Period.h"
+#include "case/Period.h"
 
 namespace vitalis::clinical {
 

@@ -167,4 +167,10 @@ std::string FixedWidthText(std::span<const uint8_t> field) {
     return Windows1252ToUtf8(std::string(field.begin(), end));
 }
 
+void PutFixedWidthText(std::span<uint8_t> field, std::string_view utf8) {
+    const std::string bytes = Utf8ToWindows1252(utf8);
+    std::fill(field.begin(), field.end(), uint8_t{0});
+    std::copy_n(bytes.begin(), std::min(bytes.size(), field.size()), field.begin());
+}
+
 }  // namespace vitalis

@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "case/CalendarTime.h"
@@ -84,5 +85,8 @@ HeronPacket DecodeHeronPacket(std::span<const uint8_t> area, const TextSource& t
 
 // Single-byte text of a fixed-width field, up to its first zero, as UTF-8.
 std::string FixedWidthText(std::span<const uint8_t> field);
+// UTF-8 text into a fixed-width field as the monitor's single-byte text: cut to the field,
+// the rest zero.
+void PutFixedWidthText(std::span<uint8_t> field, std::string_view utf8);
 
 }  // namespace vitalis

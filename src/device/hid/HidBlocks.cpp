@@ -10,11 +10,6 @@
 namespace vitalis {
 namespace {
 
-void PutText(std::span<uint8_t> field, const std::string& text) {
-    std::fill(field.begin(), field.end(), uint8_t{0});
-    std::copy_n(text.begin(), std::min(text.size(), field.size()), field.begin());
-}
-
 // Checks the prefix and unpacks what follows to exactly rawLength bytes.
 std::optional<std::vector<uint8_t>> UnpackFrame(std::span<const uint8_t> frame,
                                                 std::optional<uint8_t> marker, int deviceType,
@@ -71,8 +66,8 @@ HidSettings DecodeSettings(std::span<const uint8_t, kSettingsRawLength> raw) {
 
 std::array<uint8_t, kSettingsRawLength> EncodeSettings(const HidSettings& s) {
     std::array<uint8_t, kSettingsRawLength> raw{};
-    PutText(std::span(raw).subspan(0, 30), s.patientName);
-    PutText(std::span(raw).subspan(30, 11), s.patientId);
+    PutFixedWidthText(std::span(raw).subspan(0, 30), s.patientName);
+    PutFixedWidthText(std::span(raw).subspan(30, 11), s.patientId);
     raw[41] = static_cast<uint8_t>(s.start.year >> 8);
     raw[42] = static_cast<uint8_t>(s.start.year);
     const int rest[] = {s.start.month,     s.start.day,       s.start.hour,     s.start.minute,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "device/heron/HeronPackets.h"
+
 namespace vitalis {
 namespace {
 
@@ -39,8 +41,7 @@ uint8_t Interval(int minutes) {
 }
 
 void PutText(UploadBlock& block, size_t at, size_t width, const std::string& utf8) {
-    const std::string bytes = ToSingleByteText(utf8);
-    std::copy_n(bytes.begin(), std::min(width, bytes.size()), block.begin() + at);
+    PutFixedWidthText(std::span(block).subspan(at, width), utf8);
 }
 
 void PutClock(UploadBlock& block, size_t at, const ClockTime& c) {
@@ -122,22 +123,6 @@ std::optional<UploadBlock> BuildHidUploadBlock(const UploadSettings& s, const Lo
     block[60] = s.optionA < 2 ? 1 : 0;
     block[61] = 0xFF;
     return block;
-}
-
-std::string ToSingleByteText(const std::string& utf8) {
-    std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xE ? 3 : 4;
-        unsigned code = lead;
-        if (length == 2 && i + 1 < utf8.size())
-            code = (lead & 0x1Fu) << 6 | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-        else if (length > 1)
-            code = 0x100;  // beyond one byte, or cut short
-        out += code < 0x80 || (code >= 0xA0 && code <= 0xFF) ? static_cast<char>(code) : '?';
-        i += length;
-    }
-    return out;
 }
 
 }  // namespace vitalis

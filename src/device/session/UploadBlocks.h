@@ -31,7 +31,4 @@ std::optional<UploadBlock> BuildHeronUploadBlock(const UploadSettings& settings,
 std::optional<UploadBlock> BuildHidUploadBlock(const UploadSettings& settings,
                                                const LocalTime& now);
 
-// UTF-8 text as single-byte characters (Latin-1; anything else becomes "?").
-std::string ToSingleByteText(const std::string& utf8);
-
 }  // namespace vitalis

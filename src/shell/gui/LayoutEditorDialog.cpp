@@ -17,6 +17,9 @@ constexpr std::array<const char*, kEditablePageCount> kPageLabels = {
     "IDS_PATIENT_STATISTICS", "IDS_SUMMARY_STATISTICS", "IDS_TRENDS_PRESSPAGE", "IDS_GRAPH_PAGE",
     "IDS_LINE_PAGE",          "IDS_BARGRAPH_PAGE",      "IDS_CAKE_PAGE",        "IDS_RATE_BARGRAPH",
     "IDS_COMBINE_PAGE",       "IDS_THREE_PAGE",         "IDS_MEASURE_DATA"};
+// The clinical pages are named as the clinical summary names them.
+constexpr std::array<const char*, kClinicalPageCount> kClinicalPageLabels = {
+    "IDS_CLINICAL_SUMMARY", "IDS_HOURLY_MEANS"};
 
 }  // namespace
 
@@ -48,6 +51,12 @@ LayoutEditorDialog::LayoutEditorDialog(const TextSource& texts, ReportLayout lay
         pages_[static_cast<size_t>(i)]->setChecked(layout_.pages[static_cast<size_t>(i)] != 0);
         grid->addWidget(pages_[static_cast<size_t>(i)], i / 2, i % 2);
     }
+    const int clinicalRow = (kEditablePageCount + 1) / 2;
+    for (size_t i = 0; i < clinicalPages_.size(); ++i) {
+        clinicalPages_[i] = new QCheckBox(text("Clinical Setting", kClinicalPageLabels[i]), group);
+        clinicalPages_[i]->setChecked(layout_.clinicalPages[i] != 0);
+        grid->addWidget(clinicalPages_[i], clinicalRow, static_cast<int>(i));
+    }
     layoutBox->addWidget(group);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -65,6 +74,8 @@ void LayoutEditorDialog::accept() {
     for (int i = 0; i < kEditablePageCount; ++i) {
         edited.pages[static_cast<size_t>(i)] = pages_[static_cast<size_t>(i)]->isChecked() ? 1 : 0;
     }
+    for (size_t i = 0; i < clinicalPages_.size(); ++i)
+        edited.clinicalPages[i] = clinicalPages_[i]->isChecked() ? 1 : 0;
     const std::string_view refusal = RefuseLayoutEdit(edited, name(), isNew_, existing_);
     if (!refusal.empty()) {
         messages_.inform(this, QString::fromStdString(texts_.Text(kLayoutEditorTextSection, refusal)));

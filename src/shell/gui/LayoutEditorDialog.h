@@ -30,6 +30,10 @@ public:
     QLineEdit* nameField() const { return name_; }
     QLineEdit* titleField() const { return title_; }
     QCheckBox* pageBox(int index) const { return pages_[static_cast<size_t>(index)]; }
+    // kClinicalSummaryPage or kHourlyMeansPage.
+    QCheckBox* clinicalPageBox(int index) const {
+        return clinicalPages_[static_cast<size_t>(index)];
+    }
     void accept() override;
 
 private:
@@ -41,6 +45,7 @@ private:
     QLineEdit* name_ = nullptr;
     QLineEdit* title_ = nullptr;
     std::array<QCheckBox*, kEditablePageCount> pages_{};
+    std::array<QCheckBox*, kClinicalPageCount> clinicalPages_{};
 };
 
 }  // namespace vitalis

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/ThresholdSettings.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 #include "shell/ThresholdForm.h"
 
 class QComboBox;

@@ -3,9 +3,9 @@
 #include <array>
 #include <vector>
 
-#include "analysis/Parameter.h"
-#include "analysis/Period.h"
 #include "case/Measurement.h"
+#include "case/Parameter.h"
+#include "case/Period.h"
 
 namespace vitalis {
 

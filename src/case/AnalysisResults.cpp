@@ -1,4 +1,4 @@
-#include "analysis/AnalysisResults.h"
+#include "case/AnalysisResults.h"
 
 namespace vitalis {
 

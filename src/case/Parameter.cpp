@@ -1,4 +1,4 @@
-#include "analysis/Parameter.h"
+#include "case/Parameter.h"
 
 namespace vitalis {
 
