@@ -2,12 +2,16 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <numeric>
 
 #include "BarTrendDrawing.h"
+#include "NotComputed.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "TableDrawing.h"
 #include "TrendPages.h"
+#include "analysis/ChartTexts.h"
+#include "analysis/Histograms.h"
 #include "views/ChartPages.h"
 
 namespace vitalis::report {
@@ -29,6 +33,16 @@ void ForEachPeriodBand(QPainter& p, const QRect& body, const TextSource& texts,
         area.setTop(area.top() + DrawCaption(p, area, PeriodName(texts, periods[i])));
         draw(area.adjusted(0, 0, 0, -8), periods[i]);
     }
+}
+
+// In place of a period's chart that has no readings to show: "—" with the reason, as the
+// figures pages write it, rather than empty bars or pies that read as measured zeros.
+bool DrewGap(QPainter& p, const QRect& area, const TextSource& texts, bool multiDay, int slot,
+             double share) {
+    const QString gap = PeriodGap(texts, multiDay, slot, share > 0.0 ? 1 : 0);
+    if (gap.isEmpty()) return false;
+    DrawPairs(p, area, {{NotComputed(texts, gap), {}}});
+    return true;
 }
 
 // The three periods spread over as many pages as their bands need.
@@ -56,13 +70,12 @@ void PaintChart(PageKind kind, QPainter& p, const QRect& area, const PageContext
     p.restore();
 }
 
-// Bins wider than one value show their range; the first and last take everything beyond.
+// Bins wider than one value show their range, written as the histogram page writes its bins.
 QString BinLabel(const BinnedValues& bins, size_t i) {
-    const int from = bins.first + static_cast<int>(i) * bins.width;
-    if (bins.width <= 1) return QString::number(from);
-    if (i == 0) return QStringLiteral("<%1").arg(from + bins.width);
-    if (i + 1 == bins.values.size()) return QStringLiteral("≥%1").arg(from);
-    return QStringLiteral("%1–%2").arg(from).arg(from + bins.width - 1);
+    const int count = static_cast<int>(bins.values.size());
+    if (bins.width <= 1) return QString::number(bins.first + static_cast<int>(i) * bins.width);
+    const std::vector<std::string> labels = BinLabels(EqualBinEdges(bins.first, bins.width, count));
+    return i < labels.size() ? QString::fromStdString(labels[i]) : QString();
 }
 
 // Bars of one histogram with its value under each bar.
@@ -159,11 +172,16 @@ ReportPage ChartSheets::HistogramPage(const std::vector<int>& periods) const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const HistogramRecord histograms = *data_.histograms;
+    const bool multiDay = data_.header.multiDay != 0;
     return {PageHeading(texts_, "IDS_BARGRAPH_PAGE", "Blood pressure histogram"),
             [=](QPainter& p, const QRect& body) {
                 const PeriodSummary none;
                 ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
-                    recording->analysis.histograms = histograms.periods[static_cast<size_t>(slot)];
+                    const HistogramSet& set = histograms.periods[static_cast<size_t>(slot)];
+                    if (DrewGap(p, area, *texts, multiDay, slot,
+                                std::accumulate(set.sys.begin(), set.sys.end(), 0.0)))
+                        return;
+                    recording->analysis.histograms = set;
                     const PageContext context{*recording, none, *PeriodFromCode(slot + 1),
                                               *thresholds, *texts};
                     PaintChart(PageKind::Histogram, p, area, context);
@@ -176,9 +194,14 @@ ReportPage ChartSheets::PiePage(const std::vector<int>& periods) const {
     auto thresholds = thresholds_;
     const TextSource* texts = &texts_;
     const SummaryRecord pies = *data_.pies;
+    const bool multiDay = data_.header.multiDay != 0;
     return {PageHeading(texts_, "IDS_CAKE_PAGE", "Blood pressure pie charts"),
             [=](QPainter& p, const QRect& body) {
                 ForEachPeriodBand(p, body, *texts, periods, [&](const QRect& area, int slot) {
+                    const SummaryBlock& sys = pies.summaries[static_cast<size_t>(slot)].sys;
+                    if (DrewGap(p, area, *texts, multiDay, slot,
+                                sys.belowFraction + sys.withinFraction + sys.aboveFraction))
+                        return;
                     const PageContext context{*recording,
                                               pies.summaries[static_cast<size_t>(slot)],
                                               *PeriodFromCode(slot + 1),

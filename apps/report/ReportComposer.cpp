@@ -105,7 +105,11 @@ void ReportComposer::DrawHead(QPainter& p, const QRect& page, const ReportPage& 
                                 .arg(QString::fromStdString(h.patientName),
                                      SectionText(texts_, "Message Setting", "IDS_PATIENTS_ID"),
                                      QString::fromStdString(h.patientId));
-    const QString software = ReportText(texts_, "IDS_RPT_SOFTWARE").arg(kVersionText);
+    QString software = ReportText(texts_, "IDS_RPT_SOFTWARE").arg(kVersionText);
+    if (!data_.monitor.empty())
+        software =
+            ReportText(texts_, "IDS_RPT_MONITOR").arg(QString::fromStdString(data_.monitor)) +
+            QStringLiteral("   ") + software;
     DrawLine(p, QRect(page.left(), top, page.width(), lineHeight), patient, software);
     top += lineHeight;
     const QString test = QStringLiteral("%1: %2").arg(

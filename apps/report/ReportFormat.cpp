@@ -1,13 +1,16 @@
 #include "ReportFormat.h"
 
+#include "case/ReadingColumns.h"
+
 namespace vitalis::report {
 
 QString Date(const std::array<int, 3>& ymd) {
     if (ymd[0] == 0) return {};
-    return QStringLiteral("%1-%2-%3")
-        .arg(ymd[2], 2, 10, QLatin1Char('0'))
-        .arg(ymd[1], 2, 10, QLatin1Char('0'))
-        .arg(ymd[0]);
+    Measurement m;
+    m.year = ymd[0];
+    m.month = ymd[1];
+    m.day = ymd[2];
+    return QString::fromStdString(DateText(m));
 }
 
 QString ClockOfDay(int minutes) {

@@ -6,6 +6,7 @@
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "TableDrawing.h"
+#include "analysis/ChartTexts.h"
 
 namespace vitalis::report {
 
@@ -74,10 +75,10 @@ Table LoadTable(const StatisticsRecord& s, bool multiDay, const TextSource& t) {
         QStringList{ReportText(t, "IDS_RPT_FALL")}
         << PairOrGap(t, fallGap, Percent(s.sysNocturnalFall), Percent(s.diaNocturnalFall))
         << ReportText(t, "IDS_RPT_FALL_LIMITS").arg(th.lowFall).arg(th.highFall) << QString());
-    table.rows.push_back(QStringList{ReportText(t, "IDS_RPT_HOURLY_RATIO")}
-                         << PairOrGap(t, fallGap, Number(s.sysHourlyRatio, 2),
-                                      Number(s.diaHourlyRatio, 2))
-                         << QString() << QString());
+    table.rows.push_back(
+        QStringList{ReportText(t, "IDS_RPT_HOURLY_RATIO")}
+        << PairOrGap(t, fallGap, Number(s.sysHourlyRatio, 2), Number(s.diaHourlyRatio, 2))
+        << QString() << QString());
     return table;
 }
 
@@ -85,42 +86,48 @@ Table LoadTable(const StatisticsRecord& s, bool multiDay, const TextSource& t) {
 
 ReportPage StatisticsPage(const StatisticsRecord& s, bool multiDay, const TextSource& texts) {
     const TextSource* t = &texts;
-    return {QString(), [s, multiDay, t](QPainter& p, const QRect& body) {
-                int top = body.top();
-                for (int slot : kSlotOrder) {
-                    const PeriodFigures& f = s.periods[static_cast<size_t>(slot)];
-                    top += DrawCaption(p, Below(body, top),
-                                       ReportText(*t, "IDS_RPT_PERIOD_COUNT")
-                                           .arg(PeriodName(*t, slot))
-                                           .arg(f.count));
-                    const QString gap = PeriodGap(*t, multiDay, slot, f.count);
-                    if (!gap.isEmpty())
-                        top += DrawPairs(p, Below(body, top), {{NotComputed(*t, gap), {}}});
-                    else
-                        top += DrawTable(p, Below(body, top), PeriodTable(f, *t));
-                    top += kGap;
-                }
-                top += DrawCaption(p, Below(body, top), ReportText(*t, "IDS_RPT_LOAD_FALL"));
-                DrawTable(p, Below(body, top), LoadTable(s, multiDay, *t));
-            }};
+    return {
+        QString(), [s, multiDay, t](QPainter& p, const QRect& body) {
+            int top = body.top();
+            for (int slot : kSlotOrder) {
+                const PeriodFigures& f = s.periods[static_cast<size_t>(slot)];
+                top += DrawCaption(
+                    p, Below(body, top),
+                    ReportText(*t, "IDS_RPT_PERIOD_COUNT").arg(PeriodName(*t, slot)).arg(f.count));
+                const QString gap = PeriodGap(*t, multiDay, slot, f.count);
+                if (!gap.isEmpty())
+                    top += DrawPairs(p, Below(body, top), {{NotComputed(*t, gap), {}}});
+                else
+                    top += DrawTable(p, Below(body, top), PeriodTable(f, *t));
+                top += kGap;
+            }
+            top += DrawCaption(p, Below(body, top), ReportText(*t, "IDS_RPT_LOAD_FALL"));
+            DrawTable(p, Below(body, top), LoadTable(s, multiDay, *t));
+        }};
 }
 
 namespace {
 
 QString Extreme(int value, const std::array<int, 3>& date, int hour, int minute) {
-    return QStringLiteral("%1 (%2 %3)").arg(value).arg(Date(date)).arg(
-        ClockOfDay(hour * 60 + minute));
+    return QStringLiteral("%1 (%2 %3)")
+        .arg(value)
+        .arg(Date(date))
+        .arg(ClockOfDay(hour * 60 + minute));
 }
 
 // The bins of a range: at or below low, above low up to high, above high.
 QStringList SummaryRow(const QString& name, const SummaryBlock& b, int low, int high) {
+    const RangeLegend range = RangeLegendTexts(low, high);
+    const auto Share = [](const std::string& bin, double fraction) {
+        return QStringLiteral("%1: %2").arg(QString::fromStdString(bin), Percent(fraction));
+    };
     return {name,
             Number(b.mean),
             Extreme(b.maxValue, {b.maxYear, b.maxMonth, b.maxDay}, b.maxHour, b.maxMinute),
             Extreme(b.minValue, {b.minYear, b.minMonth, b.minDay}, b.minHour, b.minMinute),
-            QStringLiteral("≤%1: %2").arg(low).arg(Percent(b.belowFraction)),
-            QStringLiteral("%1–%2: %3").arg(low + 1).arg(high).arg(Percent(b.withinFraction)),
-            QStringLiteral(">%1: %2").arg(high).arg(Percent(b.aboveFraction))};
+            Share(range.below, b.belowFraction),
+            Share(range.within, b.withinFraction),
+            Share(range.above, b.aboveFraction)};
 }
 
 // A summary counts its readings only as shares of the three bins: none at all means the

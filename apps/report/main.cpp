@@ -17,6 +17,7 @@
 #include "ReportPdf.h"
 #include "shell/LanguageTable.h"
 #include "shell/ReportFiles.h"
+#include "shell/ReportMonitor.h"
 #include "shell/ReportHandOffFolder.h"
 #include "ui/ApplicationStyle.h"
 
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
 
     vitalis::ReportReadResult read = vitalis::ReadReportFiles(options.folder.toStdString());
     if (!read.data) return Fail(quiet, QString::fromStdString(read.error));
+    read.data->monitor = vitalis::ReportMonitorOfHandOff(appDir.toStdString());
     vitalis::LanguageTable languages(appDir.toStdString());
     languages.LoadStoredLanguage();
     const vitalis::report::ReportComposer composer(std::move(*read.data), languages);

@@ -1,7 +1,10 @@
 #include "analysis/ChartTexts.h"
 
+#include <array>
 #include <cstdarg>
 #include <cstdio>
+
+#include "analysis/Histograms.h"
 
 namespace vitalis {
 namespace {
@@ -96,10 +99,11 @@ std::vector<LabelledValue> CorrelationLines(const CorrelationData& data, const T
     };
 }
 
-RangeLegend RangeLegendTexts(int low, int high, const TextSource& texts) {
-    return {texts.Text("Menu Setting", "IDS_ABOVE") + Format(" %d", high),
-            Format("%d-%d", low, high),
-            texts.Text("Menu Setting", "IDS_BELOW") + Format(" %d", low)};
+RangeLegend RangeLegendTexts(int low, int high) {
+    // The three ranges are bins like the histograms', and are written the same way.
+    const std::array<int, 4> edges{0, low, high, kNoBinAbove};
+    const std::vector<std::string> labels = BinLabels(edges);
+    return {labels[2], labels[1], labels[0]};
 }
 
 std::vector<std::string> BinLabels(std::span<const int> edges) {

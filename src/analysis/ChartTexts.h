@@ -42,13 +42,14 @@ std::string PercentText(double fraction);
 // The correlation chart's text block: both regression lines, the centre of the cloud, r.
 std::vector<LabelledValue> CorrelationLines(const CorrelationData& data, const TextSource& texts);
 
-// The pie legend's three rows for one parameter's bounds: above, within, below.
+// The pie legend's three rows for one parameter's bounds, in the histograms' bin rule and
+// captions: above (">high"), within ("low+1-high"), below ("≤low").
 struct RangeLegend {
     std::string above;
     std::string within;
     std::string below;
 };
-RangeLegend RangeLegendTexts(int low, int high, const TextSource& texts);
+RangeLegend RangeLegendTexts(int low, int high);
 
 // The captions under a histogram's bars for its bin edges: "≤90", "91-100", ..., ">210".
 std::vector<std::string> BinLabels(std::span<const int> edges);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "case/ReadingColumns.h"
+
 namespace vitalis {
 namespace {
 
@@ -46,9 +48,12 @@ std::vector<TimeTick> TimeTicks(const TimeWindow& window, int step, int hourLabe
 }
 
 std::string AxisDateText(const ClockTime& time) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%d-%d-%d", time.year, time.month, time.day);
-    return text;
+    // As the measurement list writes its dates, so that graph, list and report agree.
+    Measurement m;
+    m.year = time.year;
+    m.month = time.month;
+    m.day = time.day;
+    return DateText(m);
 }
 
 int HourLabelEvery(double pixelsPerHour, double minSpacing) {

@@ -105,7 +105,9 @@ struct CorrelationRecord {
     bool operator==(const CorrelationRecord&) const;
 };
 
-// A histogram of equal bins: bin i holds values from first + i*width up to the next bin.
+// A histogram of equal bins after `first`, by the analysis's bin rule (EqualBinEdges): the
+// first takes everything up to first + width, bin i what lies above first + i*width up to the
+// next edge, the last everything above.
 struct BinnedValues {
     int first = 0;
     int width = 1;
@@ -145,6 +147,9 @@ struct ReportData {
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.
     std::string guideline;
+    // The monitor the case was recorded with (ReportMonitorOfCase); read from the case file,
+    // so no hand-off file carries it either.
+    std::string monitor;
     bool operator==(const ReportData&) const = default;
 };
 

@@ -11,6 +11,7 @@
 #include "case/ProfileStore.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"
+#include "shell/ReportMonitor.h"
 
 namespace vitalis {
 
@@ -145,14 +146,15 @@ BinnedValues HourCounts(const std::vector<Measurement>& list) {
     return b;
 }
 
-// Shares of the readings in bins of ten from `first`; the last bin takes everything above.
+// Shares of the readings in `bins` bins of ten after `first`, by the histograms' bin rule.
 BinnedValues Shares(const std::vector<Measurement>& list, Parameter parameter, int first,
                     int bins) {
     BinnedValues b{first, 10, std::vector<double>(static_cast<size_t>(bins), 0.0)};
     if (list.empty()) return b;
+    const std::vector<int> edges = EqualBinEdges(first, 10, bins);
     for (const Measurement& m : list) {
-        const int bin = std::clamp((ValueOf(m, parameter) - first) / 10, 0, bins - 1);
-        b.values[static_cast<size_t>(bin)] += 1.0 / static_cast<double>(list.size());
+        const int bin = BinOf(edges, ValueOf(m, parameter));
+        if (bin >= 0) b.values[static_cast<size_t>(bin)] += 1.0 / static_cast<double>(list.size());
     }
     return b;
 }
@@ -177,7 +179,7 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
                                       HourCounts(results.asleepMeasurements)};
     if (on(10)) {
         const auto& valid = results.validMeasurements;
-        d.secondary = SecondaryHistogramRecord{Shares(valid, Parameter::Pr, 40, 10),
+        d.secondary = SecondaryHistogramRecord{Shares(valid, Parameter::Pr, 40, 15),
                                                Shares(valid, Parameter::Map, 50, 10),
                                                Shares(valid, Parameter::Pp, 20, 10)};
     }
@@ -200,7 +202,9 @@ ReportData PrepareReportData(const Recording& recording, const ReportLayout& lay
     // The report analysis leaves the chart's points and lines to the view; the printed
     // correlation page draws them too.
     BuildCorrelationData(recording, results);
-    return BuildReportData(recording, results, layout, guideline);
+    ReportData data = BuildReportData(recording, results, layout, guideline);
+    data.monitor = ReportMonitorOfCase(recording.casePath);
+    return data;
 }
 
 ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {

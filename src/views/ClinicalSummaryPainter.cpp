@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "analysis/TimeAxis.h"
 #include "analysis/clinical/ClinicalTexts.h"
 #include "views/ChartStyle.h"
 
@@ -59,10 +60,8 @@ void WriteMornings(LineWriter& out, const ClinicalBlock& block, const TextSource
     out.Line(Q(Text(texts, "IDS_MORNING_SURGE")), 1.6 * t, true);
     if (block.morningSurge.empty()) out.Line(Q(Text(texts, "IDS_NO_MORNING")), 1.3 * t, false);
     for (const MorningSurge& m : block.morningSurge) {
-        const QString date = QStringLiteral("%1-%2-%3")
-                                 .arg(m.date.year)
-                                 .arg(m.date.month, 2, 10, QLatin1Char('0'))
-                                 .arg(m.date.day, 2, 10, QLatin1Char('0'));
+        // The date as every other page and the trend axis write it.
+        const QString date = Q(AxisDateText({m.date.year, m.date.month, m.date.day, 0, 0}));
         out.Line(date + QStringLiteral(": ") + Q(Text(texts, "IDS_SLEEP_TROUGH")) + " " +
                      Q(FigureText(m.sleepTrough, 1)) + ", " + Q(Text(texts, "IDS_PREWAKING")) +
                      " " + Q(FigureText(m.prewaking, 1)) + " " + Q(Text(texts, "IDS_MMHG")),

@@ -94,7 +94,7 @@ void DrawLegend(QPainter& painter, const QRectF& column, const Band& band, const
     painter.drawText(QRectF(column.left(), y, column.width(), row),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      ToQString(ParameterCaption(band.parameter, texts)));
-    const RangeLegend legend = RangeLegendTexts(band.low, band.high, texts);
+    const RangeLegend legend = RangeLegendTexts(band.low, band.high);
     const std::string* captions[3] = {&legend.above, &legend.within, &legend.below};
     painter.setFont(ChartFont(t));
     for (int i = 0; i < 3; ++i) {

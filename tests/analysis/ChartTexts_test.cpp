@@ -75,10 +75,11 @@ TEST(ChartCaptions, ParametersPercentagesLegendsAndBins) {
     EXPECT_EQ(PercentText(0.125), "12.5%");
     EXPECT_EQ(PercentText(1.0), "100.0%");
     EXPECT_EQ(PercentText(0.0), "0.0%");
-    const RangeLegend legend = RangeLegendTexts(100, 140, texts);
-    EXPECT_EQ(legend.above, "Menu Setting:IDS_ABOVE 140");
-    EXPECT_EQ(legend.within, "100-140");
-    EXPECT_EQ(legend.below, "Menu Setting:IDS_BELOW 100");
+    const RangeLegend legend = RangeLegendTexts(100, 140);
+    // The bins of the analysis: at or below low, above low up to high, above high.
+    EXPECT_EQ(legend.above, ">140");
+    EXPECT_EQ(legend.within, "101-140");
+    EXPECT_EQ(legend.below, "\u2264100");
     const std::vector<std::string> bins = BinLabels(kSysBinEdges);
     ASSERT_EQ(bins.size(), 14u);
     EXPECT_EQ(bins.front(), "\u226490");

@@ -31,7 +31,7 @@ TEST(TimeTicks, MarkHalfAndFullHoursAndDateTheMidnight) {
     // The recording crosses midnight: the new date goes under the midnight tick.
     EXPECT_EQ(ticks[4].minute, At(2, 0, 0));
     EXPECT_EQ(ticks[4].hour, 0);
-    EXPECT_EQ(ticks[4].date, "2026-3-2");
+    EXPECT_EQ(ticks[4].date, "02-03-2026");
     EXPECT_EQ(ticks[8].hour, 1);
 }
 
@@ -56,7 +56,7 @@ TEST(TimeTicks, ThinHourLabelsAndRefuseRunawayWindows) {
 }
 
 TEST(TimeAxis, DatesHaveNoLeadingZerosAndLongStepsLabelOnlyDates) {
-    EXPECT_EQ(AxisDateText({2026, 1, 5, 0, 0}), "2026-1-5");
+    EXPECT_EQ(AxisDateText({2026, 1, 5, 0, 0}), "05-01-2026");
     EXPECT_FALSE(UsesDateOnlyAxis(180));
     EXPECT_TRUE(UsesDateOnlyAxis(360));
 }

@@ -134,5 +134,17 @@ TEST_F(ReportPagesTest, TheHistogramScaleEndsAboveTheLargestBar) {
     EXPECT_EQ(std::ranges::find(scale, QStringLiteral("100%")), scale.end());
 }
 
+// A multi-day file has no awake or asleep readings: their histograms and pies say why instead
+// of showing empty bars that read as measured zeros.
+TEST_F(ReportPagesTest, PeriodsWithoutReadingsPrintTheReasonInsteadOfEmptyCharts) {
+    test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 96 * 4);
+    ASSERT_TRUE(recording.Load());
+    ASSERT_TRUE(recording.multiDay);
+    int reasons = 0;
+    for (const PrintedText& t : Printed(Layout({6, 7})))
+        reasons += t.text.startsWith(QStringLiteral("— (multi-day file")) ? 1 : 0;
+    EXPECT_EQ(reasons, 4);  // awake and asleep, on the histogram and the pie pages
+}
+
 }  // namespace
 }  // namespace vitalis

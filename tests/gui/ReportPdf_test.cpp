@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <regex>
+#include <sstream>
 
 #include "case/ProfileStore.h"
 #include "shell/LanguageTable.h"
@@ -62,9 +63,15 @@ class ReportPdfTest : public ::testing::Test {
 };
 
 TEST_F(ReportPdfTest, HoldsThePatientThePeriodMeansAndTheNocturnalFall) {
+    ASSERT_EQ(Report({"--language", "English"}).exitCode, 0);
+    EXPECT_EQ(Text().find("Monitor:"), std::string::npos);  // a fixed address names no monitor
+    // A Heron download keeps the monitor's own address: the header names it on every page.
+    ProfileStore(casePath).WriteString("PATIENT DATA", "Type", "Heron");
+    ProfileStore(casePath).WriteString("PATIENT DATA", "BTH_ADDR", "001A7DDA7113");
     const auto run = Report({"--language", "English"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string text = Text();
+    EXPECT_TRUE(std::regex_search(text, std::regex(R"(Monitor: Heron 001A7DDA7113\s+Vitalis V)")));
     EXPECT_NE(text.find("Ambulatory Blood Pressure Report"), std::string::npos);  // empty title
     EXPECT_NE(text.find("Female"), std::string::npos);
     EXPECT_NE(text.find("Nocturnal fall"), std::string::npos);
@@ -117,6 +124,49 @@ TEST_F(ReportPdfTest, ALongRecordingGetsATrendPagePerDay) {
     const std::string text = Text();
     EXPECT_NE(text.find("02-03-2026 08:00 – 03-03-2026 08:00"), std::string::npos) << text;
     EXPECT_EQ(text.find("04-03-2026 08:00 –"), std::string::npos);
+}
+
+std::vector<std::string> PagesOf(const std::string& text) {
+    std::vector<std::string> pages;
+    std::stringstream in(text);
+    for (std::string page; std::getline(in, page, '\f');)
+        if (!page.empty()) pages.push_back(page);
+    return pages;
+}
+
+// The pie legend writes the summary's bins the same way: at or below the low bound, above it
+// up to the threshold, above the threshold (awake SYS 140, its low bound 100).
+TEST_F(ReportPdfTest, ThePieLegendAndTheSummaryWriteTheSameBins) {
+    ASSERT_EQ(Report({"--language", "English"}).exitCode, 0);
+    std::string summary, pies;
+    for (const std::string& page : PagesOf(Text())) {
+        if (page.find("Blood pressure summary") != std::string::npos) summary += page;
+        if (page.find("Blood pressure pie charts") != std::string::npos) pies += page;
+    }
+    for (const char* bin : {"≤100", "101-140", ">140"}) {
+        EXPECT_NE(summary.find(std::string(bin) + ": "), std::string::npos) << bin;
+        EXPECT_NE(pies.find(bin), std::string::npos) << bin;
+    }
+    EXPECT_EQ(pies.find("Below"), std::string::npos);
+}
+
+// Every page carries the test's date in the one form dd-mm-yyyy, and no page another form
+// (the trend axis once wrote "2026-3-2").
+TEST_F(ReportPdfTest, EveryPageWritesItsDatesTheSameWay) {
+    test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 288);
+    ASSERT_EQ(Report({"--language", "English"}).exitCode, 0);
+    const std::vector<std::string> pages = PagesOf(Text());
+    ASSERT_GE(pages.size(), 15u);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_NE(pages[i].find("01-03-2026"), std::string::npos) << "page " << i + 1;
+        EXPECT_FALSE(std::regex_search(pages[i], std::regex(R"(\b\d{4}[-/.]\d{1,2}[-/.]\d{1,2})")))
+            << "page " << i + 1 << ":\n"
+            << pages[i];
+        EXPECT_FALSE(
+            std::regex_search(pages[i], std::regex(R"(\b\d-\d{1,2}-\d{4}|\b\d{2}-\d-\d{4})")))
+            << "page " << i + 1;
+    }
+    EXPECT_NE(Text().find("03-03-2026"), std::string::npos);  // a midnight on the trend axis
 }
 
 // No English text of the report program's own section that German says differently may be
