@@ -37,8 +37,13 @@ class Fingerprint {
     uint64_t hash_ = 14695981039346656037ULL;
 };
 
-uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
+uint64_t StateKey(const QRect& area, double unit, const PageContext& context,
+                  const std::optional<TimeWindow>& part,
+                  const std::optional<TrendGraphPainter::Night>& night) {
     Fingerprint f;
+    f.Add(part ? part->first : -1);
+    f.Add(night ? night->asleepStart * 1440 + night->awakeStart : -1);
+    f.Add(part ? part->last : -1);
     const Recording& r = context.recording;
     for (const int v : {area.x(), area.y(), area.width(), area.height(), r.asleepStart,
                         r.awakeStart, r.awakeInterval, r.asleepInterval,
@@ -56,14 +61,15 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
     return f.value();
 }
 
-void DrawNightBands(QPainter& painter, const TrendLayout& layout, const Recording& recording) {
-    if (recording.asleepStart == recording.awakeStart) return;
-    const int64_t length = (recording.awakeStart - recording.asleepStart + 1440) % 1440;
+void DrawNightBands(QPainter& painter, const TrendLayout& layout,
+                    const TrendGraphPainter::Night& night) {
+    if (night.asleepStart == night.awakeStart) return;
+    const int64_t length = (night.awakeStart - night.asleepStart + 1440) % 1440;
     // Whole-pixel bands: no edge to smooth, and a long recording has one a day.
     PainterStateGuard state(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int64_t day = layout.window.first / 1440 - 1; day <= layout.window.last / 1440; ++day) {
-        const int64_t from = day * 1440 + recording.asleepStart;
+        const int64_t from = day * 1440 + night.asleepStart;
         const double x0 = std::max(layout.plot.left(), layout.XOf(from));
         const double x1 = std::min(layout.plot.right(), layout.XOf(from + length));
         if (x1 > x0)
@@ -108,13 +114,20 @@ TrendGraphPainter::TrendGraphPainter(PaintFailureReport report)
     : ChartPainter("TrendGraph in Repaint", std::move(report)) {}
 
 bool TrendGraphPainter::Refresh(const QRect& area, double unit, const PageContext& context) {
-    const uint64_t key = StateKey(area, unit, context);
+    const uint64_t key = StateKey(area, unit, context, zoom_.part(), preview_);
     if (key == key_ && !rows_.empty()) return false;
     key_ = key;
+    night_ = {context.recording.asleepStart, context.recording.awakeStart};
     rows_ = BuildTrendRows(context.recording);
     failed_ = BuildFailedReadings(context.recording);
     if (const auto range = TrendValueRange(rows_, context.thresholds)) range_ = *range;
-    layout_ = LayOutTrend(area, unit, rows_);
+    if (!rows_.empty()) {
+        const auto [low, high] = std::minmax_element(
+            rows_.begin(), rows_.end(),
+            [](const TrendRow& a, const TrendRow& b) { return a.minute < b.minute; });
+        zoom_.SetWhole({low->minute, high->minute});
+    }
+    layout_ = LayOutTrend(area, unit, rows_, zoom_.part());
     curves_ = BuildTrendCurves(layout_, range_, context.recording, context.thresholds, rows_);
     return true;
 }
@@ -158,7 +171,7 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         PainterStateGuard clipped(painter);
         painter.fillRect(plot, Qt::white);
         painter.setClipRect(plot.toAlignedRect());  // a whole-pixel clip keeps the quick path
-        DrawNightBands(painter, layout_, context.recording);
+        DrawNightBands(painter, layout_, night());
         trend::DrawGrid(painter, layout_, range_);
         DrawRuns(painter, layout_, curves_);
         std::vector<trend::ExcludedMark> excluded;
@@ -222,6 +235,24 @@ std::optional<int> TrendGraphPainter::ReadingAt(const QPoint& point) const {
     const auto nearest = NearestRow(xs, p.x(), reach);
     if (!nearest) return std::nullopt;
     return rows_[*nearest].position;
+}
+
+TrendGraphPainter::NightEdge TrendGraphPainter::NightEdgeAt(const QPoint& point) const {
+    const QRectF& plot = layout_.plot;
+    const Night shown = night();
+    if (rows_.empty() || shown.asleepStart == shown.awakeStart || point.y() < plot.top() ||
+        point.y() > plot.bottom()) {
+        return NightEdge::None;
+    }
+    const double reach = 4.0 * layout_.unit;
+    const int64_t minute = layout_.MinuteAt(point.x());
+    for (int64_t day = minute / 1440 - 1; day <= minute / 1440 + 1; ++day) {
+        if (std::abs(layout_.XOf(day * 1440 + shown.asleepStart) - point.x()) <= reach)
+            return NightEdge::AsleepStart;
+        if (std::abs(layout_.XOf(day * 1440 + shown.awakeStart) - point.x()) <= reach)
+            return NightEdge::AwakeStart;
+    }
+    return NightEdge::None;
 }
 
 bool TrendGraphPainter::Hover(const QPoint& point, const QRect& area, const PageContext& context) {

@@ -8,6 +8,7 @@
 #include "views/ChartPainter.h"
 #include "views/TrendCurves.h"
 #include "views/TrendLayout.h"
+#include "views/TrendZoom.h"
 
 namespace vitalis {
 
@@ -33,6 +34,22 @@ class TrendGraphPainter final : public ChartPainter {
     const ValueRange& valueRange() const { return range_; }
     // Where the last paint put its parts.
     const TrendLayout& layout() const { return layout_; }
+    // The stretch of time shown; the next paint follows any change.
+    TrendZoom& zoom() { return zoom_; }
+    const TrendZoom& zoom() const { return zoom_; }
+
+    // Which boundary of the night band lies under the pointer.
+    enum class NightEdge { None, AsleepStart, AwakeStart };
+    NightEdge NightEdgeAt(const QPoint& point) const;
+    // Draws the band from `asleepStart` to `awakeStart` (minutes of the day) instead of the
+    // recording's, while a boundary is dragged; nothing returns to the recording's.
+    struct Night {
+        int asleepStart = 0;
+        int awakeStart = 0;
+        bool operator==(const Night&) const = default;
+    };
+    void PreviewNight(std::optional<Night> night) { preview_ = night; }
+    Night night() const { return preview_.value_or(night_); }
 
   protected:
     void Draw(QPainter& painter, const QRect& area, const PageContext& context) override;
@@ -53,6 +70,9 @@ class TrendGraphPainter final : public ChartPainter {
     std::vector<FailedReading> failed_;
     TrendLayout layout_;
     TrendCurves curves_;
+    TrendZoom zoom_;
+    Night night_;  // the recording's, as of the last paint
+    std::optional<Night> preview_;
     QImage still_;  // the static layer, made on the second paint of the same state
     uint64_t stillKey_ = 0;
 };
