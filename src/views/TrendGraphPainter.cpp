@@ -1,5 +1,6 @@
 #include "views/TrendGraphPainter.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
@@ -7,12 +8,12 @@
 #include "case/ResultCodes.h"
 #include "views/ChartStyle.h"
 #include "views/TrendDrawing.h"
+#include "views/TrendLegend.h"
 
 namespace vitalis {
 namespace {
 
 constexpr double kReach = 20.0;  // how far from a reading the pointer may be, in pixels
-const QColor kMapPurple(128, 0, 128);
 
 QString Text(const PageContext& context, std::string_view section, std::string_view key) {
     return ToQString(context.texts.Text(section, key));
@@ -87,7 +88,7 @@ void DrawRuns(QPainter& painter, const TrendLayout& layout, const TrendCurves& c
     if (c.dense) painter.setRenderHint(QPainter::Antialiasing, false);
     for (const CurveRun& run : c.runs) {
         trend::DrawCurve(painter, layout, run.pr, chart::kMarkerBlue, false);
-        trend::DrawCurve(painter, layout, run.map, kMapPurple, false);
+        trend::DrawCurve(painter, layout, run.map, chart::kMapPurple, false);
         trend::DrawCurve(painter, layout, run.sys, Qt::black, c.markers);
         trend::DrawCurve(painter, layout, run.dia, Qt::black, c.markers);
     }
@@ -187,9 +188,13 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     DrawFailedMarks(painter, layout_, failed_);
-    trend::DrawValueScale(
-        painter, layout_, range_,
-        QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE"));
+    const QString caption =
+        QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE");
+    trend::DrawValueScale(painter, layout_, range_, caption);
+    const double captionEnd =
+        plot.left() - 3.6 * layout_.textPixels +
+        QFontMetricsF(ChartFont(layout_.textPixels), painter.device()).horizontalAdvance(caption);
+    trend::DrawLegend(painter, layout_, trend::TrendLegend(context.texts, kNightBand), captionEnd);
     trend::DrawTimeAxis(painter, layout_, Text(context, "Message Setting", "IDS_TIMES"));
 }
 

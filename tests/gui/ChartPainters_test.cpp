@@ -13,6 +13,7 @@
 #include "views/CorrelationPainter.h"
 #include "views/PiePanelPainter.h"
 #include "views/TrendDrawing.h"
+#include "views/TrendLegend.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
@@ -274,6 +275,32 @@ TEST(TrendTimeAxis, LabelsOfThreeDaysNeverOverlapAndDateEachMidnight) {
         for (const trend::AxisLabel& label : labels) dates += label.text.count('-') == 2;
         EXPECT_GE(dates, 2) << area.width();
     }
+}
+
+TEST(TrendGraphPainter, TheLegendNamesEveryPartInTheInterfaceLanguageAboveThePlot) {
+    const test::KeyTexts texts;
+    std::vector<QString> names;
+    for (const trend::LegendEntry& entry : trend::TrendLegend(texts, TrendGraphPainter::kNightBand))
+        names.push_back(entry.text);
+    const std::vector<QString> expected{
+        "Global Setting:IDS_TREND_LEGEND_SYS",   "Global Setting:IDS_TREND_LEGEND_DIA",
+        "Global Setting:IDS_TREND_LEGEND_MAP",   "Global Setting:IDS_TREND_LEGEND_PULSE",
+        "Global Setting:IDS_TREND_LEGEND_THRESHOLD", "Global Setting:IDS_TREND_LEGEND_NIGHT",
+        "Global Setting:IDS_TREND_LEGEND_FAILED"};
+    EXPECT_EQ(names, expected);
+
+    // Drawn in the strip over the plot: the night patch among them, in the band's colour.
+    struct Short final : TextSource {
+        std::string Text(std::string_view, std::string_view) const override { return "Ab"; }
+    } shortTexts;
+    Page page = HighSystolicMorning();
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, {page.recording, page.summary, Period::Whole, page.limits, shortTexts,
+                         page.bounds});
+    const QRectF strip(kArea.left(), kArea.top(), kArea.width(), trend.layout().plot.top() - 1);
+    EXPECT_GT(canvas.Count(TrendGraphPainter::kNightBand, strip), 20);
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST(TrendGraphPainter, EmptyAndSingleReadingCasesShowNoEpochDate) {
