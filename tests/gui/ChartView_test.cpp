@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -200,7 +200,8 @@ TEST_F(ChartViewTest, DraggingTheNightBoundarySetsTheAsleepPeriodInHalfHours) {
     const TrendLayout& layout = view.trend().layout();
     const int y = static_cast<int>(layout.plot.center().y());
     const auto at = [&](int hour, int minute) {
-        return QPoint(static_cast<int>(std::lround(layout.XOf(MinutesOf({2026, 3, 1, hour, minute})))), y);
+        return QPoint(
+            static_cast<int>(std::lround(layout.XOf(MinutesOf({2026, 3, 1, hour, minute})))), y);
     };
     const QPoint edge = at(22, 0);
     Send(view, QEvent::MouseMove, edge);
