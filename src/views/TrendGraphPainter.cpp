@@ -188,6 +188,10 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     DrawFailedMarks(painter, layout_, failed_);
+    if (marks_) {
+        PainterStateGuard own(painter);
+        marks_(painter, layout_);
+    }
     const QString caption =
         QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE");
     trend::DrawValueScale(painter, layout_, range_, caption);

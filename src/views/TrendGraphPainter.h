@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "analysis/TrendScale.h"
@@ -38,6 +39,16 @@ class TrendGraphPainter final : public ChartPainter {
     TrendZoom& zoom() { return zoom_; }
     const TrendZoom& zoom() const { return zoom_; }
 
+    // Extra marks on the time axis (events of the day, say), drawn over the curves in the
+    // layout of each paint. The marks are kept with the static layer: call Invalidate when
+    // what they show changes.
+    using TimeMarks = std::function<void(QPainter& painter, const TrendLayout& layout)>;
+    void SetTimeMarks(TimeMarks marks) {
+        marks_ = std::move(marks);
+        Invalidate();
+    }
+    void Invalidate() { key_ = 0; }
+
     // Which boundary of the night band lies under the pointer.
     enum class NightEdge { None, AsleepStart, AwakeStart };
     NightEdge NightEdgeAt(const QPoint& point) const;
@@ -71,6 +82,7 @@ class TrendGraphPainter final : public ChartPainter {
     TrendLayout layout_;
     TrendCurves curves_;
     TrendZoom zoom_;
+    TimeMarks marks_;
     Night night_;  // the recording's, as of the last paint
     std::optional<Night> preview_;
     QImage still_;  // the static layer, made on the second paint of the same state

@@ -307,6 +307,19 @@ TEST(TrendGraphPainter, TheLegendNamesEveryPartInTheInterfaceLanguageAboveThePlo
     EXPECT_TRUE(reports.empty());
 }
 
+TEST(TrendGraphPainter, ExtraTimeMarksAreDrawnInThePaintsLayout) {
+    Page page = HighSystolicMorning();
+    TrendGraphPainter trend(Recorded());
+    const QColor mark(1, 2, 3);
+    trend.SetTimeMarks([&](QPainter& painter, const TrendLayout& layout) {
+        const double x = layout.XOf(MinutesOf({2026, 3, 1, 10, 30}));
+        painter.fillRect(QRectF(x - 2, layout.plot.top(), 4, 10), mark);
+    });
+    Canvas canvas;
+    canvas.Paint(trend, page.Context());
+    EXPECT_GT(canvas.Count(mark, QRectF(kArea)), 20);
+}
+
 TEST(TrendGraphPainter, EmptyAndSingleReadingCasesShowNoEpochDate) {
     Page single(RecordingOf({Reading(120, 80, 10, 0)}));
     const TrendLayout layout = LayOutTrend(kArea, 1.0, BuildTrendRows(single.recording));
