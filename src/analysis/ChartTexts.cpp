@@ -45,6 +45,7 @@ std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& t
         {texts.Text("Message Setting", "IDS_TIMES"),
          Format("%02d:%02d", row.clock.hour, row.clock.minute)},
         {texts.Text("Menu Setting", "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},
+        {texts.Text("Global Setting", "IDS_TREND_LEGEND_MAP"), Format("% 3d", row.map)},
         {texts.Text("Menu Setting", "IDS_HEART_RATE_TREND"), Format("% 3d", row.pr)},
         {texts.Text("Menu Setting", "IDS_COMMENTS"), row.comment},
     };

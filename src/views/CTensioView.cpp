@@ -1,34 +1,45 @@
 #include "views/CTensioView.h"
 
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "analysis/AnalysisOrder.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/StatisticsDialog.h"
 #include "views/ChartPages.h"
+#include "views/ChartStyle.h"
 
 namespace vitalis {
 namespace {
 
 constexpr int kControlsHeight = 96;
+constexpr double kZoomStep = 0.5;  // Ctrl + halves the time shown, Ctrl - doubles it
+constexpr double kWheelStep = 0.8;
+
+// A sleep-period entry: the half hour nearest to a minute of the day.
+int EntryOf(int64_t minute) {
+    return static_cast<int>(((minute % 1440 + 1440) % 1440 + 15) / 30 % 48);
+}
 
 }  // namespace
 
 CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
-                         std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
-                         QWidget* parent)
+                         std::function<const ThresholdSettings&()> thresholds,
+                         UserMessages messages, QWidget* parent)
     : QWidget(parent),
       doc_(doc),
       texts_(texts),
@@ -83,6 +94,16 @@ void CTensioView::BuildControls() {
         connect(rangeSpins_[i], &QSpinBox::valueChanged, this, &CTensioView::RangesChanged);
     }
     row->addLayout(ranges);
+    days_ = new QComboBox(controls_);
+    days_->setObjectName(QStringLiteral("trendDays"));
+    row->addWidget(days_);
+    connect(days_, &QComboBox::activated, this, [this](int index) {
+        if (index <= 0)
+            trend_->zoom().Reset();
+        else
+            trend_->zoom().ShowDay(index - 1);
+        ZoomChanged();
+    });
     row->addStretch(1);
     controls_->setGeometry(0, 0, 900, kControlsHeight);
     SetRanges(kFirstSummaryRanges);
@@ -100,6 +121,7 @@ void CTensioView::Relabel() {
         rangeLabels_[i]->setText(Text("ZuzodIriz", names[i / 2]) + QLatin1Char(' ') + bound);
         rangeSpins_[i]->setSuffix(i / 2 == 2 ? pulseUnit : QStringLiteral(" mmHg"));
     }
+    FillDays();
     update();
 }
 
@@ -136,6 +158,7 @@ bool CTensioView::OpenCase(const QString& path) {
         periodButtons_[0]->setChecked(true);
     }
     SetRanges(kFirstSummaryRanges);
+    trend_->zoom().Reset();  // a new case starts from the whole of it
     Reanalyse();
     emit statusTextChanged(statusText());
     return true;
@@ -177,9 +200,13 @@ void CTensioView::UpdateControls() {
     const bool periods = open && !doc_.recording().multiDay;
     // The range bounds only shape the pie page.
     const bool pie = controller_.kind() == PageKind::Pie;
+    FillDays();
+    const bool days = open && OnTrend() && trend_->zoom().DayCount() > 1 &&
+                      trend_->zoom().whole().Span() > TrendZoom::kDay;
     // A strip with nothing in it would only take room from the page.
-    controls_->setVisible(open && (periods || pie));
+    controls_->setVisible(open && (periods || pie || days));
     periodGroup_->setVisible(periods);
+    days_->setVisible(days);
     for (int i = 0; i < 6; ++i) {
         rangeSpins_[i]->setVisible(pie);
         rangeLabels_[i]->setVisible(pie);
@@ -230,8 +257,7 @@ void CTensioView::paintEvent(QPaintEvent*) {
 
 PageContext CTensioView::Context() const {
     PageContext context{doc_.recording(), summary_, period_, thresholds_(), texts_, ranges()};
-    if (guideline_)
-        context.guideline = guideline_();
+    if (guideline_) context.guideline = guideline_();
     return context;
 }
 
@@ -242,11 +268,19 @@ void CTensioView::resizeEvent(QResizeEvent*) {
 void CTensioView::mousePressEvent(QMouseEvent* event) {
     if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
     const QPoint point = event->position().toPoint();
-    if (controller_.kind() == PageKind::Trend) {
+    if (OnTrend()) {
         // A plain click only chooses a reading; excluding one takes a deliberate act.
-        if (const auto reading = trend_->ReadingAt(point)) {
+        using Edge = TrendGraphPainter::NightEdge;
+        const Edge edge = trend_->NightEdgeAt(point);
+        if (edge != Edge::None) {
+            drag_ = edge == Edge::AsleepStart ? Drag::AsleepStart : Drag::AwakeStart;
+        } else if (const auto reading = trend_->ReadingAt(point)) {
             selected_ = reading;
             emit readingSelected(*reading);
+        } else if (trend_->layout().plot.contains(event->position())) {
+            drag_ = Drag::Pan;
+            dragX_ = event->position().x();
+            setCursor(Qt::ClosedHandCursor);
         }
         return;
     }
@@ -255,8 +289,11 @@ void CTensioView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CTensioView::keyPressEvent(QKeyEvent* event) {
-    if (doc_.caseOpen() && controller_.kind() == PageKind::Trend && event->key() == Qt::Key_Delete) {
-        const std::optional<int> reading = trend_->hoveredPosition() ? trend_->hoveredPosition() : selected_;
+    if (doc_.caseOpen() && OnTrend() && TrendKey(*event)) return;
+    if (doc_.caseOpen() && controller_.kind() == PageKind::Trend &&
+        event->key() == Qt::Key_Delete) {
+        const std::optional<int> reading =
+            trend_->hoveredPosition() ? trend_->hoveredPosition() : selected_;
         if (reading) {
             emit excludeReadingRequested(*reading);
             return;
@@ -280,7 +317,145 @@ void CTensioView::contextMenuEvent(QContextMenuEvent* event) {
 
 void CTensioView::mouseMoveEvent(QMouseEvent* event) {
     if (!doc_.caseOpen()) return;
-    if (controller_.Hover(event->position().toPoint(), PageArea(), Context())) update();
+    const QPointF at = event->position();
+    if (drag_ == Drag::Pan) {
+        const TrendLayout& layout = trend_->layout();
+        const double perPixel = static_cast<double>(layout.window.Span()) / layout.plot.width();
+        const auto minutes = static_cast<int64_t>(std::llround((dragX_ - at.x()) * perPixel));
+        if (minutes != 0) {
+            trend_->zoom().Pan(minutes);
+            dragX_ = at.x();
+            ZoomChanged();
+        }
+        return;
+    }
+    if (drag_ == Drag::AsleepStart || drag_ == Drag::AwakeStart) {
+        // The band follows the pointer in half hours, as the sleep-period dialog offers them.
+        TrendGraphPainter::Night night = trend_->night();
+        const int minute = EntryOf(trend_->layout().MinuteAt(at.x())) * 30;
+        (drag_ == Drag::AsleepStart ? night.asleepStart : night.awakeStart) = minute;
+        trend_->PreviewNight(night);
+        update();
+        return;
+    }
+    if (OnTrend()) {
+        const bool edge = trend_->NightEdgeAt(at.toPoint()) != TrendGraphPainter::NightEdge::None;
+        if (edge)
+            setCursor(Qt::SplitHCursor);
+        else
+            unsetCursor();
+    }
+    if (controller_.Hover(at.toPoint(), PageArea(), Context())) update();
+}
+
+void CTensioView::mouseReleaseEvent(QMouseEvent* event) {
+    const Drag drag = std::exchange(drag_, Drag::None);
+    if (drag == Drag::None || event->button() != Qt::LeftButton) return;
+    unsetCursor();
+    if (drag == Drag::Pan) return;
+    const TrendGraphPainter::Night before{doc_.recording().asleepStart,
+                                          doc_.recording().awakeStart};
+    const TrendGraphPainter::Night after = trend_->night();
+    trend_->PreviewNight(std::nullopt);
+    update();
+    // Handed on only when it changed: each request is a step in the undo history.
+    if (after != before && after.asleepStart != after.awakeStart)
+        emit sleepPeriodRequested(after.awakeStart / 30, after.asleepStart / 30);
+}
+
+void CTensioView::wheelEvent(QWheelEvent* event) {
+    if (!doc_.caseOpen() || !OnTrend() || event->angleDelta().y() == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    ZoomAt(event->angleDelta().y() > 0 ? kWheelStep : 1.0 / kWheelStep, event->position().x());
+}
+
+bool CTensioView::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture && doc_.caseOpen() && OnTrend()) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture && gesture->value() > -1) {
+            ZoomAt(1.0 / (1.0 + gesture->value()), gesture->position().x());
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+bool CTensioView::OnTrend() const {
+    return controller_.kind() == PageKind::Trend;
+}
+
+void CTensioView::ZoomAt(double factor, double x) {
+    const TrendLayout& layout = trend_->layout();
+    trend_->zoom().ZoomBy(factor, layout.MinuteAt(x));
+    ZoomChanged();
+}
+
+bool CTensioView::TrendKey(const QKeyEvent& event) {
+    TrendZoom& zoom = trend_->zoom();
+    const bool control = event.modifiers() & Qt::ControlModifier;
+    const TimeWindow shown = zoom.Visible();
+    const int64_t centre = shown.first + shown.Span() / 2;
+    switch (event.key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            if (!control) return false;
+            zoom.ZoomBy(kZoomStep, centre);
+            break;
+        case Qt::Key_Minus:
+            if (!control) return false;
+            zoom.ZoomBy(1.0 / kZoomStep, centre);
+            break;
+        case Qt::Key_0:
+            if (!control) return false;
+            zoom.Reset();
+            break;
+        case Qt::Key_Home:
+            zoom.Reset();
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            zoom.Pan((event.key() == Qt::Key_Left ? -1 : 1) *
+                     std::max<int64_t>(1, shown.Span() / 10));
+            break;
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            if (zoom.DayCount() < 2) return false;
+            zoom.PageDay(event.key() == Qt::Key_PageDown ? 1 : -1);
+            break;
+        default:
+            return false;
+    }
+    ZoomChanged();
+    return true;
+}
+
+void CTensioView::ZoomChanged() {
+    if (const auto day = trend_->zoom().ShownDay())
+        days_->setCurrentIndex(*day + 1);
+    else
+        days_->setCurrentIndex(0);
+    update();
+}
+
+void CTensioView::FillDays() {
+    if (!days_) return;
+    const QSignalBlocker quiet(days_);
+    days_->clear();
+    days_->addItem(Text("Global Setting", "IDS_TREND_WHOLE"));
+    if (!doc_.caseOpen()) return;
+    const std::vector<TrendRow> rows = BuildTrendRows(doc_.recording());
+    if (rows.empty()) return;
+    const auto [low, high] = std::minmax_element(
+        rows.begin(), rows.end(),
+        [](const TrendRow& a, const TrendRow& b) { return a.minute < b.minute; });
+    TrendZoom& zoom = trend_->zoom();
+    zoom.SetWhole({low->minute, high->minute});
+    for (int day = 0; day < zoom.DayCount(); ++day)
+        days_->addItem(ToQString(AxisDateText(ClockTimeFromMinutes(zoom.DayStart(day)))));
+    const auto shown = zoom.ShownDay();
+    days_->setCurrentIndex(shown ? *shown + 1 : 0);
 }
 
 void CTensioView::leaveEvent(QEvent*) {

@@ -12,6 +12,7 @@
 #include "views/PageController.h"
 #include "views/TrendGraphPainter.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -57,6 +58,8 @@ public:
     // The reading a click on the trend graph chose last, by its place in allMeasurements.
     std::optional<int> selectedReading() const { return selected_; }
     TrendGraphPainter& trend() { return *trend_; }
+    // The day selector of the trend page: the whole recording, then each calendar day.
+    QComboBox* daySelector() const { return days_; }
 
 signals:
     void statusTextChanged(const QString& text);
@@ -69,6 +72,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -83,6 +89,16 @@ private:
     QRect PageArea() const;
     PageContext Context() const;
     QString Text(std::string_view section, std::string_view key) const;
+    bool OnTrend() const;
+    // The trend graph's stretch of time changed: repaint and keep the day selector in step.
+    void ZoomChanged();
+    void FillDays();
+    bool TrendKey(const QKeyEvent& event);
+    void ZoomAt(double factor, double x);
+    void EndNightDrag(int64_t minute);
+
+    // What a held left button drags on the trend graph.
+    enum class Drag { None, Pan, AsleepStart, AwakeStart };
 
     CTensioDoc& doc_;
     const TextSource& texts_;
@@ -92,6 +108,9 @@ private:
     PageController controller_;
     TrendGraphPainter* trend_ = nullptr;  // owned by controller_
     std::optional<int> selected_;
+    Drag drag_ = Drag::None;
+    double dragX_ = 0;  // where the pointer was at the last step of a pan
+    QComboBox* days_ = nullptr;
     Period period_ = Period::Whole;
     bool divided_ = false;  // the last analysis could divide the readings
     PeriodSummary summary_;

@@ -46,6 +46,7 @@ inline const QColor kThresholdYellow{255, 255, 0};
 inline const QColor kGridGrey{128, 128, 128};
 inline const QColor kMarkerBlue{0, 0, 255};
 inline const QColor kInfoBoxGrey{188, 188, 188};
+inline const QColor kMapPurple{128, 0, 128};  // the MAP curve
 
 // Pie sectors by share (above, within, below) and the darker colour of their sides.
 inline const QColor kPieBright[3] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(255, 255, 0)};

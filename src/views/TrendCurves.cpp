@@ -54,8 +54,10 @@ double YAt(const QPolygonF& line, int after, double x) {
 // The part of the polyline from x0 to x1, with points at both ends.
 QPolygonF CutTo(const QPolygonF& line, double x0, double x1) {
     const auto byX = [](const QPointF& p, double x) { return p.x() < x; };
-    const int from = static_cast<int>(std::lower_bound(line.begin(), line.end(), x0, byX) - line.begin());
-    const int to = static_cast<int>(std::lower_bound(line.begin(), line.end(), x1, byX) - line.begin());
+    const int from =
+        static_cast<int>(std::lower_bound(line.begin(), line.end(), x0, byX) - line.begin());
+    const int to =
+        static_cast<int>(std::lower_bound(line.begin(), line.end(), x1, byX) - line.begin());
     QPolygonF cut;
     cut.reserve(to - from + 2);
     cut.append({x0, from == 0 ? line[0].y() : YAt(line, from, x0)});

@@ -33,7 +33,7 @@ struct Shading {
 struct TrendCurves {
     std::vector<CurveRun> runs;
     QPolygonF sysLimit, diaLimit;
-    Shading shading;  // of SYS and DIA, every run
+    Shading shading;      // of SYS and DIA, every run
     bool markers = true;  // the readings are far enough apart for a dot at each
     // More readings than pixel columns: the lines are drawn without anti-aliasing, which
     // would only blur a column of short strokes and costs most of a frame.

@@ -189,7 +189,8 @@ std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetr
         labels.push_back({text, box});
     };
     const double hourTop = band.top() + band.height() / 5.0;
-    const double dateTop = band.bottom() - height;
+    // Dates under the hours, even when text larger than planned pushes them out of the band.
+    const double dateTop = std::max(band.bottom() - height, hourTop + height);
     if (UsesDateOnlyAxis(layout.step)) {
         place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first))), band.left(),
               dateTop, lastDate, Qt::AlignLeft);

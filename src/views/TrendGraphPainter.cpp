@@ -1,5 +1,6 @@
 #include "views/TrendGraphPainter.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
@@ -7,12 +8,12 @@
 #include "case/ResultCodes.h"
 #include "views/ChartStyle.h"
 #include "views/TrendDrawing.h"
+#include "views/TrendLegend.h"
 
 namespace vitalis {
 namespace {
 
 constexpr double kReach = 20.0;  // how far from a reading the pointer may be, in pixels
-const QColor kMapPurple(128, 0, 128);
 
 QString Text(const PageContext& context, std::string_view section, std::string_view key) {
     return ToQString(context.texts.Text(section, key));
@@ -37,8 +38,13 @@ class Fingerprint {
     uint64_t hash_ = 14695981039346656037ULL;
 };
 
-uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
+uint64_t StateKey(const QRect& area, double unit, const PageContext& context,
+                  const std::optional<TimeWindow>& part,
+                  const std::optional<TrendGraphPainter::Night>& night) {
     Fingerprint f;
+    f.Add(part ? part->first : -1);
+    f.Add(night ? night->asleepStart * 1440 + night->awakeStart : -1);
+    f.Add(part ? part->last : -1);
     const Recording& r = context.recording;
     for (const int v : {area.x(), area.y(), area.width(), area.height(), r.asleepStart,
                         r.awakeStart, r.awakeInterval, r.asleepInterval,
@@ -56,14 +62,15 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
     return f.value();
 }
 
-void DrawNightBands(QPainter& painter, const TrendLayout& layout, const Recording& recording) {
-    if (recording.asleepStart == recording.awakeStart) return;
-    const int64_t length = (recording.awakeStart - recording.asleepStart + 1440) % 1440;
+void DrawNightBands(QPainter& painter, const TrendLayout& layout,
+                    const TrendGraphPainter::Night& night) {
+    if (night.asleepStart == night.awakeStart) return;
+    const int64_t length = (night.awakeStart - night.asleepStart + 1440) % 1440;
     // Whole-pixel bands: no edge to smooth, and a long recording has one a day.
     PainterStateGuard state(painter);
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (int64_t day = layout.window.first / 1440 - 1; day <= layout.window.last / 1440; ++day) {
-        const int64_t from = day * 1440 + recording.asleepStart;
+        const int64_t from = day * 1440 + night.asleepStart;
         const double x0 = std::max(layout.plot.left(), layout.XOf(from));
         const double x1 = std::min(layout.plot.right(), layout.XOf(from + length));
         if (x1 > x0)
@@ -81,7 +88,7 @@ void DrawRuns(QPainter& painter, const TrendLayout& layout, const TrendCurves& c
     if (c.dense) painter.setRenderHint(QPainter::Antialiasing, false);
     for (const CurveRun& run : c.runs) {
         trend::DrawCurve(painter, layout, run.pr, chart::kMarkerBlue, false);
-        trend::DrawCurve(painter, layout, run.map, kMapPurple, false);
+        trend::DrawCurve(painter, layout, run.map, chart::kMapPurple, false);
         trend::DrawCurve(painter, layout, run.sys, Qt::black, c.markers);
         trend::DrawCurve(painter, layout, run.dia, Qt::black, c.markers);
     }
@@ -108,17 +115,22 @@ TrendGraphPainter::TrendGraphPainter(PaintFailureReport report)
     : ChartPainter("TrendGraph in Repaint", std::move(report)) {}
 
 bool TrendGraphPainter::Refresh(const QRect& area, double unit, const PageContext& context) {
-    Fingerprint f;
-    f.Add(static_cast<int64_t>(StateKey(area, unit, context)));
-    f.Add(window_ ? window_->first : -1);
-    f.Add(window_ ? window_->last : -1);
-    const uint64_t key = f.value();
+    // A fixed window (a printed day) wins over the zoom of the screen.
+    const std::optional<TimeWindow> shown = window_ ? window_ : zoom_.part();
+    const uint64_t key = StateKey(area, unit, context, shown, preview_);
     if (key == key_ && !rows_.empty()) return false;
     key_ = key;
+    night_ = {context.recording.asleepStart, context.recording.awakeStart};
     rows_ = BuildTrendRows(context.recording);
     failed_ = BuildFailedReadings(context.recording);
     if (const auto range = TrendValueRange(rows_, context.thresholds)) range_ = *range;
-    layout_ = LayOutTrend(area, unit, rows_, window_);
+    if (!rows_.empty()) {
+        const auto [low, high] = std::minmax_element(
+            rows_.begin(), rows_.end(),
+            [](const TrendRow& a, const TrendRow& b) { return a.minute < b.minute; });
+        zoom_.SetWhole({low->minute, high->minute});
+    }
+    layout_ = LayOutTrend(area, unit, rows_, shown);
     curves_ = BuildTrendCurves(layout_, range_, context.recording, context.thresholds, rows_);
     return true;
 }
@@ -162,7 +174,7 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         PainterStateGuard clipped(painter);
         painter.fillRect(plot, Qt::white);
         painter.setClipRect(plot.toAlignedRect());  // a whole-pixel clip keeps the quick path
-        DrawNightBands(painter, layout_, context.recording);
+        DrawNightBands(painter, layout_, night());
         trend::DrawGrid(painter, layout_, range_);
         DrawRuns(painter, layout_, curves_);
         std::vector<trend::ExcludedMark> excluded;
@@ -178,9 +190,17 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     DrawFailedMarks(painter, layout_, failed_);
-    trend::DrawValueScale(
-        painter, layout_, range_,
-        QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE"));
+    if (marks_) {
+        PainterStateGuard own(painter);
+        marks_(painter, layout_);
+    }
+    const QString caption =
+        QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE");
+    trend::DrawValueScale(painter, layout_, range_, caption);
+    const double captionEnd =
+        plot.left() - 3.6 * layout_.textPixels +
+        QFontMetricsF(ChartFont(layout_.textPixels), painter.device()).horizontalAdvance(caption);
+    trend::DrawLegend(painter, layout_, trend::TrendLegend(context.texts, kNightBand), captionEnd);
     trend::DrawTimeAxis(painter, layout_, Text(context, "Message Setting", "IDS_TIMES"));
 }
 
@@ -226,6 +246,24 @@ std::optional<int> TrendGraphPainter::ReadingAt(const QPoint& point) const {
     const auto nearest = NearestRow(xs, p.x(), reach);
     if (!nearest) return std::nullopt;
     return rows_[*nearest].position;
+}
+
+TrendGraphPainter::NightEdge TrendGraphPainter::NightEdgeAt(const QPoint& point) const {
+    const QRectF& plot = layout_.plot;
+    const Night shown = night();
+    if (rows_.empty() || shown.asleepStart == shown.awakeStart || point.y() < plot.top() ||
+        point.y() > plot.bottom()) {
+        return NightEdge::None;
+    }
+    const double reach = 4.0 * layout_.unit;
+    const int64_t minute = layout_.MinuteAt(point.x());
+    for (int64_t day = minute / 1440 - 1; day <= minute / 1440 + 1; ++day) {
+        if (std::abs(layout_.XOf(day * 1440 + shown.asleepStart) - point.x()) <= reach)
+            return NightEdge::AsleepStart;
+        if (std::abs(layout_.XOf(day * 1440 + shown.awakeStart) - point.x()) <= reach)
+            return NightEdge::AwakeStart;
+    }
+    return NightEdge::None;
 }
 
 bool TrendGraphPainter::Hover(const QPoint& point, const QRect& area, const PageContext& context) {

@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "analysis/TrendScale.h"
 #include "views/ChartPainter.h"
 #include "views/TrendCurves.h"
 #include "views/TrendLayout.h"
+#include "views/TrendZoom.h"
 
 namespace vitalis {
 
@@ -36,6 +38,33 @@ class TrendGraphPainter final : public ChartPainter {
     // Shows only this stretch of time (a printed day); nothing shows the whole recording.
     void SetWindow(std::optional<TimeWindow> window) { window_ = window; }
 
+    // The stretch of time shown; the next paint follows any change.
+    TrendZoom& zoom() { return zoom_; }
+    const TrendZoom& zoom() const { return zoom_; }
+
+    // Extra marks on the time axis (events of the day, say), drawn over the curves in the
+    // layout of each paint. The marks are kept with the static layer: call Invalidate when
+    // what they show changes.
+    using TimeMarks = std::function<void(QPainter& painter, const TrendLayout& layout)>;
+    void SetTimeMarks(TimeMarks marks) {
+        marks_ = std::move(marks);
+        Invalidate();
+    }
+    void Invalidate() { key_ = 0; }
+
+    // Which boundary of the night band lies under the pointer.
+    enum class NightEdge { None, AsleepStart, AwakeStart };
+    NightEdge NightEdgeAt(const QPoint& point) const;
+    // Draws the band from `asleepStart` to `awakeStart` (minutes of the day) instead of the
+    // recording's, while a boundary is dragged; nothing returns to the recording's.
+    struct Night {
+        int asleepStart = 0;
+        int awakeStart = 0;
+        bool operator==(const Night&) const = default;
+    };
+    void PreviewNight(std::optional<Night> night) { preview_ = night; }
+    Night night() const { return preview_.value_or(night_); }
+
   protected:
     void Draw(QPainter& painter, const QRect& area, const PageContext& context) override;
 
@@ -56,6 +85,10 @@ class TrendGraphPainter final : public ChartPainter {
     std::vector<FailedReading> failed_;
     TrendLayout layout_;
     TrendCurves curves_;
+    TrendZoom zoom_;
+    TimeMarks marks_;
+    Night night_;  // the recording's, as of the last paint
+    std::optional<Night> preview_;
     QImage still_;  // the static layer, made on the second paint of the same state
     uint64_t stillKey_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "views/TrendLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/TrendScale.h"
 #include "views/ChartStyle.h"
@@ -12,8 +13,13 @@ double TrendLayout::XOf(int64_t minute) const {
     return plot.left() + plot.width() * static_cast<double>(minute - window.first) / span;
 }
 
+int64_t TrendLayout::MinuteAt(double x) const {
+    const double share = plot.width() > 0 ? (x - plot.left()) / plot.width() : 0;
+    return window.first + std::llround(share * static_cast<double>(window.Span()));
+}
+
 TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows,
-                        const std::optional<TimeWindow>& window) {
+                        const std::optional<TimeWindow>& shown) {
     TrendLayout layout;
     layout.unit = unit;
     layout.textPixels = ChartTextPixels(area, unit);
@@ -29,9 +35,10 @@ TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow
     layout.axisBand =
         QRectF(layout.plot.left(), layout.plot.bottom(), layout.plot.width(), bandHeight);
 
-    if (window && window->Span() > 0) {
-        layout.step = ChooseGridStep(window->Span(), layout.plot.width(), 12.0 * unit);
-        layout.window = *window;
+    if (shown) {
+        layout.step =
+            ChooseGridStep(std::max<int64_t>(60, shown->Span()), layout.plot.width(), 12.0 * unit);
+        layout.window = *shown;
         return layout;
     }
     int64_t first = 0;

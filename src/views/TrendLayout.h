@@ -20,12 +20,13 @@ struct TrendLayout {
     int step = 60;  // grid step, minutes
 
     double XOf(int64_t minute) const;
+    // The minute at x, nearest whole one.
+    int64_t MinuteAt(double x) const;
 };
 
 // The layout for `rows` drawn into `area`: room for the scale on the left and the time
-// axis below, the time window from the first to the last reading unless `window` fixes it
-// (a printed day of a longer recording).
+// axis below, the time window from the first to the last reading, or `shown` when given.
 TrendLayout LayOutTrend(const QRect& area, double unit, std::span<const TrendRow> rows,
-                        const std::optional<TimeWindow>& window = std::nullopt);
+                        const std::optional<TimeWindow>& shown = std::nullopt);
 
 }  // namespace vitalis

@@ -15,12 +15,13 @@ TrendRow Row() {
     row.sys = 128;
     row.dia = 84;
     row.pr = 66;
+    row.map = 99;
     row.comment = "after a walk";
     row.valid = true;
     return row;
 }
 
-TEST(InfoBox, SixLinesForACountingReadingAndTheExcludedLineOtherwise) {
+TEST(InfoBox, SevenLinesWithTheMapForACountingReadingAndTheExcludedLineOtherwise) {
     const test::KeyTexts texts;
     const std::vector<LabelledValue> lines = InfoBoxLines(Row(), texts);
     const std::vector<LabelledValue> expected{
@@ -28,6 +29,7 @@ TEST(InfoBox, SixLinesForACountingReadingAndTheExcludedLineOtherwise) {
         {"Menu Setting:IDS_DATE", "2026-03-01"},
         {"Message Setting:IDS_TIMES", "07:05"},
         {"Menu Setting:IDS_HP_COMPRESS", " 128/ 84"},
+        {"Global Setting:IDS_TREND_LEGEND_MAP", " 99"},
         {"Menu Setting:IDS_HEART_RATE_TREND", " 66"},
         {"Menu Setting:IDS_COMMENTS", "after a walk"},
     };
@@ -36,7 +38,7 @@ TEST(InfoBox, SixLinesForACountingReadingAndTheExcludedLineOtherwise) {
     TrendRow excluded = Row();
     excluded.valid = false;
     const std::vector<LabelledValue> more = InfoBoxLines(excluded, texts);
-    ASSERT_EQ(more.size(), 7u);
+    ASSERT_EQ(more.size(), 8u);
     EXPECT_EQ(more.back().Joined(), "Menu Setting:IDS_EXCLUDED");
     EXPECT_EQ(more[0].Joined(), "Menu Setting:IDS_NUM 12");
 }

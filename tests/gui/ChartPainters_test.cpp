@@ -13,6 +13,7 @@
 #include "views/CorrelationPainter.h"
 #include "views/PiePanelPainter.h"
 #include "views/TrendDrawing.h"
+#include "views/TrendLegend.h"
 #include "views/TrendLayout.h"
 
 namespace vitalis {
@@ -267,13 +268,56 @@ TEST(TrendTimeAxis, LabelsOfThreeDaysNeverOverlapAndDateEachMidnight) {
     for (const QRect area :
          {QRect(0, 0, 1920, 1080), QRect(0, 0, 900, 500), QRect(0, 0, 640, 400)}) {
         const TrendLayout layout = LayOutTrend(area, 1.0, rows);
-        const QFontMetricsF metrics(ChartFont(layout.textPixels));
-        const std::vector<trend::AxisLabel> labels = trend::TimeAxisLabels(layout, metrics);
-        EXPECT_FALSE(Overlap(labels)) << area.width();
-        int dates = 0;
-        for (const trend::AxisLabel& label : labels) dates += label.text.count('-') == 2;
-        EXPECT_GE(dates, 2) << area.width();
+        // Also with text wider than the layout planned for, as a printer's font may set it:
+        // then only the placing keeps labels apart.
+        for (const double scale : {1.0, 2.5}) {
+            const QFontMetricsF metrics(ChartFont(scale * layout.textPixels));
+            const std::vector<trend::AxisLabel> labels = trend::TimeAxisLabels(layout, metrics);
+            EXPECT_FALSE(Overlap(labels)) << area.width() << " x" << scale;
+            int dates = 0;
+            for (const trend::AxisLabel& label : labels) dates += label.text.count('-') == 2;
+            EXPECT_GE(dates, 2) << area.width() << " x" << scale;
+        }
     }
+}
+
+TEST(TrendGraphPainter, TheLegendNamesEveryPartInTheInterfaceLanguageAboveThePlot) {
+    const test::KeyTexts texts;
+    std::vector<QString> names;
+    for (const trend::LegendEntry& entry : trend::TrendLegend(texts, TrendGraphPainter::kNightBand))
+        names.push_back(entry.text);
+    const std::vector<QString> expected{
+        "Global Setting:IDS_TREND_LEGEND_SYS",   "Global Setting:IDS_TREND_LEGEND_DIA",
+        "Global Setting:IDS_TREND_LEGEND_MAP",   "Global Setting:IDS_TREND_LEGEND_PULSE",
+        "Global Setting:IDS_TREND_LEGEND_THRESHOLD", "Global Setting:IDS_TREND_LEGEND_NIGHT",
+        "Global Setting:IDS_TREND_LEGEND_FAILED"};
+    EXPECT_EQ(names, expected);
+
+    // Drawn in the strip over the plot: the night patch among them, in the band's colour.
+    struct Short final : TextSource {
+        std::string Text(std::string_view, std::string_view) const override { return "Ab"; }
+    } shortTexts;
+    Page page = HighSystolicMorning();
+    TrendGraphPainter trend(Recorded());
+    Canvas canvas;
+    canvas.Paint(trend, {page.recording, page.summary, Period::Whole, page.limits, shortTexts,
+                         page.bounds});
+    const QRectF strip(kArea.left(), kArea.top(), kArea.width(), trend.layout().plot.top() - 1);
+    EXPECT_GT(canvas.Count(TrendGraphPainter::kNightBand, strip), 20);
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST(TrendGraphPainter, ExtraTimeMarksAreDrawnInThePaintsLayout) {
+    Page page = HighSystolicMorning();
+    TrendGraphPainter trend(Recorded());
+    const QColor mark(1, 2, 3);
+    trend.SetTimeMarks([&](QPainter& painter, const TrendLayout& layout) {
+        const double x = layout.XOf(MinutesOf({2026, 3, 1, 10, 30}));
+        painter.fillRect(QRectF(x - 2, layout.plot.top(), 4, 10), mark);
+    });
+    Canvas canvas;
+    canvas.Paint(trend, page.Context());
+    EXPECT_GT(canvas.Count(mark, QRectF(kArea)), 20);
 }
 
 TEST(TrendGraphPainter, EmptyAndSingleReadingCasesShowNoEpochDate) {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 #include <QAction>
-#include <QKeyEvent>
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -39,6 +40,10 @@ class ChartViewTest : public ::testing::Test {
     static QRect PageArea(CTensioView& view) {
         const int top = view.findChild<QWidget*>(QStringLiteral("viewControls"))->height();
         return QRect(0, top, view.width(), view.height() - top);
+    }
+    static void Key(CTensioView& view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&view, &event);
     }
     static void Send(CTensioView& view, QEvent::Type type, QPoint at) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -137,6 +142,78 @@ TEST_F(ChartViewTest, ASleepPeriodFromTheGraphChangesTheCaseAsTheDialogDoes) {
     emit view.sleepPeriodRequested(13, 45);  // awake 6:30, asleep 22:30
     EXPECT_EQ(recording.awakeStart, 13 * 30);
     EXPECT_EQ(recording.asleepStart, 45 * 30);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, TheTrendZoomsPagesByDayAndReturnsToTheWholeRecording) {
+    test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 300);  // 75 hours at 15 minutes
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    view.resize(900, 600);
+    view.ShowPage(PageKind::Trend);
+    view.grab();
+    const TimeWindow whole = view.trend().layout().window;
+    TrendZoom& zoom = view.trend().zoom();
+    ASSERT_EQ(view.daySelector()->count(), 1 + 4);  // whole, then 1 to 4 March
+
+    Key(view, Qt::Key_Plus, Qt::ControlModifier);
+    Key(view, Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_TRUE(zoom.part());
+    view.grab();
+    EXPECT_LT(view.trend().layout().window.Span(), whole.Span() / 3);
+    Key(view, Qt::Key_Home);
+    view.grab();
+    EXPECT_FALSE(zoom.part());
+    EXPECT_EQ(view.trend().layout().window.first, whole.first);
+    EXPECT_EQ(view.trend().layout().window.last, whole.last);
+
+    // Page Down from the whole recording shows its first day, then each next one.
+    Key(view, Qt::Key_PageDown);
+    const int64_t firstDay = MinutesOf({2026, 3, 1, 0, 0});
+    ASSERT_TRUE(zoom.part());
+    EXPECT_EQ(zoom.part()->first, firstDay);
+    Key(view, Qt::Key_PageDown);
+    view.grab();
+    EXPECT_EQ(view.trend().layout().window.first, firstDay + 1440);
+    EXPECT_EQ(view.trend().layout().window.last, firstDay + 2 * 1440);
+    EXPECT_EQ(view.daySelector()->currentIndex(), 2);
+    Key(view, Qt::Key_PageUp);
+    EXPECT_EQ(zoom.part()->first, firstDay);
+    Key(view, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_FALSE(zoom.part());
+    EXPECT_EQ(view.daySelector()->currentIndex(), 0);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, DraggingTheNightBoundarySetsTheAsleepPeriodInHalfHours) {
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    view.resize(900, 600);
+    view.ShowPage(PageKind::Trend);
+    view.grab();
+    Recording& recording = station.doc().recording();
+    std::vector<std::pair<int, int>> requests;
+    QObject::connect(&view, &CTensioView::sleepPeriodRequested,
+                     [&](int awake, int asleep) { requests.emplace_back(awake, asleep); });
+    const TrendLayout& layout = view.trend().layout();
+    const int y = static_cast<int>(layout.plot.center().y());
+    const auto at = [&](int hour, int minute) {
+        return QPoint(
+            static_cast<int>(std::lround(layout.XOf(MinutesOf({2026, 3, 1, hour, minute})))), y);
+    };
+    const QPoint edge = at(22, 0);
+    Send(view, QEvent::MouseMove, edge);
+    EXPECT_EQ(view.cursor().shape(), Qt::SplitHCursor);
+    Send(view, QEvent::MouseButtonPress, edge);
+    Send(view, QEvent::MouseMove, at(23, 20));  // nearest half hour: 23:30
+    Send(view, QEvent::MouseButtonRelease, at(23, 20));
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0], std::make_pair(14, 47));  // awake 7:00 kept, asleep 23:30
+    EXPECT_EQ(recording.asleepStart, 23 * 60 + 30);
+    station.Run(editcommand::kUndo);
+    EXPECT_EQ(recording.asleepStart, 22 * 60);
     EXPECT_TRUE(told.empty());
 }
 

@@ -1,19 +1,21 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "shell/CommandTable.h"
+#include "shell/LanguageTable.h"
 #include "shell/gui/CMainFrameHeron.h"
+#include "support/TempFolder.h"
 
 namespace vitalis {
 namespace {
 
 // Texts that can be switched between two "languages".
 class SwitchableTexts final : public TextSource {
-public:
+  public:
     std::string Text(std::string_view, std::string_view key) const override {
         return prefix + std::string(key);
     }
@@ -54,6 +56,33 @@ TEST(MainFrame, ToolbarMenusAndLabels) {
     EXPECT_EQ(buttons.front()->iconText(), QStringLiteral("de:IDS_ADORN"));
 }
 
+TEST(MainFrame, ToolbarCaptionsAreWholeAt1280x720InEveryShippedLanguage) {
+    test::TempFolder folder;
+    folder.AddShippedLanguages();
+    LanguageTable table(folder.path());
+    table.ScanLanguages(table.LanguageFolder());
+    for (const char* language : {"English", "Spanish", "German"}) {
+        table.SelectLanguageFile(language);
+        ASSERT_TRUE(table.LoadLanguage()) << language;
+        CMainFrameHeron frame(table);
+        frame.resize(1280, 720);
+        frame.show();
+        QApplication::processEvents();
+        for (QAction* action : frame.Toolbar()->actions()) {
+            const auto* button =
+                qobject_cast<QToolButton*>(frame.Toolbar()->widgetForAction(action));
+            ASSERT_NE(button, nullptr);
+            const int caption = button->fontMetrics().horizontalAdvance(action->iconText());
+            EXPECT_FALSE(action->iconText().isEmpty()) << language;
+            EXPECT_TRUE(button->isVisible()) << language << " " << action->iconText().toStdString();
+            EXPECT_GE(button->width(), button->sizeHint().width())
+                << language << " " << action->iconText().toStdString();
+            EXPECT_GT(button->width(), caption)
+                << language << " " << action->iconText().toStdString();
+        }
+    }
+}
+
 TEST(MainFrame, CaseCommandsFollowTheOpenCase) {
     SwitchableTexts texts;
     CMainFrameHeron frame(texts);
@@ -65,7 +94,8 @@ TEST(MainFrame, CaseCommandsFollowTheOpenCase) {
     EXPECT_TRUE(frame.Action(command::kSleepPeriod)->isEnabled());
     frame.SetUnavailable(command::kPieChart, QStringLiteral("not in this build"));
     EXPECT_FALSE(frame.Action(command::kPieChart)->isEnabled());
-    EXPECT_TRUE(frame.Action(command::kPieChart)->toolTip().contains(QStringLiteral("not in this build")));
+    EXPECT_TRUE(
+        frame.Action(command::kPieChart)->toolTip().contains(QStringLiteral("not in this build")));
 }
 
 TEST(MainFrame, DownloadSavedEventOffersTheOpenDialog) {
