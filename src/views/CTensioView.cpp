@@ -15,8 +15,6 @@
 #include <QTimer>
 
 #include "analysis/AnalysisOrder.h"
-#include "shell/gui/CTensioDoc.h"
-#include "shell/gui/StatisticsDialog.h"
 #include "views/ChartPages.h"
 
 namespace vitalis {
@@ -26,7 +24,7 @@ constexpr int kControlsHeight = 96;
 
 }  // namespace
 
-CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
+CTensioView::CTensioView(CaseDocument& doc, const TextSource& texts,
                          std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
                          QWidget* parent)
     : QWidget(parent),
@@ -192,8 +190,7 @@ void CTensioView::ShowStatistics() {
     // the period figures the table needs are current already.
     if (!divided_) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
     const Recording& recording = doc_.recording();
-    StatisticsDialog dialog(BuildStatisticsTable(recording.analysis, thresholds_(), texts_), this);
-    dialog.exec();
+    emit statisticsRequested(BuildStatisticsTable(recording.analysis, thresholds_(), texts_));
 }
 
 QString CTensioView::statusText() const {

@@ -40,6 +40,7 @@
 #include "device/session/ProgrammingPlan.h"
 #include "shell/gui/HelpWindow.h"
 #include "shell/gui/SleepPeriodDialog.h"
+#include "shell/gui/StatisticsDialog.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "views/CTensioView.h"
@@ -106,6 +107,10 @@ void Workstation::Start(const QStringList& arguments) {
             [this](int measurementIndex) { doc_->ToggleExclusion(measurementIndex); });
     connect(view_, &CTensioView::sleepPeriodRequested, this,
             [this](int awakeEntry, int asleepEntry) { doc_->SetSleepPeriod(awakeEntry, asleepEntry); });
+    connect(view_, &CTensioView::statisticsRequested, this, [this](const StatisticsTable& table) {
+        StatisticsDialog dialog(table, view_);
+        dialog.exec();
+    });
     connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
