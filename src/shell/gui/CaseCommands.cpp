@@ -63,10 +63,10 @@ bool CaseCommands::ConfirmCloseCase() {
     for (const std::string& change : doc.editor().UnsavedChanges()) {
         question += QStringLiteral("\n") + QString::fromStdString(change);
     }
-    const int answer = choose_(&parts_.frame, question,
-                               {Text("Global Setting", "IDS_SAVE_CHANGES"),
-                                Text("Global Setting", "IDS_DISCARD_CHANGES"),
-                                Text("Message Setting", "IDS_CANCEL")});
+    const int answer = choose_(
+        &parts_.frame, question,
+        {Text("Global Setting", "IDS_SAVE_CHANGES"), Text("Global Setting", "IDS_DISCARD_CHANGES"),
+         Text("Message Setting", "IDS_CANCEL")});
     if (answer == 0) return SaveCase(&parts_.frame);
     return answer == 1;
 }
@@ -76,10 +76,10 @@ bool CaseCommands::SaveCase(QWidget* parent) {
     while (!doc.Save()) {
         const QString failed =
             Text("Global Setting", "IDS_FAILEDFILE") + QStringLiteral("\n") + doc.casePath();
-        const int answer = choose_(parent, failed,
-                                   {Text("Global Setting", "IDS_RETRY_SAVE"),
-                                    Text("Global Setting", "IDS_SAVE_CASE_AS"),
-                                    Text("Message Setting", "IDS_CANCEL")});
+        const int answer = choose_(
+            parent, failed,
+            {Text("Global Setting", "IDS_RETRY_SAVE"), Text("Global Setting", "IDS_SAVE_CASE_AS"),
+             Text("Message Setting", "IDS_CANCEL")});
         if (answer == 0) continue;
         if (answer != 1) return false;
         const QString other = askSaveAsPath_(parent);

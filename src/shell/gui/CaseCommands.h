@@ -13,12 +13,14 @@ namespace vitalis {
 // The commands on the open case and the case files: open, copy, delete, save, undo and
 // redo, and the edits of the readings, the patient sheet and the sleep period.
 class CaseCommands {
-public:
-    using Choice = std::function<int(QWidget* parent, const QString& text, const QStringList& answers)>;
+  public:
+    using Choice =
+        std::function<int(QWidget* parent, const QString& text, const QStringList& answers)>;
     using SaveAsPath = std::function<QString(QWidget*)>;
 
     // The questions are asked through choose and askSaveAsPath, which may change later.
-    CaseCommands(const WorkstationParts& parts, const Choice& choose, const SaveAsPath& askSaveAsPath);
+    CaseCommands(const WorkstationParts& parts, const Choice& choose,
+                 const SaveAsPath& askSaveAsPath);
 
     void AddTo(CommandMap& commands);
 
@@ -31,7 +33,7 @@ public:
     // The case folder may have moved: the dialogs start from it again.
     void ForgetBrowsingFolder() { lastFolder_.clear(); }
 
-private:
+  private:
     // Where the case dialogs start: the folder last browsed to, else the case folder.
     QString BrowsingFolder() const;
     QString Text(const char* section, const char* key) const;

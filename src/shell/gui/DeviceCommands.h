@@ -8,12 +8,12 @@ class CaseCommands;
 
 // The commands that talk to the monitor: download, upload and the choice of the link.
 class DeviceCommands {
-public:
+  public:
     DeviceCommands(const WorkstationParts& parts, CaseCommands& cases);
 
     void AddTo(CommandMap& commands);
 
-private:
+  private:
     void Download();
     void Upload();
 

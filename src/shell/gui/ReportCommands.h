@@ -6,12 +6,12 @@ namespace vitalis {
 
 // The commands that hand the open case on: the printed report and its printer.
 class ReportCommands {
-public:
+  public:
     explicit ReportCommands(const WorkstationParts& parts) : parts_(parts) {}
 
     void AddTo(CommandMap& commands);
 
-private:
+  private:
     WorkstationParts parts_;
 };
 

@@ -59,8 +59,9 @@ void ViewCommands::ShowSettings(int page) {
     sheet.AddPage(thresholds, thresholds->windowTitle(), [&config, &messages, thresholds, &sheet] {
         const ThresholdSettings shown = thresholds->values();
         if (!ThresholdsAcceptable(shown)) {
-            messages.inform(&sheet, QString::fromLatin1(kThresholdRefusal.data(),
-                                                        static_cast<int>(kThresholdRefusal.size())));
+            messages.inform(&sheet,
+                            QString::fromLatin1(kThresholdRefusal.data(),
+                                                static_cast<int>(kThresholdRefusal.size())));
             return false;
         }
         config.thresholds = shown;
@@ -85,8 +86,9 @@ void ViewCommands::ShowHelp() {
         QString::fromStdString(languages.GetText("Menu Setting", "IDS_HELP_DOCUMENT"));
     if (!FileExists(path) || !help_->ShowGuide(QString::fromStdString(path), title)) {
         parts_.messages.inform(
-            &parts_.frame, QString::fromStdString(languages.GetText("Global Setting", "IDS_ERROR")) +
-                               QStringLiteral("\n") + QString::fromStdString(path));
+            &parts_.frame,
+            QString::fromStdString(languages.GetText("Global Setting", "IDS_ERROR")) +
+                QStringLiteral("\n") + QString::fromStdString(path));
     }
 }
 

@@ -12,13 +12,13 @@ class HelpWindow;
 // The commands of the window itself: the pages of the view, the statistics, the settings,
 // the language, help, the wear instructions, about and exit.
 class ViewCommands {
-public:
+  public:
     // relabel sets every caption again after the language changed.
     ViewCommands(const WorkstationParts& parts, CaseCommands& cases, std::function<void()> relabel);
 
     void AddTo(CommandMap& commands);
 
-private:
+  private:
     static constexpr int kThresholdPage = 2;  // after the case-folder and report pages
     void ShowSettings(int page);
     void ShowHelp();
