@@ -1,92 +1,77 @@
 #include "case/FileAccess.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 
 namespace vitalis {
 namespace {
 
-FileIdentity IdentityFromStat(const struct stat& st) {
-    FileIdentity id;
-    id.device = static_cast<uint64_t>(st.st_dev);
-    id.inode = static_cast<uint64_t>(st.st_ino);
-    id.size = static_cast<uint64_t>(st.st_size);
-    id.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    id.changedNs = static_cast<int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return id;
+std::optional<FileStatus> StatusOf(const std::string& path) {
+    if (path.empty()) return {};
+    return SystemFileSystem().StatusOf(path);
 }
 
 }  // namespace
 
 FilePin& FilePin::operator=(FilePin&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
+        SystemFileSystem().Close(fd_);
         fd_ = other.fd_;
         other.fd_ = -1;
     }
     return *this;
 }
 
-FilePin::~FilePin() {
-    if (fd_ >= 0) ::close(fd_);
-}
+FilePin::~FilePin() { SystemFileSystem().Close(fd_); }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
-    struct stat st;
-    if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
-    return IdentityFromStat(st);
+    const std::optional<FileStatus> status = StatusOf(path);
+    if (!status || !status->regular) return {};
+    return status->identity;
 }
 
 std::optional<FileContent> ReadWholeFile(const std::string& path) {
     if (path.empty()) return {};
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const FileSystem& files = SystemFileSystem();
+    const int fd = files.OpenForReading(path);
     if (fd < 0) return {};
     FileContent content;
     content.pin = FilePin(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<uint64_t>(st.st_size) > kMaxProfileFileBytes) {
-        return {};
-    }
-    content.identity = IdentityFromStat(st);
-    content.bytes.resize(static_cast<size_t>(st.st_size));
+    const std::optional<FileStatus> status = files.StatusOfOpen(fd);
+    if (!status || !status->regular || status->identity.size > kMaxProfileFileBytes) return {};
+    content.identity = status->identity;
+    content.bytes.resize(static_cast<size_t>(status->identity.size));
     size_t done = 0;
     while (done < content.bytes.size()) {
-        const ssize_t n = ::pread(fd, content.bytes.data() + done, content.bytes.size() - done,
-                                  static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // the file shrank while we read: keep what is there
-        done += static_cast<size_t>(n);
+        const std::optional<size_t> n =
+            files.ReadAt(fd, content.bytes.data() + done, content.bytes.size() - done, done);
+        if (!n || *n == 0) break;  // the file shrank while we read: keep what is there
+        done += *n;
     }
     content.bytes.resize(done);
     return content;
 }
 
 std::optional<FileIdentity> IdentityOfOpenFile(int fd) {
-    struct stat st;
-    if (fd < 0 || ::fstat(fd, &st) != 0) return {};
-    return IdentityFromStat(st);
+    const std::optional<FileStatus> status = SystemFileSystem().StatusOfOpen(fd);
+    if (!status) return {};
+    return status->identity;
 }
 
 bool FileExists(const std::string& path) {
-    struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const std::optional<FileStatus> status = StatusOf(path);
+    return status && status->regular;
 }
 
 bool IsDirectory(const std::string& path) {
-    struct stat st;
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const std::optional<FileStatus> status = StatusOf(path);
+    return status && status->directory;
 }
 
 bool CreateEmptyFileIfMissing(const std::string& path) {
     if (path.empty()) return false;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = SystemFileSystem().OpenCreating(path);
     if (fd < 0) return false;
-    ::close(fd);
+    SystemFileSystem().Close(fd);
     return true;
 }
 

@@ -5,22 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "case/FileSystem.h"
+
 namespace vitalis {
 
 // Largest settings or case file we agree to read. A real case file of a week's recording is
 // well under a megabyte; anything far beyond is not ours and is never loaded into memory.
 inline constexpr uint64_t kMaxProfileFileBytes = 64ull * 1024 * 1024;
-
-// What tells one version of a file from another: the file itself (device and inode) and
-// when and how it last changed.
-struct FileIdentity {
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    uint64_t size = 0;
-    int64_t modifiedNs = 0;
-    int64_t changedNs = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 
 // An open read handle that keeps the file it was opened on alive. While a parsed copy of a
 // file is held, holding its handle too means its inode cannot be recycled for another file,

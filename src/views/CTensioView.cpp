@@ -18,8 +18,6 @@
 #include <QWheelEvent>
 
 #include "analysis/AnalysisOrder.h"
-#include "shell/gui/CTensioDoc.h"
-#include "shell/gui/StatisticsDialog.h"
 #include "views/ChartPages.h"
 #include "views/ChartStyle.h"
 
@@ -37,9 +35,9 @@ int EntryOf(int64_t minute) {
 
 }  // namespace
 
-CTensioView::CTensioView(CTensioDoc& doc, const TextSource& texts,
-                         std::function<const ThresholdSettings&()> thresholds,
-                         UserMessages messages, QWidget* parent)
+CTensioView::CTensioView(CaseDocument& doc, const TextSource& texts,
+                         std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
+                         QWidget* parent)
     : QWidget(parent),
       doc_(doc),
       texts_(texts),
@@ -219,8 +217,7 @@ void CTensioView::ShowStatistics() {
     // the period figures the table needs are current already.
     if (!divided_) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
     const Recording& recording = doc_.recording();
-    StatisticsDialog dialog(BuildStatisticsTable(recording.analysis, thresholds_(), texts_), this);
-    dialog.exec();
+    emit statisticsRequested(BuildStatisticsTable(recording.analysis, thresholds_(), texts_));
 }
 
 QString CTensioView::statusText() const {

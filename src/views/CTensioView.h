@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "analysis/PeriodSummary.h"
+#include "analysis/StatisticsTable.h"
 #include "case/TextSource.h"
 #include "case/ThresholdSettings.h"
 #include "ui/UserMessages.h"
+#include "views/CaseDocument.h"
 #include "views/PageController.h"
 #include "views/TrendGraphPainter.h"
 
@@ -20,8 +22,6 @@ class QSpinBox;
 
 namespace vitalis {
 
-class CTensioDoc;
-
 // The single view of the main window: the analysis period and the pie ranges above, the
 // current page below. It runs the analysis whenever the readings or the period change.
 class CTensioView : public QWidget {
@@ -30,7 +30,7 @@ class CTensioView : public QWidget {
 public:
     static inline const QColor kBackground{199, 237, 204};
 
-    CTensioView(CTensioDoc& doc, const TextSource& texts,
+    CTensioView(CaseDocument& doc, const TextSource& texts,
                 std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
                 QWidget* parent = nullptr);
 
@@ -43,7 +43,8 @@ public:
     void SetGuidelineSource(std::function<const std::string&()> guideline) {
         guideline_ = std::move(guideline);
     }
-    // The statistics information: period counts and loads of the open case.
+    // The statistics information: period counts and loads of the open case, handed to
+    // statisticsRequested for showing.
     void ShowStatistics();
     void Relabel();
 
@@ -67,6 +68,7 @@ signals:
     void excludeReadingRequested(int measurementIndex);  // toggle exclusion of that reading
     void sleepPeriodRequested(int awakeEntry, int asleepEntry);
     void readingSelected(int measurementIndex);  // a click selects a reading
+    void statisticsRequested(const StatisticsTable& table);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -100,7 +102,7 @@ private:
     // What a held left button drags on the trend graph.
     enum class Drag { None, Pan, AsleepStart, AwakeStart };
 
-    CTensioDoc& doc_;
+    CaseDocument& doc_;
     const TextSource& texts_;
     std::function<const ThresholdSettings&()> thresholds_;
     std::function<const std::string&()> guideline_;

@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QApplication>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 #include "shell/LanguageChoice.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
+#include "shell/gui/StatisticsDialog.h"
 #include "shell/gui/Workstation.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
@@ -81,6 +84,17 @@ TEST_F(WorkstationTest, CaseOnTheCommandLineOpensAndEnablesTheCaseCommands) {
     EXPECT_EQ(station.doc().recording().analysis.validCount, 45);
     EXPECT_TRUE(station.view().statusText().startsWith(QStringLiteral("Patient:   Ada Lovelace   ID:   P-0042")));
     EXPECT_EQ(station.CaseFolder(), QString::fromStdString(folder.File("data")));
+
+    // The view asks for the statistics; the window shows them over the view.
+    QWidget* statisticsParent = nullptr;
+    QTimer::singleShot(0, [&statisticsParent] {
+        auto* dialog = qobject_cast<StatisticsDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        statisticsParent = dialog->parentWidget();
+        dialog->reject();
+    });
+    station.Run(command::kStatistics);
+    EXPECT_EQ(statisticsParent, &station.view());
 
     // Choosing another period moves the range controls to that period's thresholds.
     station.view().periodButton(Period::Asleep)->setChecked(true);

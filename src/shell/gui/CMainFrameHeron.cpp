@@ -10,7 +10,7 @@
 #include <QToolBar>
 
 #include "shell/CommandTable.h"
-#include "ui/CommandIcons.h"
+#include "shell/gui/CommandIcons.h"
 
 namespace vitalis {
 namespace {

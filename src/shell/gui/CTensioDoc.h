@@ -11,25 +11,26 @@
 #include "case/CaseFolder.h"
 #include "case/Recording.h"
 #include "case/RecordingRuns.h"
+#include "views/CaseDocument.h"
 
 namespace vitalis {
 
 // The one document of the main window: the open recording, the editor every change to it
 // goes through, and the file table the case dialogs share. Nothing is written to the case
 // file except by Save: opening another case or closing this one never saves on its own.
-class CTensioDoc : public QObject {
+class CTensioDoc : public QObject, public CaseDocument {
     Q_OBJECT
 
   public:
     explicit CTensioDoc(QObject* parent = nullptr);
     ~CTensioDoc() override;
 
-    Recording& recording() { return recording_; }
-    const Recording& recording() const { return recording_; }
+    Recording& recording() override { return recording_; }
+    const Recording& recording() const override { return recording_; }
     CaseEditor& editor() { return editor_; }
     CaseFileTable& fileTable() { return fileTable_; }
 
-    bool caseOpen() const { return caseOpen_; }
+    bool caseOpen() const override { return caseOpen_; }
     QString casePath() const { return QString::fromStdString(recording_.casePath); }
 
     // What the clinician picked from a file that holds several tests: one test, the whole
@@ -45,8 +46,8 @@ class CTensioDoc : public QObject {
     // Loads a case file, dropping whatever the open one had unsaved (the caller asks first).
     // On failure no case is open; when the clinician cancelled the choice of a test,
     // openCancelled() tells and the open case stays as it was.
-    bool OpenCase(const QString& path);
-    bool openCancelled() const { return openCancelled_; }
+    bool OpenCase(const QString& path) override;
+    bool openCancelled() const override { return openCancelled_; }
     bool HasUnsavedChanges() const { return caseOpen_ && editor_.HasUnsavedChanges(); }
     // Writes the unsaved changes and their history lines to the case file.
     bool Save();

@@ -2,46 +2,27 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <utility>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
 
-#include "case/CaseHistory.h"
-#include "case/FileAccess.h"
-#include "case/PatientSheet.h"
-#include "case/SleepPeriod.h"
-#include "case/gui/CaseCopyDialog.h"
-#include "case/gui/CaseDeleteDialog.h"
-#include "case/gui/CaseOpenDialog.h"
-#include "case/gui/MeasurementEditorDialog.h"
-#include "device/session/SessionMessages.h"
-#include "device/gui/UploadParameterDialog.h"
+#include "case/gui/RecordingPickerDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
-#include "shell/HelpDocument.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ReportHandOffFolder.h"
-#include "shell/UploadDefaultsChoices.h"
-#include "shell/WearInstructions.h"
 #include "shell/gui/AboutDialog.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
-#include "shell/gui/ConfigurationSheet.h"
-#include "shell/gui/LanguageDialog.h"
-#include "shell/gui/RecordingParametersDialog.h"
-#include "shell/gui/PatientSheetDialog.h"
+#include "shell/gui/CaseCommands.h"
+#include "shell/gui/DeviceCommands.h"
+#include "shell/gui/ReportCommands.h"
 #include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
-#include "case/gui/RecordingPickerDialog.h"
-#include "device/session/ProgrammingPlan.h"
-#include "shell/gui/HelpWindow.h"
-#include "shell/gui/SleepPeriodDialog.h"
-#include "shell/gui/ThresholdPage.h"
-#include "shell/gui/WearDialog.h"
+#include "shell/gui/ViewCommands.h"
 #include "views/CTensioView.h"
 
 namespace vitalis {
@@ -114,6 +95,16 @@ void Workstation::Start(const QStringList& arguments) {
     frame_->installEventFilter(this);
     sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
     report_ = new ReportLauncher(config_, messages_, frame_.get());
+    const WorkstationParts parts{config_, languages_, messages_, *doc_, *frame_, *view_,
+                                 *sessions_, *report_};
+    cases_ = std::make_unique<CaseCommands>(parts, choose_, askSaveAsPath_);
+    devices_ = std::make_unique<DeviceCommands>(parts, *cases_);
+    reports_ = std::make_unique<ReportCommands>(parts, askExportPath_);
+    views_ = std::make_unique<ViewCommands>(parts, *cases_, [this] { Relabel(); });
+    cases_->AddTo(commands_);
+    devices_->AddTo(commands_);
+    reports_->AddTo(commands_);
+    views_->AddTo(commands_);
     MarkUnavailableCommands();
 
     const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
@@ -146,15 +137,7 @@ void Workstation::Exit() {
     RemoveReportHandOffFolder(config_.applicationDirectory());
 }
 
-QString Workstation::CaseFolder() const {
-    const std::string folder =
-        config_.useDefaultPath != 0 ? config_.DefaultCaseFolder() : config_.caseFolder;
-    return QString::fromStdString(folder);
-}
-
-QString Workstation::BrowsingFolder() const {
-    return lastFolder_.isEmpty() ? CaseFolder() : lastFolder_;
-}
+QString Workstation::CaseFolder() const { return cases_->CaseFolder(); }
 
 void Workstation::MarkUnavailableCommands() {
     // Commands whose windows this version does not have yet stay visible but disabled, with
@@ -190,251 +173,16 @@ void Workstation::EditsChanged() {
     frame_->SetStatusText(view_->statusText());
 }
 
-bool Workstation::ConfirmCloseCase() {
-    if (!doc_ || !doc_->HasUnsavedChanges()) return true;
-    const auto text = [this](const char* section, const char* key) {
-        return QString::fromStdString(languages_.GetText(section, key));
-    };
-    QString question = text("Global Setting", "IDS_UNSAVED_CHANGES");
-    for (const std::string& change : doc_->editor().UnsavedChanges()) {
-        question += QStringLiteral("\n") + QString::fromStdString(change);
-    }
-    const int answer = choose_(frame_.get(), question,
-                               {text("Global Setting", "IDS_SAVE_CHANGES"),
-                                text("Global Setting", "IDS_DISCARD_CHANGES"),
-                                text("Message Setting", "IDS_CANCEL")});
-    if (answer == 0) return SaveCase(frame_.get());
-    return answer == 1;
-}
+bool Workstation::ConfirmCloseCase() { return !cases_ || cases_->ConfirmCloseCase(); }
 
-bool Workstation::SaveCase(QWidget* parent) {
-    const auto text = [this](const char* section, const char* key) {
-        return QString::fromStdString(languages_.GetText(section, key));
-    };
-    while (!doc_->Save()) {
-        const QString failed = text("Global Setting", "IDS_FAILEDFILE") + QStringLiteral("\n") +
-                               doc_->casePath();
-        const int answer = choose_(parent, failed,
-                                   {text("Global Setting", "IDS_RETRY_SAVE"),
-                                    text("Global Setting", "IDS_SAVE_CASE_AS"),
-                                    text("Message Setting", "IDS_CANCEL")});
-        if (answer == 0) continue;
-        if (answer != 1) return false;
-        const QString other = askSaveAsPath_(parent);
-        if (other.isEmpty()) continue;
-        if (doc_->SaveAs(other)) return true;
-    }
-    return true;
-}
+bool Workstation::SaveCase(QWidget* parent) { return cases_->SaveCase(parent); }
 
 void Workstation::Run(int commandId) {
-    using namespace command;
-    switch (commandId) {
-        case editcommand::kUndo: doc_->Undo(); break;
-        case editcommand::kRedo: doc_->Redo(); break;
-        case editcommand::kSave: SaveCase(frame_.get()); break;
-        case kOpenCase: OpenCaseDialog(); break;
-        case kCopyCases: CopyCasesDialog(); break;
-        case kDeleteCases: DeleteCasesDialog(); break;
-        case kExportFhir:
-            if (doc_->caseOpen())
-                ExportFhirOfCase(doc_->recording(), config_.guideline, languages_, messages_, askExportPath_, frame_.get());
-            break;
-        case kExportCsv:
-            if (doc_->caseOpen()) ExportCsvOfCase(doc_->recording(), languages_, messages_, askExportPath_, frame_.get());
-            break;
-        case kExit: frame_->close(); break;
-        case kLanguage: ChooseLanguage(); break;
-        case kAbout: AboutDialog(frame_.get()).exec(); break;
-        case kStatistics: view_->ShowStatistics(); break;
-        case kEditReadings: EditReadings(); break;
-        case kDownload: Download(); break;
-        case kLinkWay: ChooseLinkWay(); break;
-        case kHelp: ShowHelp(); break;
-        case kCaseFolderSettings: ShowSettings(ConfigurationSheet::kCaseFolderPage); break;
-        case kReportSettings: ShowSettings(ConfigurationSheet::kReportPage); break;
-        case kRecordingInfo:
-            if (doc_->caseOpen()) RecordingParametersDialog(doc_->recording(), languages_, frame_.get()).exec();
-            break;
-        case kUpload: Upload(); break;
-        case kSleepPeriod: ChangeSleepPeriod(); break;
-        case kThresholdSettings: ShowSettings(kThresholdPage); break;
-        case kPatientData: EditPatientSheet(); break;
-        case kWearInstructions: ShowWearInstructions(); break;
-        case kReport:
-            if (doc_->caseOpen()) report_->Start(doc_->recording());
-            break;
-        case kPrinterSetup: report_->PrinterSetup(); break;
-        case kTrendGraph: view_->ShowPage(PageKind::Trend); break;
-        case kBarGraph: view_->ShowPage(PageKind::Histogram); break;
-        case kPieChart: view_->ShowPage(PageKind::Pie); break;
-        case kCorrelationChart: view_->ShowPage(PageKind::Correlation); break;
-        case kClinicalSummary: view_->ShowPage(PageKind::Clinical); break;
-        default: break;  // disabled in this version
-    }
+    const auto command = commands_.find(commandId);
+    if (command != commands_.end()) command->second();  // others are disabled in this version
 }
 
-bool Workstation::OpenCase(const QString& path) {
-    if (!ConfirmCloseCase()) return false;
-    return view_->OpenCase(path);
-}
-
-void Workstation::Download() {
-    const std::optional<LinkTarget> link = sessions_->ChooseLink();
-    if (!link) return;
-    SessionRequest request;
-    request.kind = SessionKind::Download;
-    request.target = *link;
-    request.caseFolder = CaseFolder().toStdString();
-    const SessionLauncher::Outcome outcome = sessions_->Run(request);
-    if (outcome.state != SessionState::Saved || outcome.result.savedPaths.empty()) return;
-    // Offer the new case at once, as the window does for every saved download.
-    savedCasePath_ = QString::fromStdString(outcome.result.savedPaths.front());
-    QApplication::postEvent(frame_.get(), new QEvent(CMainFrameHeron::kDownloadSavedEvent));
-}
-
-void Workstation::Upload() {
-    const std::optional<LinkTarget> link = sessions_->ChooseLink();
-    if (!link) return;
-    UploadParameterDialog dialog(languages_, FreshProgrammingChoices(ChoicesFromDefaults(config_.upload)), messages_,
-                                 frame_.get());
-    if (dialog.exec() != QDialog::Accepted) return;
-    // The schedule is offered again for the next programming run; the patient never is.
-    const UploadChoices choices = dialog.choices();
-    KeepAsDefaults(choices, config_.upload);
-    config_.Save();
-    SessionRequest request;
-    request.kind = SessionKind::Upload;
-    request.target = *link;
-    request.upload = SettingsFromChoices(choices);
-    const SessionLauncher::Outcome outcome = sessions_->Run(request);
-    // The session told its own messages; the message pane keeps how it ended.
-    std::string ended = languages_.GetText("Global Setting", "IDS_UPLOAD_ERROR");
-    if (outcome.result.cancelled) {
-        ended = languages_.GetText(kSessionSection, kSessionCancelledKey);
-    } else if (outcome.result.acknowledged) {
-        ended = languages_.GetText("Global Setting", "IDS_UPLOAD_FINISH");
-    }
-    frame_->SetStatusText(QString::fromStdString(ended));
-}
-
-void Workstation::OpenCaseDialog() {
-    const QString offeredPath = std::exchange(savedCasePath_, QString());
-    QString folder = BrowsingFolder();
-    if (!offeredPath.isEmpty()) folder = QFileInfo(offeredPath).absolutePath();
-    CreateFolders(folder.toStdString());
-    CaseOpenDialog dialog(languages_, doc_->fileTable(), folder, messages_, frame_.get());
-    if (!offeredPath.isEmpty()) dialog.SelectFile(offeredPath);
-    if (dialog.exec() != QDialog::Accepted) return;
-    lastFolder_ = dialog.folder();
-    OpenCase(dialog.chosenPath());
-    config_.Save();
-}
-
-void Workstation::CopyCasesDialog() {
-    const QString folder = BrowsingFolder();
-    auto chooseTarget = [this](QWidget* parent) {
-        return QFileDialog::getExistingDirectory(
-            parent, QString::fromStdString(languages_.GetText("Dialog Setting", "IDS_SEL_PATH")));
-    };
-    CaseCopyDialog dialog(languages_, doc_->fileTable(), folder, messages_, chooseTarget, frame_.get());
-    dialog.exec();
-}
-
-void Workstation::DeleteCasesDialog() {
-    const QString folder = BrowsingFolder();
-    const QString open = doc_->caseOpen() ? doc_->casePath() : QString();
-    CaseDeleteDialog dialog(languages_, doc_->fileTable(), folder, messages_, open, frame_.get());
-    dialog.exec();
-}
-
-void Workstation::EditReadings() {
-    if (!doc_->caseOpen()) return;
-    auto chooseCsvPath = [](QWidget* parent) {
-        return QFileDialog::getSaveFileName(parent, QString(), QString(),
-                                            QStringLiteral("All Files(*.CSV)"));
-    };
-    MeasurementEditorDialog dialog(doc_->recording(), languages_, messages_, chooseCsvPath,
-                                   frame_.get());
-    dialog.SetSaving([this](const std::vector<ReadingMark>& marks, QWidget* parent) {
-        const bool applied = doc_->SetReadingMarks(marks);
-        if (SaveCase(parent)) return true;
-        // The list keeps the edits; the case takes them only with OK.
-        if (applied) doc_->Undo();
-        return false;
-    });
-    if (dialog.exec() == QDialog::Accepted) doc_->SetReadingMarks(dialog.marks());
-}
-
-void Workstation::ShowSettings(int page) {
-    ConfigurationSheet sheet(config_, languages_, messages_, frame_.get());
-    auto* thresholds = new ThresholdPage(languages_, config_.thresholds, config_.guideline);
-    sheet.AddPage(thresholds, thresholds->windowTitle(), [this, thresholds, &sheet] {
-        const ThresholdSettings shown = thresholds->values();
-        if (!ThresholdsAcceptable(shown)) {
-            messages_.inform(&sheet, QString::fromLatin1(kThresholdRefusal.data(),
-                                                         static_cast<int>(kThresholdRefusal.size())));
-            return false;
-        }
-        config_.thresholds = shown;
-        config_.guideline = thresholds->guideline();
-        return true;
-    });
-    sheet.ShowPage(page);
-    if (sheet.exec() != QDialog::Accepted) return;
-    lastFolder_.clear();  // the case folder may have moved
-    view_->Reanalyse();
-    view_->update();
-}
-
-void Workstation::ShowHelp() {
-    std::string path = HelpDocumentPath(config_.applicationDirectory(), languages_.GetCurrentLanguageName());
-    if (!FileExists(path)) path = HelpDocumentPath(config_.applicationDirectory(), "English");
-    if (!help_) help_ = new HelpWindow(frame_.get());
-    const QString title = QString::fromStdString(languages_.GetText("Menu Setting", "IDS_HELP_DOCUMENT"));
-    if (!FileExists(path) || !help_->ShowGuide(QString::fromStdString(path), title)) {
-        messages_.inform(frame_.get(), QString::fromStdString(languages_.GetText("Global Setting", "IDS_ERROR")) +
-                                           QStringLiteral("\n") + QString::fromStdString(path));
-    }
-}
-
-void Workstation::ChooseLinkWay() {
-    sessions_->ChooseLinkWay();
-}
-
-void Workstation::ChooseLanguage() {
-    LanguageDialog dialog(languages_, frame_.get());
-    if (dialog.exec() != QDialog::Accepted) return;
-    Relabel();
-}
-
-void Workstation::ChangeSleepPeriod() {
-    if (!doc_->caseOpen()) return;
-    Recording& recording = doc_->recording();
-    SleepPeriodDialog dialog(languages_, recording.awakeStart, recording.asleepStart,
-                             frame_.get());
-    if (dialog.exec() != QDialog::Accepted) return;
-    doc_->SetSleepPeriod(dialog.awakeEntry(), dialog.asleepEntry());
-}
-
-void Workstation::EditPatientSheet() {
-    if (!doc_->caseOpen()) return;
-    PatientSheetDialog dialog(languages_, doc_->editor().sheet(), Today(), frame_.get());
-    QStringList history;
-    for (const std::string& line : ReadHistory(doc_->recording().casePath)) {
-        history << QString::fromStdString(line);
-    }
-    dialog.ShowHistory(history);
-    if (dialog.exec() != QDialog::Accepted) return;
-    doc_->SetPatientSheet(dialog.sheet());
-}
-
-void Workstation::ShowWearInstructions() {
-    const std::string picture =
-        WearPicturePath(config_.applicationDirectory(), languages_.GetCurrentLanguageName());
-    WearDialog dialog(languages_, QString::fromStdString(picture), frame_.get());
-    dialog.exec();
-}
+bool Workstation::OpenCase(const QString& path) { return cases_->OpenCase(path); }
 
 void Workstation::Relabel() {
     frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));

@@ -8,22 +8,19 @@
 
 #include "shell/MessageSink.h"
 #include "shell/gui/FileExports.h"
+#include "shell/gui/WorkstationParts.h"
 #include "ui/UserMessages.h"
 
 namespace vitalis {
 
-class AppConfig;
-class CMainFrameHeron;
-class CTensioDoc;
-class CTensioView;
-class HelpWindow;
-class LanguageTable;
-class ReportLauncher;
-class SessionLauncher;
+class CaseCommands;
+class DeviceCommands;
+class ReportCommands;
+class ViewCommands;
 
 // The workstation as a whole: it starts up in order (configuration, language, window, report
 // layouts, a case named on the command line), routes every command of the main window to
-// the document, the view or itself, and shuts down in order.
+// its family (case, device, report, view commands), and shuts down in order.
 class Workstation : public QObject {
     Q_OBJECT
 
@@ -67,22 +64,6 @@ protected:
 
 private:
     void EditsChanged();
-    // Where the case dialogs start: the folder last browsed to, else the case folder.
-    QString BrowsingFolder() const;
-    void OpenCaseDialog();
-    void CopyCasesDialog();
-    void DeleteCasesDialog();
-    void EditReadings();
-    void Download();
-    void ChooseLinkWay();
-    void ShowHelp();
-    static constexpr int kThresholdPage = 2;  // after the case-folder and report pages
-    void ShowSettings(int page);
-    void Upload();
-    void ChooseLanguage();
-    void ChangeSleepPeriod();
-    void EditPatientSheet();
-    void ShowWearInstructions();
     void MarkUnavailableCommands();
 
     // The configuration's messages, shown like every other message of the window.
@@ -104,9 +85,11 @@ private:
     WindowMessages configMessages_{*this};
     std::unique_ptr<SessionLauncher> sessions_;
     ReportLauncher* report_ = nullptr;  // owned by the frame
-    HelpWindow* help_ = nullptr;        // owned by the frame, made when first asked for
-    QString savedCasePath_;  // offered by the open dialog after a download
-    QString lastFolder_;
+    std::unique_ptr<CaseCommands> cases_;
+    std::unique_ptr<DeviceCommands> devices_;
+    std::unique_ptr<ReportCommands> reports_;
+    std::unique_ptr<ViewCommands> views_;
+    CommandMap commands_;
     Choice choose_;
     std::function<QString(QWidget*)> askSaveAsPath_;
     ExportPathChoice askExportPath_ = AskExportPathWithDialog();

@@ -1,4 +1,4 @@
-#include "ui/CommandIcons.h"
+#include "shell/gui/CommandIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>
