@@ -295,7 +295,7 @@ void Workstation::Upload() {
     // The schedule is offered again for the next programming run; the patient never is.
     const UploadChoices choices = dialog.choices();
     KeepAsDefaults(choices, config_.upload);
-    config_.Save();
+    config_.SaveIfChanged();
     SessionRequest request;
     request.kind = SessionKind::Upload;
     request.target = *link;
