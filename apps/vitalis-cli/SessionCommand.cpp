@@ -88,6 +88,7 @@ std::optional<SessionResult> RunCliSession(const SessionOptions& options, Sessio
     progress.RaiseStartFlag();
     request.target = options.link;
     SessionResult result = worker.Run(request);
+    links.Note(SessionEndNote(result));
     endState = progress.State();
     return result;
 #else

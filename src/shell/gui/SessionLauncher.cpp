@@ -85,6 +85,7 @@ SessionLauncher::Outcome SessionLauncher::Run(SessionRequest request) {
     worker.Join();
     outcome.state = progress.State();
     outcome.result = worker.Result();
+    links.Note(SessionEndNote(outcome.result));
 #else
     (void)request;
 #endif
