@@ -24,11 +24,12 @@ class AppConfigTest : public ::testing::Test {
     LanguageTable languages;
     AppConfigHeron config{languages};
 
-    // The user's settings folder of this test, never the real one.
-    std::string userFile = app.File("user/Vitalis/VurConfig.ini");
+    // The user's settings folder of this test, never the real one, apart from the program's.
+    TempFolder userSettings;
+    std::string userFile = userSettings.File("Vitalis/VurConfig.ini");
 
     void SetUp() override {
-        ::setenv("XDG_CONFIG_HOME", app.File("user").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", userSettings.path().c_str(), 1);
         config.SetApplicationDirectory(app.path());
     }
 
@@ -108,7 +109,7 @@ TEST_F(AppConfigTest, ASessionSavesOnlyWhatChangedAndAnUnreadableFileIsNeverWrit
 
 TEST_F(AppConfigTest, TheUsersOwnSettingsFileIsReadFirst) {
     Store("Configfamily", "Awake Time", "10");
-    std::filesystem::create_directories(app.File("user/Vitalis"));
+    std::filesystem::create_directories(userSettings.File("Vitalis"));
     test::WriteBytes(userFile, "[Configfamily]\r\nAwake Time=20\r\n");
     config.Load();
     EXPECT_EQ(config.upload.awakeTime, 20);
