@@ -55,8 +55,16 @@ bool TakeSessionOption(const Arguments& args, size_t& i, SessionOptions& options
 SessionSetting::SessionSetting(const std::string& appDir)
     : languages_(appDir.empty() ? RunningProgramFolder() : appDir), config_(languages_) {
     config_.SetApplicationDirectory(appDir);
+    config_.SetMessageSink(messages_);
     config_.Load();
     languages_.LoadLanguage();
+}
+
+void SessionSetting::ErrorOutput::ShowMessage(std::string_view text) {
+    std::string line(text);
+    for (size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at))
+        line.replace(at, 2, " ");
+    std::cerr << line << std::endl;
 }
 
 std::optional<SessionResult> RunCliSession(const SessionOptions& options, SessionRequest request,
@@ -80,6 +88,7 @@ std::optional<SessionResult> RunCliSession(const SessionOptions& options, Sessio
     progress.RaiseStartFlag();
     request.target = options.link;
     SessionResult result = worker.Run(request);
+    links.Note(SessionEndNote(result));
     endState = progress.State();
     return result;
 #else

@@ -33,6 +33,13 @@ class SessionSetting {
     LanguageTable& texts() { return languages_; }
 
   private:
+    // What the settings have to say goes to the error output.
+    class ErrorOutput final : public MessageSink {
+      public:
+        void ShowMessage(std::string_view text) override;
+    };
+
+    ErrorOutput messages_;
     LanguageTable languages_;
     AppConfigHeron config_;
 };

@@ -126,9 +126,7 @@ int RunUpload(const Arguments& args) {
     }
     AppConfig& config = setting.config();
     KeepAsDefaults(c, config.upload);
-    if (!config.Save())
-        std::cerr << "vitalis-cli: cannot store the upload defaults in " << config.ConfigFilePath()
-                  << '\n';
+    config.SaveIfChanged();  // a failure is told, and the upload goes on
     SessionRequest request;
     request.kind = SessionKind::Upload;
     request.upload = SettingsFromChoices(c);

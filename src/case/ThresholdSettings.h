@@ -13,6 +13,8 @@ struct ThresholdSettings {
     int nightLoad = 50;    // "NightBPLoad", percent
     int highFall = 15;     // "High CR", percent
     int lowFall = 10;      // "Low CR", percent
+
+    bool operator==(const ThresholdSettings&) const = default;
 };
 
 }  // namespace vitalis

@@ -1,6 +1,7 @@
 #include "shell/AppConfig.h"
 
 #include "case/ProfileStore.h"
+#include "shell/ConfigLocation.h"
 #include "shell/GuidelineSetting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ThresholdKeys.h"
@@ -51,7 +52,7 @@ void AppConfig::SetApplicationDirectory(std::string directory) {
 }
 
 std::string AppConfig::ConfigFilePath() const {
-    return applicationDirectory_ + "/VurConfig.ini";
+    return ConfigReadPath(applicationDirectory_);
 }
 
 std::string AppConfig::StartFilePath() const {
@@ -68,18 +69,21 @@ std::string AppConfig::ReportFilePath() const {
 bool AppConfig::Load() {
     languages_.SetApplicationDirectory(applicationDirectory_);
     {
-        ProfileStore file(ConfigFilePath());
+        ProfileStore file(ConfigFilePath(), ProfileOpen::ExistingOnly);
         ProfileStore::Batch oneRead(file);
+        readFailed_ = file.ReadFailed();
         useBluetooth = file.GetInt(kGlobal, "UseBluetooth", 0) != 0 ? 1 : 0;
         showSelectDevice = file.GetInt(kGlobal, "ShowSelectDevice", 1) != 0 ? 1 : 0;
         language = file.GetString(kGlobal, "Language", "English");
     }
     // Choosing the language stores the name again, so the file is read before this.
     languages_.SetLanguage(language);
+    if (readFailed_)
+        TellReadFailure();
 
     currentConfig = std::string(kFamily);
     const std::string section = ConfigSection();
-    ProfileStore file(ConfigFilePath());
+    ProfileStore file(ConfigFilePath(), ProfileOpen::ExistingOnly);
     ProfileStore::Batch oneRead(file);
     ReadUploadDefaults(file, section, upload);
     useDefaultPath = file.GetInt(section, "Use Default Path", 1);
@@ -92,17 +96,23 @@ bool AppConfig::Load() {
     thresholds = ReadThresholdSettings(file, section);
     guideline = ReadGuidelineId(file, section);
     configNames.assign(1, std::string(kFamily));
+    stored_ = Values();
     return true;
 }
 
+// The language chosen during the run is in "Cnf.start"; it may be newer than ours. Without
+// that file our own name stays: a save must not switch the language back.
+void AppConfig::AdoptReportProgramLanguage() {
+    const ProfileStore start(StartFilePath(), ProfileOpen::ExistingOnly);
+    language = start.GetString("START", "Language", language);
+}
+
 bool AppConfig::Save() {
-    // The language chosen during the run is in "Cnf.start"; it may be newer than ours.
-    // Without that file our own name stays: a save must not switch the language back.
-    {
-        const ProfileStore start(StartFilePath(), ProfileOpen::ExistingOnly);
-        language = start.GetString("START", "Language", language);
-    }
-    ProfileStore file(ConfigFilePath());
+    AdoptReportProgramLanguage();
+    // What we hold of a file we could not read is not its content.
+    if (readFailed_ && ConfigReadPath(applicationDirectory_) == ConfigWritePath(applicationDirectory_))
+        return false;
+    ProfileStore file(ConfigWritePath(applicationDirectory_));
     ProfileStore::Batch batch(file);
     file.WriteString(kGlobal, "Current Config", kFamily);
     file.WriteInt(kGlobal, "UseBluetooth", useBluetooth);
@@ -115,7 +125,36 @@ bool AppConfig::Save() {
     WriteGuidelineId(file, section, guideline);
     file.WriteString(section, "Config Name", currentConfig);
     file.WriteString(kGlobal, "Language", language);
-    return batch.Commit();
+    if (!batch.Commit())
+        return false;
+    stored_ = Values();
+    return true;
+}
+
+AppConfig::StoredValues AppConfig::Values() const {
+    return {useBluetooth, showSelectDevice, language,  useDefaultPath, caseFolder,
+            thresholds,   guideline,        upload,    currentConfig};
+}
+
+bool AppConfig::SaveIfChanged() {
+    AdoptReportProgramLanguage();
+    if (stored_ && *stored_ == Values())
+        return true;
+    if (Save())
+        return true;
+    Tell(readFailed_ ? "IDS_CONFIG_UNREADABLE" : "IDS_CONFIG_NOT_SAVED",
+         ConfigWritePath(applicationDirectory_));
+    return false;
+}
+
+void AppConfig::TellReadFailure() {
+    if (languages_.SectionCount() == 0)
+        languages_.LoadLanguage();  // the message must be readable even this early
+    Tell("IDS_CONFIG_UNREADABLE", ConfigFilePath());
+}
+
+void AppConfig::Tell(std::string_view key, const std::string& path) const {
+    messages_->ShowMessage(languages_.GetText("Global Setting", key) + "\r\n" + path);
 }
 
 bool AppConfig::ResetDefaults() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,8 @@ struct UploadDefaults {
     int awakeSpan = 0;    // "Awake Span"
     int asleepTime = 44;  // "Asleep Time"
     int asleepSpan = 1;   // "Asleep Span"
+
+    bool operator==(const UploadDefaults&) const = default;
 };
 
 // The workstation's settings: "VurConfig.ini" in the application directory, read once at
@@ -41,7 +44,7 @@ class AppConfig {
     // own). Every file of the configuration lives there.
     void SetApplicationDirectory(std::string directory);
     const std::string& applicationDirectory() const { return applicationDirectory_; }
-    std::string ConfigFilePath() const;     // "VurConfig.ini"
+    std::string ConfigFilePath() const;     // "VurConfig.ini" as read (see ConfigLocation)
     std::string StartFilePath() const;      // "Cnf.start", the language for the report program
     std::string DefaultCaseFolder() const;  // application directory + "/data"
     std::string ReportFilePath() const;     // "Report_" + configuration name + ".ini"
@@ -49,10 +52,16 @@ class AppConfig {
     void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
     LanguageTable& languages() const { return languages_; }
 
-    // Always true: whatever is missing takes its default.
+    // Always true: whatever is missing takes its default. A file that is there but cannot be
+    // read is said so through the message sink; the defaults then hold and the file is never
+    // written over. Nothing is created.
     virtual bool Load();
     // False when the file could not be written.
     virtual bool Save();
+    // Saves only when a stored value differs from what was last read or saved, and says so
+    // through the message sink when that save fails. False when it failed.
+    bool SaveIfChanged();
+    bool readFailed() const { return readFailed_; }
     virtual bool ResetDefaults();
     virtual bool SelectConfig(const std::string& name);
     virtual bool LoadReportSection(const std::string& name);
@@ -87,9 +96,29 @@ class AppConfig {
     ReportLayouts& ReportsOnFile();
 
   private:
+    // The values Save stores, to tell whether anything changed.
+    struct StoredValues {
+        int useBluetooth;
+        int showSelectDevice;
+        std::string language;
+        int useDefaultPath;
+        std::string caseFolder;
+        ThresholdSettings thresholds;
+        std::string guideline;
+        UploadDefaults upload;
+        std::string currentConfig;
+        bool operator==(const StoredValues&) const = default;
+    };
+    StoredValues Values() const;
+    void AdoptReportProgramLanguage();
+    void TellReadFailure();
+    void Tell(std::string_view key, const std::string& path) const;
+
     LanguageTable& languages_;
     MessageSink* messages_;
     std::string applicationDirectory_;
+    std::optional<StoredValues> stored_;
+    bool readFailed_ = false;
 };
 
 // The Heron workstation's configuration. With no current layout its report takes the

@@ -5,6 +5,7 @@
 
 #include "case/FileAccess.h"
 #include "case/ProfileStore.h"
+#include "shell/ConfigLocation.h"
 #include "shell/ProgramFolder.h"
 
 namespace vitalis {
@@ -59,7 +60,7 @@ std::string LanguageTable::LanguageFolder() const {
 }
 
 std::string LanguageTable::ConfigFilePath() const {
-    return applicationDirectory_ + "/VurConfig.ini";
+    return ConfigReadPath(applicationDirectory_);
 }
 
 void LanguageTable::ScanLanguages(const std::string& folder) {
@@ -94,11 +95,21 @@ std::string LanguageTable::StoredLanguageName(bool writeBack) {
         ProfileStore config(path, ProfileOpen::ExistingOnly);
         return ExpandLanguageName(config.GetString(kGlobalSection, kLanguageKey, kDefaultLanguage));
     }
-    ProfileStore config(path);
+    const ProfileStore config(path, ProfileOpen::ExistingOnly);
     std::string name =
         ExpandLanguageName(config.GetString(kGlobalSection, kLanguageKey, kDefaultLanguage));
-    config.WriteString(kGlobalSection, kLanguageKey, name);
+    StoreLanguageName(name);
     return name;
+}
+
+// Only a name that differs from the stored one is written: reading the settings never
+// creates or rewrites the file.
+void LanguageTable::StoreLanguageName(const std::string& name) const {
+    const ProfileStore stored(ConfigFilePath(), ProfileOpen::ExistingOnly);
+    if (stored.ReadFailed() || stored.GetString(kGlobalSection, kLanguageKey, kDefaultLanguage) == name)
+        return;
+    ProfileStore config(ConfigWritePath(applicationDirectory_));
+    config.WriteString(kGlobalSection, kLanguageKey, name);
 }
 
 std::string LanguageTable::GetCurrentLanguageName() {
@@ -127,8 +138,7 @@ void LanguageTable::SetLanguage(std::string name) {
     if (name.empty())
         name = kDefaultLanguage;
     SelectLanguageFile(name);
-    ProfileStore config(ConfigFilePath());
-    config.WriteString(kGlobalSection, kLanguageKey, name);
+    StoreLanguageName(name);
 }
 
 bool LanguageTable::LoadLanguage() {

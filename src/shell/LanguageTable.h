@@ -31,7 +31,7 @@ class LanguageTable final : public TextSource {
     void SetApplicationDirectory(std::string directory);
     const std::string& applicationDirectory() const { return applicationDirectory_; }
     std::string LanguageFolder() const;  // application directory + "/Language"
-    std::string ConfigFilePath() const;  // application directory + "/VurConfig.ini"
+    std::string ConfigFilePath() const;  // "VurConfig.ini" as read (see ConfigLocation)
 
     // Collects the language names: every file in the folder and, recursively, in every
     // subfolder whose name does not begin with ".", named by the part of its file name
@@ -77,6 +77,7 @@ class LanguageTable final : public TextSource {
     using Sections = std::map<std::string, Section, std::less<>>;
 
     std::string StoredLanguageName(bool writeBack);
+    void StoreLanguageName(const std::string& name) const;
     std::string FileForName(std::string_view name) const;
 
     std::string applicationDirectory_;

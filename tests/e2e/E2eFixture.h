@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <memory>
 #include <sstream>
@@ -25,6 +27,8 @@ struct E2eTest : ::testing::Test {
 
     E2eTest() {
         app.AddShippedLanguages();
+        // The programs' own settings folder of this test, never the real user's.
+        ::setenv("XDG_CONFIG_HOME", app.File("user-settings").c_str(), 1);
     }
 
     // A recording of `count` readings every 15 minutes from `begin`, for the monitor.

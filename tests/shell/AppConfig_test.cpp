@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
+#include "case/FileAccess.h"
 #include "case/ProfileStore.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ProgramFolder.h"
@@ -20,7 +24,14 @@ class AppConfigTest : public ::testing::Test {
     LanguageTable languages;
     AppConfigHeron config{languages};
 
-    void SetUp() override { config.SetApplicationDirectory(app.path()); }
+    // The user's settings folder of this test, never the real one, apart from the program's.
+    TempFolder userSettings;
+    std::string userFile = userSettings.File("Vitalis/VurConfig.ini");
+
+    void SetUp() override {
+        ::setenv("XDG_CONFIG_HOME", userSettings.path().c_str(), 1);
+        config.SetApplicationDirectory(app.path());
+    }
 
     ProfileStore Stored() {
         return ProfileStore(app.File("VurConfig.ini"), ProfileOpen::ExistingOnly);
@@ -31,9 +42,15 @@ class AppConfigTest : public ::testing::Test {
     }
 };
 
+// Collects what the settings tell the user.
+struct HeardMessages final : MessageSink {
+    std::vector<std::string> heard;
+    void ShowMessage(std::string_view text) override { heard.emplace_back(text); }
+};
+
 TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     ASSERT_TRUE(config.Load());
-    EXPECT_TRUE(std::filesystem::exists(app.File("VurConfig.ini")));
+    EXPECT_FALSE(std::filesystem::exists(app.File("VurConfig.ini")));  // reading creates nothing
     EXPECT_EQ(config.useBluetooth, 0);
     EXPECT_EQ(config.showSelectDevice, 1);
     EXPECT_EQ(config.language, "English");
@@ -57,6 +74,64 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), app.path() + "/data");
     EXPECT_EQ(file.GetString("Configfamily", "Guideline", ""), "esh2023");
     EXPECT_EQ(file.KeyNames("Configfamily").size(), 18u);
+}
+
+TEST_F(AppConfigTest, ASessionSavesOnlyWhatChangedAndAnUnreadableFileIsNeverWrittenOver) {
+    HeardMessages messages;
+    config.SetMessageSink(messages);
+    config.Load();
+    ASSERT_TRUE(config.SaveIfChanged());
+    EXPECT_FALSE(std::filesystem::exists(app.File("VurConfig.ini")));
+    config.upload.awakeTime = 12;
+    ASSERT_TRUE(config.SaveIfChanged());
+    EXPECT_EQ(Stored().GetInt("Configfamily", "Awake Time", 0), 12);
+    // Unchanged again: an edit made meanwhile by someone else stays.
+    Store("Configfamily", "Awake Span", "7");
+    ASSERT_TRUE(config.SaveIfChanged());
+    EXPECT_EQ(Stored().GetInt("Configfamily", "Awake Span", 0), 7);
+    EXPECT_TRUE(messages.heard.empty());
+
+    // Over the size limit: read as nothing, said so, and left exactly as it was.
+    app.AddShippedLanguages();
+    std::filesystem::resize_file(app.File("VurConfig.ini"), kMaxProfileFileBytes + 1);
+    config.Load();
+    EXPECT_TRUE(config.readFailed());
+    EXPECT_EQ(config.upload.awakeTime, 14);
+    config.upload.awakeTime = 16;
+    EXPECT_FALSE(config.SaveIfChanged());
+    EXPECT_FALSE(config.Save());
+    EXPECT_EQ(std::filesystem::file_size(app.File("VurConfig.ini")), kMaxProfileFileBytes + 1);
+    ASSERT_EQ(messages.heard.size(), 2u);
+    EXPECT_TRUE(messages.heard[0].starts_with("The settings file could not be read"))
+        << messages.heard[0];
+    EXPECT_NE(messages.heard[1].find(app.File("VurConfig.ini")), std::string::npos);
+}
+
+TEST_F(AppConfigTest, TheUsersOwnSettingsFileIsReadFirst) {
+    Store("Configfamily", "Awake Time", "10");
+    std::filesystem::create_directories(userSettings.File("Vitalis"));
+    test::WriteBytes(userFile, "[Configfamily]\r\nAwake Time=20\r\n");
+    config.Load();
+    EXPECT_EQ(config.upload.awakeTime, 20);
+    config.upload.awakeTime = 22;
+    ASSERT_TRUE(config.SaveIfChanged());
+    EXPECT_EQ(ProfileStore(userFile).GetInt("Configfamily", "Awake Time", 0), 22);
+    EXPECT_EQ(Stored().GetInt("Configfamily", "Awake Time", 0), 10);
+}
+
+TEST_F(AppConfigTest, AReadOnlyProgramFolderSendsTheSettingsToTheUsersFolder) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+    Store("Elsewhere", "Kept", "yes");  // a key no save writes
+    std::filesystem::permissions(app.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    config.Load();
+    config.upload.awakeTime = 12;
+    const bool saved = config.SaveIfChanged();
+    std::filesystem::permissions(app.path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(ProfileStore(userFile).GetInt("Configfamily", "Awake Time", 0), 12);
+    EXPECT_EQ(ProfileStore(userFile).GetString("Elsewhere", "Kept", ""), "yes");
 }
 
 TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {

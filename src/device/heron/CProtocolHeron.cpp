@@ -109,6 +109,7 @@ bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
     const HeronWriteResult written = WriteHeronCases(data, where, variant, context_.texts);
     if (!written.ok) return Fail(kGlobal, FileFailureKey(), written.failedPath, UiIcon::Error);
     result_.savedPaths = written.paths;
+    result_.skippedReadings = written.skipped;
     context_.progress.SetState(SessionState::Saved);
     std::string detail = JoinLines(written.paths);
     if (written.skipped > 0)

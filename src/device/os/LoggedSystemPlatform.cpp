@@ -15,4 +15,8 @@ LinkPlatform& LoggedSystemPlatform::platform() {
     return logged_ ? static_cast<LinkPlatform&>(*logged_) : system_;
 }
 
+void LoggedSystemPlatform::Note(std::string_view text) {
+    if (log_ && !text.empty()) log_->Note("session", text);
+}
+
 }  // namespace vitalis

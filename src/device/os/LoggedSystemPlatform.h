@@ -19,6 +19,8 @@ public:
     // False when a log was asked for but its file cannot be written.
     bool logging() const { return logged_ != nullptr; }
     LinkPlatform& platform();
+    // A line of the session's own in the log (nothing without a log or for an empty text).
+    void Note(std::string_view text);
 
 private:
     SystemLinkPlatform system_;

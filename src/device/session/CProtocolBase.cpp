@@ -91,4 +91,11 @@ bool CProtocolBase::Write(Side side, std::span<const uint8_t> data) {
     return side == Side::Up ? context_.link.WriteUp(data) : context_.link.WriteDown(data);
 }
 
+std::string SessionEndNote(const SessionResult& result) {
+    if (result.savedPaths.empty()) return {};
+    std::string note = "saved " + std::to_string(result.savedPaths.size()) + " case file(s)";
+    note += ", readings left out for want of a valid date: " + std::to_string(result.skippedReadings);
+    return note;
+}
+
 }  // namespace vitalis

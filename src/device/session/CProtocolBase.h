@@ -39,7 +39,11 @@ struct SessionResult {
     std::vector<std::string> savedPaths;  // case files written, in order
     bool acknowledged = false;            // an upload: the monitor took every byte
     bool cancelled = false;               // the user cancelled; nothing was saved
+    int skippedReadings = 0;              // readings left out for want of a valid date
 };
+
+// What the wire log keeps of how a session ended; empty when there is nothing to keep.
+std::string SessionEndNote(const SessionResult& result);
 
 // A monitor protocol for one session over one channel. Download and Upload run on the
 // session's worker thread and report through the shared progress and the session UI; the

@@ -51,7 +51,7 @@ void DeviceCommands::Upload() {
     // The schedule is offered again for the next programming run; the patient never is.
     const UploadChoices choices = dialog.choices();
     KeepAsDefaults(choices, config.upload);
-    config.Save();
+    config.SaveIfChanged();
     SessionRequest request;
     request.kind = SessionKind::Upload;
     request.target = *link;

@@ -40,7 +40,7 @@ bool SessionLauncher::ChooseLinkWay() {
     if (dialog.exec() != QDialog::Accepted) return false;
     config_.useBluetooth = dialog.useBluetooth();
     config_.showSelectDevice = dialog.showSelectDevice();
-    config_.Save();
+    config_.SaveIfChanged();
     const std::optional<LinkTarget> link = dialog.chosenLink();
     const bool direct = link && (link->kind == LinkTarget::Kind::Serial || link->kind == LinkTarget::Kind::Tcp);
     chosenLink_ = direct ? link : std::nullopt;
@@ -85,6 +85,7 @@ SessionLauncher::Outcome SessionLauncher::Run(SessionRequest request) {
     worker.Join();
     outcome.state = progress.State();
     outcome.result = worker.Result();
+    links.Note(SessionEndNote(outcome.result));
 #else
     (void)request;
 #endif
