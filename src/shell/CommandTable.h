@@ -36,6 +36,7 @@ inline constexpr int kPieChart = 32906;
 inline constexpr int kCorrelationChart = 32907;
 inline constexpr int kRecordingInfo = 32910;
 inline constexpr int kClinicalSummary = 32911;
+inline constexpr int kDiary = 32912;
 }  // namespace command
 
 // A language text: section and key.

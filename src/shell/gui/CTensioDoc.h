@@ -61,6 +61,7 @@ class CTensioDoc : public QObject {
     bool SetSleepPeriod(int awakeEntry, int asleepEntry);
     bool SetPatientSheet(const PatientSheet& sheet);
     bool SetReadingMarks(const std::vector<ReadingMark>& marks);
+    bool SetDiary(const Diary& diary);
     bool Undo();
     bool Redo();
 

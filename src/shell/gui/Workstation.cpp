@@ -39,6 +39,7 @@
 #include "case/gui/RecordingPickerDialog.h"
 #include "device/session/ProgrammingPlan.h"
 #include "shell/gui/HelpWindow.h"
+#include "shell/gui/DiaryDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
@@ -251,6 +252,7 @@ void Workstation::Run(int commandId) {
             break;
         case kUpload: Upload(); break;
         case kSleepPeriod: ChangeSleepPeriod(); break;
+        case kDiary: EditDiary(); break;
         case kThresholdSettings: ShowSettings(kThresholdPage); break;
         case kPatientData: EditPatientSheet(); break;
         case kWearInstructions: ShowWearInstructions(); break;
@@ -408,6 +410,16 @@ void Workstation::ChangeSleepPeriod() {
                              frame_.get());
     if (dialog.exec() != QDialog::Accepted) return;
     doc_->SetSleepPeriod(dialog.awakeEntry(), dialog.asleepEntry());
+}
+
+void Workstation::EditDiary() {
+    if (!doc_->caseOpen()) return;
+    const Recording& recording = doc_->recording();
+    const ClockTime& begin = recording.testBegin;
+    DiaryDialog dialog(languages_, recording.diary, {begin.year, begin.month, begin.day},
+                       recording.asleepStart, recording.awakeStart, frame_.get());
+    if (dialog.exec() != QDialog::Accepted) return;
+    doc_->SetDiary(dialog.diary());
 }
 
 void Workstation::EditPatientSheet() {

@@ -78,6 +78,7 @@ private:
     void Upload();
     void ChooseLanguage();
     void ChangeSleepPeriod();
+    void EditDiary();
     void EditPatientSheet();
     void ShowWearInstructions();
     void MarkUnavailableCommands();
