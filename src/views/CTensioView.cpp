@@ -1,5 +1,7 @@
 #include "views/CTensioView.h"
 
+#include "views/TrendDiaryMarkers.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -281,6 +283,10 @@ void CTensioView::contextMenuEvent(QContextMenuEvent* event) {
 void CTensioView::mouseMoveEvent(QMouseEvent* event) {
     if (!doc_.caseOpen()) return;
     if (controller_.Hover(event->position().toPoint(), PageArea(), Context())) update();
+    if (controller_.kind() == PageKind::Trend) {
+        setToolTip(DiaryMarkerTip(event->position().toPoint(), trend_->layout(), doc_.recording(),
+                                  Context().texts));
+    }
 }
 
 void CTensioView::leaveEvent(QEvent*) {

@@ -1,5 +1,7 @@
 #include "views/TrendGraphPainter.h"
 
+#include "views/TrendDiaryMarkers.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -54,6 +56,7 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context) {
         f.Add(m.remark);
     }
     f.Add(context.texts.Text("Menu Setting", "IDS_HEART_RATE"));
+    f.Add(DiaryMarkersKey(r));
     return f.value();
 }
 
@@ -182,6 +185,7 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     DrawFailedMarks(painter, layout_, failed_);
+    DrawDiaryMarkers(painter, layout_, context.recording);
     trend::DrawValueScale(
         painter, layout_, range_,
         QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE"));
