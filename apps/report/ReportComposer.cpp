@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "DiaryPage.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "StatisticsPages.h"
@@ -75,6 +76,7 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
         add(SummaryPage(*data_.summary, multiDay, texts_),
             PageHeading(texts_, "IDS_TRENDS_PRESSPAGE", "Blood pressure summary"));
     for (ReportPage& page : charts_.Pages()) pages.push_back(std::move(page));
+    if (data_.diary) pages.push_back(DiaryPage(*data_.diary, texts_));
     if (data_.dataReadings) {
         const int rows = MeasurementRowsPerPage(Body(QRect(QPoint(), printable)).height());
         for (ReportPage& page : MeasurementPages(*data_.dataReadings, rows, texts_))

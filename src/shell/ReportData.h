@@ -8,6 +8,7 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/PeriodSummary.h"
 #include "analysis/ThresholdSettings.h"
+#include "case/Diary.h"
 #include "case/Measurement.h"
 #include "shell/ReportLayout.h"
 
@@ -140,6 +141,7 @@ struct ReportData {
     std::optional<FrequencyRecord> frequency;
     std::optional<SecondaryHistogramRecord> secondary;
     std::optional<MeasurementListRecord> dataReadings;  // 11.rp
+    std::optional<Diary> diary;                          // diary.rp, when the case has one
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.
     std::string guideline;

@@ -180,6 +180,7 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
                                                Shares(valid, Parameter::Pp, 20, 10)};
     }
     if (on(11)) d.dataReadings = BuildList(recording);
+    if (!recording.diary.nights.empty() || !recording.diary.events.empty()) d.diary = recording.diary;
     return d;
 }
 

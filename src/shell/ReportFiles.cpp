@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 
+#include "shell/ReportDiaryFile.h"
 #include "shell/ReportRecords.h"
 
 namespace vitalis {
@@ -84,6 +85,7 @@ ReportWriteResult WriteReportFiles(const std::string& folder, const ReportData& 
             return result;
         }
     }
+    if (data.diary && WriteReportDiary(folder, *data.diary)) result.written.push_back(kReportDiaryFile);
     result.ok = true;
     return result;
 }
@@ -160,6 +162,7 @@ ReportReadResult ReadReportFiles(const std::string& folder) {
     ReportData data;
     data.header = std::move(*header);
     if (!ReadPages(dir, data, result)) return result;
+    data.diary = ReadReportDiary(folder);
     result.data = std::move(data);
     return result;
 }
