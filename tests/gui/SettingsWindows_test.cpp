@@ -372,6 +372,12 @@ TEST_F(SettingsWindowsTest, DiaryIsOneUndoableEditThatDividesTheCaseAgain) {
     ASSERT_TRUE(station.doc().Undo());
     EXPECT_TRUE(recording.diary.empty());
     EXPECT_EQ(recording.analysis.asleepCount, 0);
+
+    // The patient sheet opens the diary too.
+    PatientSheetDialog sheet(languages, station.doc().editor().sheet(), Today());
+    bool opened = false;
+    sheet.OfferDiary([&] { opened = true; })->click();
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace

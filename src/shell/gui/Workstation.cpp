@@ -430,6 +430,7 @@ void Workstation::EditPatientSheet() {
         history << QString::fromStdString(line);
     }
     dialog.ShowHistory(history);
+    dialog.OfferDiary([this] { EditDiary(); });
     if (dialog.exec() != QDialog::Accepted) return;
     doc_->SetPatientSheet(dialog.sheet());
 }
