@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kSection = "Diary Setting";
 constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                      "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
+                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
 QString Clock(int minute) {
     return QString::asprintf("%02d:%02d", minute / 60, minute % 60);
@@ -25,8 +25,8 @@ Table NightTable(const Diary& diary, const TextSource& texts) {
     for (const char* key : {"IDS_DIARY_DATE", "IDS_DIARY_BED", "IDS_DIARY_UP"})
         table.captions << SectionText(texts, kSection, key);
     for (const DiaryNight& n : diary.nights) {
-        table.rows.push_back({Date(n.date.year, n.date.month, n.date.day), Clock(n.bedMinute),
-                              Clock(n.upMinute)});
+        table.rows.push_back(
+            {Date(n.date.year, n.date.month, n.date.day), Clock(n.bedMinute), Clock(n.upMinute)});
     }
     return table;
 }
@@ -37,10 +37,9 @@ Table EventTable(const Diary& diary, const TextSource& texts) {
         table.captions << SectionText(texts, kSection, key);
     for (const DiaryEvent& e : diary.events) {
         const ClockTime& t = e.time;
-        table.rows.push_back(
-            {Date(t.year, t.month, t.day) + " " + Clock(t.hour * 60 + t.minute),
-             SectionText(texts, kSection, kKindKeys[static_cast<size_t>(e.kind)]),
-             QString::fromStdString(e.text)});
+        table.rows.push_back({Date(t.year, t.month, t.day) + " " + Clock(t.hour * 60 + t.minute),
+                              SectionText(texts, kSection, kKindKeys[static_cast<size_t>(e.kind)]),
+                              QString::fromStdString(e.text)});
     }
     return table;
 }
@@ -56,7 +55,8 @@ ReportPage DiaryPage(const Diary& diary, const TextSource& texts) {
     const QString eventCaption = SectionText(texts, kSection, "IDS_DIARY_EVENTS");
     page.draw = [=](QPainter& painter, const QRect& body) {
         QRect area = body;
-        for (const auto& [caption, table] : {std::pair{nightCaption, nights}, {eventCaption, events}}) {
+        for (const auto& [caption, table] :
+             {std::pair{nightCaption, nights}, {eventCaption, events}}) {
             if (table.rows.empty()) continue;
             area.setTop(area.top() + DrawCaption(painter, area, caption));
             area.setTop(area.top() + DrawTable(painter, area, table) + 16);

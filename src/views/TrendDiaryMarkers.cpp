@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kRadius = 4.0;  // screen pixels
 constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                      "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
+                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
 // The centre of an event's diamond, or nothing when the event lies outside the plot.
 std::optional<QPointF> MarkerAt(const TrendLayout& layout, const DiaryEvent& event) {
@@ -31,8 +31,8 @@ void DrawDiaryMarkers(QPainter& painter, const TrendLayout& layout, const Record
     for (const DiaryEvent& event : recording.diary.events) {
         const auto c = MarkerAt(layout, event);
         if (!c) continue;
-        const QPointF diamond[4] = {{c->x(), c->y() - r}, {c->x() + r, c->y()},
-                                    {c->x(), c->y() + r}, {c->x() - r, c->y()}};
+        const QPointF diamond[4] = {
+            {c->x(), c->y() - r}, {c->x() + r, c->y()}, {c->x(), c->y() + r}, {c->x() - r, c->y()}};
         painter.drawPolygon(diamond, 4);
     }
     painter.restore();

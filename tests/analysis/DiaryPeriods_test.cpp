@@ -13,9 +13,10 @@ using test::RecordingOf;
 
 // Schedule 22:00–07:00; readings from the evening of 1 March to the morning of the 2nd.
 Recording Night() {
-    return RecordingOf({Reading(120, 80, 21, 30), Reading(121, 80, 22, 30), Reading(122, 80, 23, 30),
-                        Reading(123, 80, 0, 30, 70, 2), Reading(124, 80, 6, 30, 70, 2),
-                        Reading(125, 80, 7, 30, 70, 2), Reading(126, 80, 12, 0, 70, 2)});
+    return RecordingOf({Reading(120, 80, 21, 30), Reading(121, 80, 22, 30),
+                        Reading(122, 80, 23, 30), Reading(123, 80, 0, 30, 70, 2),
+                        Reading(124, 80, 6, 30, 70, 2), Reading(125, 80, 7, 30, 70, 2),
+                        Reading(126, 80, 12, 0, 70, 2)});
 }
 
 std::vector<int> Asleep(const Recording& r) {

@@ -54,7 +54,8 @@ TEST(TrendDiaryMarkers, AnEventGetsAMarkerWithItsKindAndNoteAsTooltip) {
     EXPECT_GT(BluePixelsAround(image, at), 10);
     EXPECT_EQ(DiaryMarkerTip(at.toPoint(), layout, recording, texts).toStdString(),
               "Diary Setting:IDS_DIARY_MEDICATION: 5 mg\nDiary Setting:IDS_DIARY_SYMPTOM");
-    EXPECT_TRUE(DiaryMarkerTip((at + QPointF(0, -40)).toPoint(), layout, recording, texts).isEmpty());
+    EXPECT_TRUE(
+        DiaryMarkerTip((at + QPointF(0, -40)).toPoint(), layout, recording, texts).isEmpty());
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kSection = "Diary Setting";
 constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                      "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
+                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
 QString Clock(int minute) {
     return QString::asprintf("%02d:%02d", minute / 60, minute % 60);
@@ -80,8 +80,9 @@ DiaryDialog::DiaryDialog(const TextSource& texts, const Diary& diary,
     error_ = new QLabel(this);
     error_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_MAKE_SURE")),
-                       QDialogButtonBox::AcceptRole)
+    buttons
+        ->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_MAKE_SURE")),
+                    QDialogButtonBox::AcceptRole)
         ->setDefault(true);
     buttons->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_CANCEL")),
                        QDialogButtonBox::RejectRole);
@@ -112,10 +113,12 @@ void DiaryDialog::SetNightRow(int row, const DiaryNight& night) {
 
 void DiaryDialog::SetEventRow(int row, const DiaryEvent& event) {
     const ClockTime& t = event.time;
-    events_->setItem(row, 0, new QTableWidgetItem(Date({t.year, t.month, t.day}) + " " +
-                                                  Clock(t.hour * 60 + t.minute)));
+    events_->setItem(
+        row, 0,
+        new QTableWidgetItem(Date({t.year, t.month, t.day}) + " " + Clock(t.hour * 60 + t.minute)));
     auto* kind = new QComboBox(events_);
-    for (const char* key : kKindKeys) kind->addItem(QString::fromStdString(texts_.Text(kSection, key)));
+    for (const char* key : kKindKeys)
+        kind->addItem(QString::fromStdString(texts_.Text(kSection, key)));
     kind->setCurrentIndex(static_cast<int>(event.kind));
     events_->setCellWidget(row, 1, kind);
     events_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(event.text)));
@@ -140,7 +143,8 @@ void DiaryDialog::AddEvent() {
     const int row = events_->rowCount();
     events_->insertRow(row);
     SetEventRow(row, {{firstEvening_.year, firstEvening_.month, firstEvening_.day, 12, 0},
-                      DiaryEventKind::Medication, ""});
+                      DiaryEventKind::Medication,
+                      ""});
     events_->setCurrentCell(row, 0);
     events_->setFocus();
 }

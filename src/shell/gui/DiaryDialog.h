@@ -19,7 +19,7 @@ namespace vitalis {
 class DiaryDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // `firstEvening` and the schedule's asleep and awake starts (minutes) fill new rows.
     DiaryDialog(const TextSource& texts, const Diary& diary, const CalendarDate& firstEvening,
                 int asleepStart, int awakeStart, QWidget* parent = nullptr);
@@ -37,10 +37,10 @@ public:
     void RemoveRow();
     void accept() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void SetNightRow(int row, const DiaryNight& night);
     void SetEventRow(int row, const DiaryEvent& event);
     void Refuse(QTableWidget* table, int row, int column, const char* key);
