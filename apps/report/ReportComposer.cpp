@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ClinicalPages.h"
+#include "DiaryPage.h"
 #include "ReportFormat.h"
 #include "ReportTexts.h"
 #include "StatisticsPages.h"
@@ -82,6 +83,7 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
             PageHeading(texts_, "IDS_TRENDS_PRESSPAGE", "Blood pressure summary"));
     const int bodyHeight = Body(QRect(QPoint(), printable)).height();
     for (ReportPage& page : charts_.Pages(bodyHeight)) pages.push_back(std::move(page));
+    if (data_.diary) pages.push_back(DiaryPage(*data_.diary, texts_));
     if (data_.dataReadings) {
         const int rows = MeasurementRowsPerPage(bodyHeight);
         for (ReportPage& page : MeasurementPages(*data_.dataReadings, rows, texts_))

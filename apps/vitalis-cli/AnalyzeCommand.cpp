@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "AnalysisJson.h"
+#include "DiaryJson.h"
 #include "ClinicalJson.h"
 #include "Commands.h"
 #include "RecordingJson.h"
@@ -165,7 +166,8 @@ int RunAnalyze(const Arguments& args) {
              {"clinical",
               ClinicalJson(clinical::ComputeClinicalBlock(
                   recording, clinical::GuidelineOrDefault(options->guideline.value_or(guideline)),
-                  options->office ? options->office : recording.office))}};
+                  options->office ? options->office : recording.office))},
+             {"diary", DiaryJson(recording)}};
     std::cout << out.dump(2) << '\n';
     if (!loaded) {
         std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";

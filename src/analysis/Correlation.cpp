@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/Descriptive.h"
+#include "analysis/DiaryPeriods.h"
 #include "analysis/PeriodDivision.h"
 
 namespace vitalis {
@@ -82,7 +83,7 @@ void BuildCorrelationData(const Recording& recording, AnalysisResults& results) 
         return;
     for (const Measurement& m : list) {
         auto& points =
-            IsAsleepTime(recording, MinuteOfDay(m)) ? data.asleepPoints : data.awakePoints;
+            IsAsleepReading(recording, m) ? data.asleepPoints : data.awakePoints;
         points.push_back({m.sys, m.dia});
     }
     const std::vector<int> x = ValuesOf(list, Parameter::Sys);

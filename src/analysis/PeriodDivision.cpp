@@ -1,5 +1,7 @@
 #include "analysis/PeriodDivision.h"
 
+#include "analysis/DiaryPeriods.h"
+
 namespace vitalis {
 
 bool IsAsleepMinute(int asleepStart, int awakeStart, int minute) {
@@ -43,7 +45,7 @@ bool DivideMeasurements(const Recording& recording, AnalysisResults& results) {
         results.validMeasurements.push_back(m);
         if (recording.multiDay)
             continue;
-        if (IsAsleepTime(recording, MinuteOfDay(m))) {
+        if (IsAsleepReading(recording, m)) {
             results.asleepMeasurements.push_back(m);
         } else {
             results.awakeMeasurements.push_back(m);

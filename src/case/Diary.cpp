@@ -21,8 +21,9 @@ std::optional<ClockTime> ParseDateAndClock(std::string_view text, size_t& used) 
     ClockTime t;
     int length = 0;
     const std::string head(text.substr(0, 16));
-    if (head.size() != 16 || std::sscanf(head.c_str(), "%4d-%2d-%2d %2d:%2d%n", &t.year, &t.month,
-                                         &t.day, &t.hour, &t.minute, &length) != 5 ||
+    if (head.size() != 16 ||
+        std::sscanf(head.c_str(), "%4d-%2d-%2d %2d:%2d%n", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &length) != 5 ||
         length != 16 || !IsValidClockTime(t)) {
         return std::nullopt;
     }
@@ -101,12 +102,23 @@ std::string EscapeDiaryText(std::string_view text) {
     out.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '[': out += "\\["; break;
-            case '+': out += "\\+"; break;  // "++" would read back as a line break
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '[':
+                out += "\\[";
+                break;
+            case '+':
+                out += "\\+";
+                break;  // "++" would read back as a line break
+            default:
+                out += c;
         }
     }
     return out;
@@ -145,7 +157,8 @@ std::optional<DiaryNight> ParseNightValue(std::string_view value) {
     if (!start || value.size() != 22 || value[16] != ' ') return std::nullopt;
     const auto up = ParseClock(value.substr(17));
     if (!up) return std::nullopt;
-    return DiaryNight{{start->year, start->month, start->day}, start->hour * 60 + start->minute, *up};
+    return DiaryNight{
+        {start->year, start->month, start->day}, start->hour * 60 + start->minute, *up};
 }
 
 std::optional<DiaryEvent> ParseEventValue(std::string_view value) {

@@ -35,6 +35,7 @@ const std::vector<CommandInfo>& Commands() {
         {kEditReadings, Menu("IDS_BLOOD_DATAS"), Button("IDS_EDIT"), true},
         {kPatientData, Menu("IDS_PATIENT_DATA"), {}, true},
         {kSleepPeriod, Menu("IDS_SLEEP_TIMES"), {}, true},
+        {kDiary, TextKey{"Diary Setting", "IDS_DIARY_MENU"}, {}, true},
         {kThresholdSettings, TextKey{kCase, "IDS_STANDARD_VALUES_Menu"}, {}, false},
         {kLanguage, Menu("IDS_LANGUAGE"), {}, false},
         {kWearInstructions, Menu("IDS_WEAR"), Button("IDS_ADORN"), false},
@@ -65,7 +66,7 @@ const std::vector<MenuEntry>& MenuBar() {
         {Menu("IDS_DOWNLOADING"), 0, {kCaseFolderSettings, kDownload}},
         {Menu("IDS_UPLOAD"), kUpload, {}},
         {Menu("IDS_REPORTS"), 0, {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},
-        {Menu("IDS_EDITS"), 0, {kEditReadings, kPatientData, kSleepPeriod, kThresholdSettings}},
+        {Menu("IDS_EDITS"), 0, {kEditReadings, kPatientData, kSleepPeriod, kDiary, kThresholdSettings}},
         {Menu("IDS_LANGUAGE"), kLanguage, {}},
         {TextKey{kCase, "IDS_HELPS"}, 0, {kWearInstructions, kHelp, kAbout}},
     };

@@ -38,6 +38,7 @@ inline constexpr int kRecordingInfo = 32910;
 inline constexpr int kClinicalSummary = 32911;
 inline constexpr int kExportFhir = 32912;
 inline constexpr int kExportCsv = 32913;
+inline constexpr int kDiary = 32914;
 }  // namespace command
 
 // A language text: section and key.

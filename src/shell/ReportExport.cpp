@@ -192,6 +192,7 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
             clinicalPages, clinical::ComputeClinicalBlock(
                                recording, clinical::GuidelineOrDefault(guideline), recording.office)};
     }
+    if (!recording.diary.nights.empty() || !recording.diary.events.empty()) d.diary = recording.diary;
     return d;
 }
 

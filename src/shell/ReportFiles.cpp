@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 
+#include "shell/ReportDiaryFile.h"
 #include "shell/ReportRecords.h"
 
 namespace vitalis {
@@ -91,6 +92,7 @@ ReportWriteResult WriteReportFiles(const std::string& folder, const ReportData& 
             return result;
         }
     }
+    if (data.diary && WriteReportDiary(folder, *data.diary)) result.written.push_back(kReportDiaryFile);
     result.ok = true;
     return result;
 }
@@ -171,6 +173,7 @@ ReportReadResult ReadReportFiles(const std::string& folder) {
     std::vector<std::string> missing = result.missing;
     if (!ReadPage(dir, kClinicalReportFile, data.clinical, DecodeClinical, result)) return result;
     result.missing = std::move(missing);
+    data.diary = ReadReportDiary(folder);
     result.data = std::move(data);
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include "views/TrendDiaryMarkers.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -343,6 +345,10 @@ void CTensioView::mouseMoveEvent(QMouseEvent* event) {
             unsetCursor();
     }
     if (controller_.Hover(at.toPoint(), PageArea(), Context())) update();
+    if (OnTrend()) {
+        setToolTip(DiaryMarkerTip(at.toPoint(), trend_->layout(), doc_.recording(),
+                                  Context().texts));
+    }
 }
 
 void CTensioView::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,6 +1,9 @@
 #include "views/TrendGraphPainter.h"
 
 #include <QFontMetricsF>
+#include "views/TrendDiaryMarkers.h"
+
+#include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
@@ -59,6 +62,7 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context,
         f.Add(m.remark);
     }
     f.Add(context.texts.Text("Menu Setting", "IDS_HEART_RATE"));
+    f.Add(DiaryMarkersKey(r));
     return f.value();
 }
 
@@ -190,6 +194,7 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     DrawFailedMarks(painter, layout_, failed_);
+    DrawDiaryMarkers(painter, layout_, context.recording);
     if (marks_) {
         PainterStateGuard own(painter);
         marks_(painter, layout_);

@@ -19,9 +19,10 @@ const HistoryStamp kStamp{{{2026, 12, 7, 8, 30}, 5}, "clinician"};
 TEST(DiaryFormat, EntriesHaveFixedTextAndHardTextStaysOnItsLine) {
     const DiaryNight night{{2026, 3, 1}, 22 * 60 + 30, 6 * 60 + 45};
     EXPECT_EQ(NightValue(night), "2026-03-01 22:30 06:45");
-    const DiaryEvent event{{2026, 3, 2, 8, 5}, DiaryEventKind::Medication,
-                           "[TEST 1]\r\nCount=0 a\\b ++"};
-    EXPECT_EQ(EventValue(event), "2026-03-02 08:05 medication \\[TEST 1]\\r\\nCount=0 a\\\\b \\+\\+");
+    const DiaryEvent event{
+        {2026, 3, 2, 8, 5}, DiaryEventKind::Medication, "[TEST 1]\r\nCount=0 a\\b ++"};
+    EXPECT_EQ(EventValue(event),
+              "2026-03-02 08:05 medication \\[TEST 1]\\r\\nCount=0 a\\\\b \\+\\+");
     EXPECT_EQ(ParseEventValue(EventValue(event)), event);
     EXPECT_EQ(ParseNightValue("2026-03-01 22:30 06:45"), night);
     EXPECT_EQ(ParseEventValue("2026-03-02 08:05 symptom"),
@@ -93,8 +94,9 @@ TEST_F(DiaryFileTest, SavedAsOneUndoableStepWithItsHistoryLine) {
 
 TEST_F(DiaryFileTest, LinesNotUnderstoodAreReportedAndKept) {
     std::string bytes = ReadBytes(path);
-    bytes += "[DIARY]\r\nNight1=yesterday evening\r\nMood=fine\r\n; a note\r\n"
-             "Event1=2026-03-01 12:00 symptom dizzy\r\n";
+    bytes +=
+        "[DIARY]\r\nNight1=yesterday evening\r\nMood=fine\r\n; a note\r\n"
+        "Event1=2026-03-01 12:00 symptom dizzy\r\n";
     WriteBytes(path, bytes);
     ASSERT_TRUE(recording.Load());
     ASSERT_EQ(recording.warnings.size(), 2u);

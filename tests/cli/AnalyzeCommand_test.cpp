@@ -244,7 +244,8 @@ TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
     const CliRun run = RunCli({"analyze", casePath});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(Keys(run.json), (std::vector<std::string>{"file", "loaded", "compatible", "recording",
-                                                        "measurements", "analysis", "clinical"}));
+                                                        "measurements", "analysis", "clinical",
+                                                        "diary"}));
     const Json& c = run.json.at("clinical");
     EXPECT_EQ(Keys(c), (std::vector<std::string>{"quality", "variability", "dipping",
                                                  "morningSurge", "aasi", "hourly", "guideline"}));
@@ -325,6 +326,24 @@ TEST_F(AnalyzeCli, UnknownGuidelineOrMalformedOfficeIsAClearError) {
     EXPECT_EQ(RunCli({"analyze", casePath, "--guideline"}).exitCode, 2);
     EXPECT_EQ(RunCli({"analyze", casePath, "--office", "140/90", "--office", "140/90"}).exitCode,
               2);
+}
+
+TEST_F(AnalyzeCli, DiaryNightDividesItsReadingsAndSaysSo) {
+    WriteSmallCase(casePath);
+    EXPECT_EQ(RunCli({"analyze", casePath}).json.at("analysis").at("asleepCount"), 1);
+    std::string bytes = test::ReadBytes(casePath);
+    bytes += "[DIARY]\r\nNight1=2026-03-01 23:30 07:00\r\nNight2=2026-03-05 22:00 06:00\r\n"
+             "Event1=2026-03-01 12:30 symptom dizzy\\, \\[short\\]\r\n";
+    WriteBytes(casePath, bytes);
+    const CliRun run = RunCli({"analyze", casePath});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    // In bed only after the 23:00 reading: the night's readings are all awake.
+    EXPECT_EQ(run.json.at("analysis").at("asleepCount"), 0);
+    EXPECT_EQ(run.json.at("analysis").at("awakeCount"), 4);
+    EXPECT_EQ(run.json.at("diary").dump(),
+              R"({"nights":[{"date":[2026,3,1],"bed":[23,30],"up":[7,0],"applied":true},)"
+              R"({"date":[2026,3,5],"bed":[22,0],"up":[6,0],"applied":false}],)"
+              R"("events":[{"time":[2026,3,1,12,30],"kind":"symptom","text":"dizzy, [short]"}]})");
 }
 
 }  // namespace

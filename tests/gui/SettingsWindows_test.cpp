@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "shell/WearInstructions.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
+#include "shell/gui/DiaryDialog.h"
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "shell/gui/ConfigurationSheet.h"
@@ -338,6 +340,44 @@ TEST_F(SettingsWindowsTest, CaseCommandsDoNothingWithoutACaseAndWearShowsItsText
     }
     EXPECT_TRUE(pictureEmpty);
     EXPECT_TRUE(told.empty());
+}
+
+TEST_F(SettingsWindowsTest, DiaryIsOneUndoableEditThatDividesTheCaseAgain) {
+    Workstation station(config, Recorded());
+    Open(station);
+    const Recording& recording = station.doc().recording();
+    ASSERT_EQ(recording.analysis.asleepCount, 0);  // 08:00 to 19:45: all awake by the schedule
+    EXPECT_TRUE(RunWithDialog<DiaryDialog>(station, command::kDiary, [](DiaryDialog& d) {
+        d.AddNight();
+        QTableWidget* nights = d.nightTable();
+        ASSERT_EQ(nights->rowCount(), 1);
+        EXPECT_EQ(nights->item(0, 0)->text(), QStringLiteral("2026-03-01"));
+        nights->item(0, 1)->setText("18:60");
+        d.accept();  // refused: the dialog stays, the row is named
+        ASSERT_TRUE(d.isVisible());
+        EXPECT_TRUE(d.errorLine()->text().contains("1")) << d.errorLine()->text().toStdString();
+        nights->item(0, 1)->setText("18:00");
+        d.AddEvent();
+        d.eventTable()->item(0, 0)->setText("2026-03-01 09:15");
+        d.eventTable()->item(0, 2)->setText("[5 mg]");
+        d.accept();
+    }));
+    EXPECT_EQ(recording.analysis.asleepCount, 8);  // 18:00 to 19:45 in bed by the diary
+    ASSERT_EQ(recording.diary.events.size(), 1u);
+    EXPECT_EQ(recording.diary.events[0].text, "[5 mg]");
+    ASSERT_TRUE(station.doc().Save());
+    EXPECT_NE(test::ReadBytes(casePath).find("Night1=2026-03-01 18:00 07:00\r\n"
+                                             "Event1=2026-03-01 09:15 medication \\[5 mg]\r\n"),
+              std::string::npos);
+    ASSERT_TRUE(station.doc().Undo());
+    EXPECT_TRUE(recording.diary.empty());
+    EXPECT_EQ(recording.analysis.asleepCount, 0);
+
+    // The patient sheet opens the diary too.
+    PatientSheetDialog sheet(languages, station.doc().editor().sheet(), Today());
+    bool opened = false;
+    sheet.OfferDiary([&] { opened = true; })->click();
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace

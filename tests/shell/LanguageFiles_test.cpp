@@ -91,7 +91,8 @@ TEST(Vocabulary, CoversEverySection) {
                                                  {"ZuzodIriz", 41},  // with the four texts of the download session's outcomes
                                                  {"Clinical Setting", 58},
                                                  {"Report Setting", 55},
-                                                 {"Title", 1}};
+                                                 {"Title", 1},
+                                                 {"Diary Setting", 19}};
     ASSERT_EQ(vocabulary.size(), expected.size());
     for (const auto& [section, count] : expected) {
         EXPECT_GE(vocabulary.at(section).size(), count) << section;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/DiaryPeriods.h"
 #include "analysis/PeriodDivision.h"
 
 namespace vitalis::clinical {
@@ -27,7 +28,7 @@ ClinicalReadings OrderReadings(const Recording& recording, const AnalysisResults
     for (const Measurement& m : results.validMeasurements) {
         TimedReading r{MinutesOf(m.Clock()), m.hour, m.sys, m.dia, m.pr};
         if (partitioned) {
-            r.asleep = IsAsleepTime(recording, MinuteOfDay(m));
+            r.asleep = IsAsleepReading(recording, m);
             r.awake = !r.asleep;
         }
         out.whole.push_back(r);

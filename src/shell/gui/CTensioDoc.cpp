@@ -72,6 +72,10 @@ bool CTensioDoc::ToggleExclusion(int measurementIndex) {
     return Changed(caseOpen_ && editor_.ToggleExclusion(measurementIndex));
 }
 
+bool CTensioDoc::SetDiary(const Diary& diary) {
+    return Changed(caseOpen_ && editor_.SetDiary(diary));
+}
+
 bool CTensioDoc::SetSleepPeriod(int awakeEntry, int asleepEntry) {
     return Changed(caseOpen_ && editor_.SetSleepPeriod(awakeEntry, asleepEntry));
 }

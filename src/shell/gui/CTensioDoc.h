@@ -62,6 +62,7 @@ class CTensioDoc : public QObject, public CaseDocument {
     bool SetSleepPeriod(int awakeEntry, int asleepEntry);
     bool SetPatientSheet(const PatientSheet& sheet);
     bool SetReadingMarks(const std::vector<ReadingMark>& marks);
+    bool SetDiary(const Diary& diary);
     bool Undo();
     bool Redo();
 

@@ -15,6 +15,7 @@
 #include "shell/CommandTable.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
+#include "shell/gui/DiaryDialog.h"
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
@@ -39,6 +40,7 @@ void CaseCommands::AddTo(CommandMap& commands) {
     commands[kRecordingInfo] = [this] { ShowRecordingInfo(); };
     commands[kSleepPeriod] = [this] { ChangeSleepPeriod(); };
     commands[kPatientData] = [this] { EditPatientSheet(); };
+    commands[kDiary] = [this] { EditDiary(); };
 }
 
 QString CaseCommands::Text(const char* section, const char* key) const {
@@ -168,8 +170,20 @@ void CaseCommands::EditPatientSheet() {
         history << QString::fromStdString(line);
     }
     dialog.ShowHistory(history);
+    dialog.OfferDiary([this] { EditDiary(); });
     if (dialog.exec() != QDialog::Accepted) return;
     doc.SetPatientSheet(dialog.sheet());
+}
+
+void CaseCommands::EditDiary() {
+    CTensioDoc& doc = parts_.doc;
+    if (!doc.caseOpen()) return;
+    const Recording& recording = doc.recording();
+    const ClockTime& begin = recording.testBegin;
+    DiaryDialog dialog(parts_.languages, recording.diary, {begin.year, begin.month, begin.day},
+                       recording.asleepStart, recording.awakeStart, &parts_.frame);
+    if (dialog.exec() != QDialog::Accepted) return;
+    doc.SetDiary(dialog.diary());
 }
 
 }  // namespace vitalis

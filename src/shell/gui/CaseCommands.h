@@ -44,6 +44,7 @@ class CaseCommands {
     void ShowRecordingInfo();
     void ChangeSleepPeriod();
     void EditPatientSheet();
+    void EditDiary();
 
     WorkstationParts parts_;
     const Choice& choose_;

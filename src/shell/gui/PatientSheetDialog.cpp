@@ -176,6 +176,15 @@ void PatientSheetDialog::BirthdayChanged() {
     age_->setValue(AgeInYears(held, today_));
 }
 
+QPushButton* PatientSheetDialog::OfferDiary(std::function<void()> open) {
+    auto* buttons = findChild<QDialogButtonBox*>();
+    QPushButton* diary =
+        buttons->addButton(Text("Diary Setting", "IDS_DIARY_MENU"), QDialogButtonBox::ActionRole);
+    diary->setAutoDefault(false);
+    connect(diary, &QPushButton::clicked, this, std::move(open));
+    return diary;
+}
+
 void PatientSheetDialog::ShowHistory(const QStringList& lines) {
     if (history_ == nullptr) {
         history_ = new QPlainTextEdit(this);

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QStringList>
+#include <functional>
 
 #include "case/PatientSheet.h"
 #include "case/TextSource.h"
@@ -12,6 +13,7 @@ class QDateEdit;
 class QFormLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QSpinBox;
 class QTabWidget;
 
@@ -32,6 +34,8 @@ public:
     // Adds a read-only page with the case's saved history lines, oldest first.
     void ShowHistory(const QStringList& lines);
     QPlainTextEdit* historyView() const { return history_; }
+    // Adds a button beside OK that opens the case's diary.
+    QPushButton* OfferDiary(std::function<void()> open);
 
     QTabWidget* pages() const { return pages_; }
     QLineEdit* nameEdit() const { return name_; }
