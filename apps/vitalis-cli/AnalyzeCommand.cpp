@@ -6,6 +6,7 @@
 #include "AnalysisJson.h"
 #include "ClinicalJson.h"
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
 #include "analysis/clinical/ClinicalBlock.h"
@@ -141,10 +142,10 @@ int RunAnalyze(const Arguments& args) {
     const bool loaded = recording.Load();
     for (const std::string& warning : recording.warnings)
         std::cerr << "vitalis-cli: " << options->casePath << ": " << warning << '\n';
+    const std::string loadFailure = LoadFailureText(recording);
     if (options->recordingNumber) {
         if (!loaded) {
-            std::cerr << "vitalis-cli: " << options->casePath
-                      << " could not be read as a case file\n";
+            std::cerr << "vitalis-cli: " << loadFailure << '\n';
             return kExitLoadFailed;
         }
         const std::vector<RecordingRun> runs = FindRecordingRuns(recording);
@@ -168,7 +169,7 @@ int RunAnalyze(const Arguments& args) {
                   options->office ? options->office : recording.office))}};
     std::cout << out.dump(2) << '\n';
     if (!loaded) {
-        std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";
+        std::cerr << "vitalis-cli: " << loadFailure << '\n';
     }
     return loaded ? kExitOk : kExitLoadFailed;
 }

@@ -8,6 +8,7 @@
 #include "analysis/AnalysisResults.h"
 #include "analysis/ThresholdSettings.h"
 #include "case/CalendarTime.h"
+#include "case/CaseReadError.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
 
@@ -74,6 +75,8 @@ public:
     // What the last load found wrong but could mend (a value out of range), in English for
     // the command line's error output.
     std::vector<std::string> warnings;
+    // Why the last load failed, when the file is at fault (none after a load that succeeded).
+    CaseReadError readError;
 
     // The configuration's thresholds, referred to rather than copied so that a change in the
     // configuration takes effect without reloading. Null means the defaults.
