@@ -121,11 +121,6 @@ void CaseListDialog::keyPressEvent(QKeyEvent* event) {
         event->accept();  // the field has run its own action on returnPressed
         return;
     }
-    if (enter && focusWidget() == list_) {
-        event->accept();
-        Accept();
-        return;
-    }
     QDialog::keyPressEvent(event);
 }
 

@@ -49,8 +49,8 @@ class CaseListDialog : public QDialog {
     const TextSource& texts() const { return texts_; }
     // Rows read from `from`.
     void ShowRows(const std::vector<CaseRow>& rows, const QString& from);
-    // Return in a text field runs that field's action (listing, search), never OK; Return in
-    // the list is OK for the selected row.
+    // Return in a text field runs that field's action (listing, search), never OK; in the
+    // list it is OK for the selected row.
     void keyPressEvent(QKeyEvent* event) override;
     void Inform(const QString& text) { messages_.inform(this, text); }
     bool Confirm(const QString& text) { return messages_.confirm(this, text); }
