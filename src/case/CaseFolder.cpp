@@ -1,7 +1,12 @@
 #include "case/CaseFolder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "case/CaseFileKeys.h"
@@ -144,6 +149,18 @@ bool MatchesCaseSearch(const CaseRow& row, std::string_view text) {
     const std::string wanted = FoldCase(text);
     return FoldCase(row.name).find(wanted) != std::string::npos ||
            FoldCase(row.id).find(wanted) != std::string::npos;
+}
+
+std::string CaseFolderWriteProblem(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return error.message();
+    const std::string trial = (fs::path(folder) / ".vitalis-write-check").string();
+    const int fd = ::open(trial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EEXIST) return std::strerror(errno);
+    if (fd >= 0) ::close(fd);
+    ::unlink(trial.c_str());
+    return {};
 }
 
 namespace {

@@ -59,6 +59,11 @@ CaseRow ReadCaseRow(const std::string& path);
 // Lists a folder afresh: the table is emptied and refilled, up to its capacity.
 std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& table);
 
+// Why case files cannot be written below the folder, empty when they can: the folder is
+// created when missing, and a trial file is made and removed again, so a download learns
+// before the first byte, not after the last reading, that its files would be lost.
+std::string CaseFolderWriteProblem(const std::string& folder);
+
 // Whether a case file came from a monitor this workstation reads, so the Open command may
 // open it: "Type" empty or "Heron", and "BTH_ADDR" one of the fixed addresses the download
 // writes by monitor generation, or with "Type" "Heron" any twelve-hex-digit monitor address.

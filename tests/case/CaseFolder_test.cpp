@@ -132,6 +132,22 @@ TEST(CaseFolder, TableHoldsTwoThousandFiles) {
     EXPECT_EQ(table.paths().size(), 1u);
 }
 
+TEST(CaseFolder, AFolderThatCannotTakeFilesIsToldBeforeTheDownload) {
+    TempFolder folder;
+    EXPECT_EQ(CaseFolderWriteProblem(folder.File("new/cases")), "");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("new/cases")));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.File("new/cases")));  // the trial file is gone
+    WriteBytes(folder.File("file"), "x");
+    EXPECT_EQ(CaseFolderWriteProblem(folder.File("file/cases")), std::strerror(ENOTDIR));
+    if (geteuid() != 0) {  // the superuser writes into any folder
+        std::filesystem::create_directory(folder.File("locked"));
+        std::filesystem::permissions(folder.File("locked"), std::filesystem::perms::owner_read |
+                                                                std::filesystem::perms::owner_exec);
+        EXPECT_EQ(CaseFolderWriteProblem(folder.File("locked")), std::strerror(EACCES));
+        std::filesystem::permissions(folder.File("locked"), std::filesystem::perms::owner_all);
+    }
+}
+
 TEST(CaseFolder, CompatibilityByAddressAndType) {
     TempFolder folder;
     const auto compatible = [&](const std::string& text) {

@@ -10,7 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "case/CaseFolder.h"
 #include "case/CaseHistory.h"
+#include "case/NumberedText.h"
 #include "case/FileAccess.h"
 #include "case/PatientSheet.h"
 #include "case/SleepPeriod.h"
@@ -278,12 +280,31 @@ void Workstation::Download() {
     SessionRequest request;
     request.kind = SessionKind::Download;
     request.target = *link;
-    request.caseFolder = CaseFolder().toStdString();
+    request.caseFolder = WritableCaseFolder(CaseFolder()).toStdString();
+    if (request.caseFolder.empty()) return;
     const SessionLauncher::Outcome outcome = sessions_->Run(request);
+    if (outcome.result.cancelled) {
+        const std::string cancelled = languages_.GetText(kSessionSection, kSessionCancelledKey);
+        frame_->SetStatusText(QString::fromStdString(cancelled));
+    }
     if (outcome.state != SessionState::Saved || outcome.result.savedPaths.empty()) return;
     // Offer the new case at once, as the window does for every saved download.
     savedCasePath_ = QString::fromStdString(outcome.result.savedPaths.front());
     QApplication::postEvent(frame_.get(), new QEvent(CMainFrameHeron::kDownloadSavedEvent));
+}
+
+QString Workstation::WritableCaseFolder(QString folder) {
+    for (;;) {
+        const std::string problem = CaseFolderWriteProblem(folder.toStdString());
+        if (problem.empty()) return folder;
+        const std::string question =
+            FillNumbered(languages_.GetText("Global Setting", "IDS_FOLDER_NOT_WRITABLE"),
+                         {folder.toStdString(), problem});
+        if (!messages_.confirm(frame_.get(), QString::fromStdString(question))) return {};
+        const std::string title = languages_.GetText("Dialog Setting", "IDS_SEL_PATH");
+        folder = QFileDialog::getExistingDirectory(frame_.get(), QString::fromStdString(title), folder);
+        if (folder.isEmpty()) return {};
+    }
 }
 
 void Workstation::Upload() {

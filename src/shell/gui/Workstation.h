@@ -71,6 +71,9 @@ private:
     void DeleteCasesDialog();
     void EditReadings();
     void Download();
+    // The folder, or another the user chooses, once case files can be written there; empty
+    // when the user gives up (the download then does not start).
+    QString WritableCaseFolder(QString folder);
     void ChooseLinkWay();
     void ShowHelp();
     static constexpr int kThresholdPage = 2;  // after the case-folder and report pages
