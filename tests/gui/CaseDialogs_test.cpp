@@ -209,7 +209,10 @@ TEST_F(CaseDialogsTest, DeleteSparesTheOpenCase) {
     dialog.list()->selectAll();
     recorder.answer = false;
     emit dialog.buttons()->accepted();
-    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_DELETE"));
+    // The question names every file it would delete.
+    EXPECT_TRUE(recorder.told.back().startsWith(QStringLiteral("IDS_DELETE\n")));
+    EXPECT_TRUE(recorder.told.back().contains(QString::fromStdString(folder.File("ada.awp"))));
+    EXPECT_TRUE(recorder.told.back().contains(QString::fromStdString(folder.File("bob.awp"))));
     EXPECT_EQ(access(folder.File("bob.awp").c_str(), F_OK), 0);
 
     recorder.answer = true;
