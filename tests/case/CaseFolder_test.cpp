@@ -82,7 +82,7 @@ TEST(CaseFolder, LoadingADamagedFileSaysWhy) {
         EXPECT_FALSE(recording.Load()) << name;
         return recording.readError;
     };
-    WriteBytes(folder.File("garbage.awp"), std::string("\x7f\x45\x4c\x46\x02\x01 binary", 15));
+    WriteBytes(folder.File("garbage.awp"), std::string("\x7f\x45\x4c\x46\x02\x01\0 binary", 14));
     EXPECT_EQ(loadError("garbage.awp").fault, CaseFault::NotCaseFile);
     WriteBytes(folder.File("cut.awp"), CutCase(folder));
     EXPECT_EQ(loadError("cut.awp").fault, CaseFault::Truncated);  // never an empty case
