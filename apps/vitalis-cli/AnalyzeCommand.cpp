@@ -7,6 +7,7 @@
 #include "DiaryJson.h"
 #include "ClinicalJson.h"
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
 #include "analysis/clinical/ClinicalBlock.h"
@@ -142,10 +143,10 @@ int RunAnalyze(const Arguments& args) {
     const bool loaded = recording.Load();
     for (const std::string& warning : recording.warnings)
         std::cerr << "vitalis-cli: " << options->casePath << ": " << warning << '\n';
+    const std::string loadFailure = LoadFailureText(recording);
     if (options->recordingNumber) {
         if (!loaded) {
-            std::cerr << "vitalis-cli: " << options->casePath
-                      << " could not be read as a case file\n";
+            std::cerr << "vitalis-cli: " << loadFailure << '\n';
             return kExitLoadFailed;
         }
         const std::vector<RecordingRun> runs = FindRecordingRuns(recording);
@@ -170,7 +171,7 @@ int RunAnalyze(const Arguments& args) {
              {"diary", DiaryJson(recording)}};
     std::cout << out.dump(2) << '\n';
     if (!loaded) {
-        std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";
+        std::cerr << "vitalis-cli: " << loadFailure << '\n';
     }
     return loaded ? kExitOk : kExitLoadFailed;
 }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "SessionCommand.h"
+#include "case/CaseFolder.h"
 
 namespace vitalis::cli {
 namespace {
@@ -38,9 +39,19 @@ int RunDownload(const Arguments& args) {
     SessionRequest request;
     request.kind = SessionKind::Download;
     request.caseFolder = caseFolder.empty() ? setting.config().caseFolder : caseFolder;
+    // Before the monitor is asked for anything: readings that cannot be filed are lost.
+    if (const std::string problem = CaseFolderWriteProblem(request.caseFolder); !problem.empty()) {
+        std::cerr << "vitalis-cli: cannot write case files into " << request.caseFolder << ": "
+                  << problem << '\n';
+        return kExitFailed;
+    }
     SessionState end = SessionState::Idle;
     const auto result = RunCliSession(options, request, setting.texts(), end);
     if (!result) return kExitFailed;
+    if (result->cancelled) {
+        std::cerr << "vitalis-cli: cancelled\n";  // not a failure of the monitor or the link
+        return kExitFailed;
+    }
     for (const std::string& path : result->savedPaths) std::cout << path << '\n';
     return end == SessionState::Saved ? kExitOk : kExitFailed;
 }

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "case/CsvExport.h"
 #include "case/Recording.h"
 #include "shell/LanguageTable.h"
@@ -17,7 +18,7 @@ int RunExportCsv(const Arguments& args) {
     Recording recording;
     recording.casePath = args[0];
     if (!recording.Load()) {
-        std::cerr << "vitalis-cli: " << args[0] << " could not be read as a case file\n";
+        std::cerr << "vitalis-cli: " << LoadFailureText(recording) << '\n';
         return kExitLoadFailed;
     }
     const std::string path = CsvExportPath(args[1]);

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "ThresholdsFromConfig.h"
 #include "case/Recording.h"
 #include "interop/FhirExport.h"
@@ -81,7 +82,7 @@ int RunExportFhir(const Arguments& args) {
     recording.thresholdSource = &thresholds;
     recording.casePath = options->casePath;
     if (!recording.Load()) {
-        std::cerr << "vitalis-cli: " << options->casePath << " could not be read as a case file\n";
+        std::cerr << "vitalis-cli: " << LoadFailureText(recording) << '\n';
         return kExitLoadFailed;
     }
     // Texts in the language the workstation of this folder uses.

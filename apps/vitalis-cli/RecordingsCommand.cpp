@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "RecordingJson.h"
 #include "case/RecordingRuns.h"
 
@@ -25,7 +26,7 @@ int RunRecordings(const Arguments& args) {
     Recording file;
     file.casePath = args[0];
     if (!file.Load()) {
-        std::cerr << "vitalis-cli: " << args[0] << " could not be read as a case file\n";
+        std::cerr << "vitalis-cli: " << LoadFailureText(file) << '\n';
         return kExitLoadFailed;
     }
     std::cout << RecordingRunsJson(FindRecordingRuns(file)).dump(2) << '\n';

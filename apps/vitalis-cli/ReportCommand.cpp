@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "Commands.h"
+#include "LoadFailure.h"
 #include "ThresholdsFromConfig.h"
 #include "case/AsciiCase.h"
 #include "case/Recording.h"
@@ -126,7 +127,7 @@ int RunReport(const Arguments& args) {
     recording.thresholdSource = &thresholds;
     recording.casePath = o->casePath;
     if (!recording.Load())
-        return Fail(kExitLoadFailed, o->casePath + " could not be read as a case file");
+        return Fail(kExitLoadFailed, LoadFailureText(recording));
     const std::string guideline =
         o->guideline.empty() ? GuidelineFromConfig(config.ConfigFilePath()) : o->guideline;
     ReportData data = PrepareReportData(recording, *layout, guideline);

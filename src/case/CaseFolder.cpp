@@ -1,5 +1,12 @@
 #include "case/CaseFolder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "case/CaseFileKeys.h"
@@ -17,7 +24,9 @@ bool HasCaseExtension(const fs::path& path) {
     return EqualsIgnoringCase(path.extension().string(), ".awp");
 }
 
-std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string FileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
 
 }  // namespace
 
@@ -37,7 +46,9 @@ std::string CaseFileTable::FindByFileName(const std::string& fileName) const {
 std::vector<std::string> CaseFilesIn(const std::string& folder) {
     std::vector<std::string> files;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const auto options = fs::directory_options::skip_permission_denied;
+    for (fs::recursive_directory_iterator it(folder, options, error), end; !error && it != end;
+         it.increment(error)) {
         std::error_code typeError;
         if (it->is_regular_file(typeError) && HasCaseExtension(it->path())) {
             files.push_back(it->path().string());
@@ -46,33 +57,23 @@ std::vector<std::string> CaseFilesIn(const std::string& folder) {
     return files;
 }
 
-namespace {
-
-// A row and its test-begin date, read with one look at the file.
-struct CaseListing {
-    CaseRow row;
-    CalendarDate begin;
-};
-
-CaseListing ReadCaseListing(const std::string& path) {
+CaseRow ReadCaseRow(const std::string& path) {
     ProfileStore store(path, ProfileOpen::ExistingOnly);
     ProfileStore::Batch batch(store);
-    CaseListing listing;
-    CaseRow& row = listing.row;
+    CaseRow row;
+    row.fileName = FileNameOf(path);
+    row.path = path;
+    row.damage = CheckCaseFile(path, store);
     row.name = store.GetString(kPatientSection, "Name", "");
     row.id = store.GetString(kPatientSection, "ID", "");
     const std::string test = TestSection(store.GetString(kPatientSection, kTestCount, ""));
-    row.testBegin = store.GetString(test, "TestBeginDate", "no String");
-    row.fileName = FileNameOf(path);
-    row.path = path;
-    listing.begin = {store.GetInt(test, "YearBegin", 0), store.GetInt(test, "MonthBegin", 0),
-                     store.GetInt(test, "DayBegin", 0)};
-    return listing;
+    row.begin = {store.GetInt(test, "YearBegin", 0), store.GetInt(test, "MonthBegin", 0),
+                 store.GetInt(test, "DayBegin", 0), store.GetInt(test, "HourBegin", 0),
+                 store.GetInt(test, "MinBegin", 0)};
+    if (!IsValidClockTime(row.begin)) row.begin = {};
+    row.readings = std::max(store.GetInt(test, "Count", 0), 0);
+    return row;
 }
-
-}  // namespace
-
-CaseRow ReadCaseRow(const std::string& path) { return ReadCaseListing(path).row; }
 
 std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& table) {
     table.Clear();
@@ -85,28 +86,88 @@ std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& ta
     return rows;
 }
 
-std::vector<CaseRow> SearchCaseFolder(const std::string& folder, CaseSearch by,
-                                      const std::string& text, const CalendarDate& date) {
-    std::vector<CaseRow> rows;
-    for (const std::string& path : CaseFilesIn(folder)) {
-        CaseListing listing = ReadCaseListing(path);
-        bool match = false;
-        if (by == CaseSearch::ByName) {
-            match = listing.row.name.find(text) != std::string::npos;
-        } else if (by == CaseSearch::ById) {
-            match = listing.row.id.find(text) != std::string::npos;
+std::string CaseRowDate(const CaseRow& row) {
+    if (!IsValidClockTime(row.begin)) return {};
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d", row.begin.day, row.begin.month,
+                  row.begin.year, row.begin.hour, row.begin.minute);
+    return text;
+}
+
+namespace {
+
+// Folds ASCII capitals and the two-byte UTF-8 capitals À..Þ (but ×) to small letters, which
+// covers the names of the workstation's languages; other bytes stay as they are.
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (size_t i = 0; i < folded.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(folded[i]);
+        if (byte == 0xC3 && i + 1 < folded.size()) {
+            const auto next = static_cast<unsigned char>(folded[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97)
+                folded[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
         } else {
-            match = listing.begin == date;
+            folded[i] = LowerAscii(folded[i]);
         }
-        if (match) rows.push_back(std::move(listing.row));
     }
-    return rows;
+    return folded;
+}
+
+int CompareFolded(std::string_view a, std::string_view b) {
+    return FoldCase(a).compare(FoldCase(b));
+}
+
+int CompareColumn(const CaseRow& a, const CaseRow& b, CaseColumn column) {
+    switch (column) {
+        case CaseColumn::Patient:
+            return CompareFolded(a.name, b.name);
+        case CaseColumn::Id:
+            return CompareFolded(a.id, b.id);
+        case CaseColumn::TestDate: {
+            const long long left = IsValidClockTime(a.begin) ? MinutesOf(a.begin) : -1;
+            const long long right = IsValidClockTime(b.begin) ? MinutesOf(b.begin) : -1;
+            return left < right ? -1 : left > right ? 1 : 0;
+        }
+        case CaseColumn::Readings:
+            return a.readings < b.readings ? -1 : a.readings > b.readings ? 1 : 0;
+        case CaseColumn::File:
+            return CompareFolded(a.fileName, b.fileName);
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool CaseRowBefore(const CaseRow& a, const CaseRow& b, CaseColumn column) {
+    const int order = CompareColumn(a, b, column);
+    return order != 0 ? order < 0 : a.path < b.path;
+}
+
+bool MatchesCaseSearch(const CaseRow& row, std::string_view text) {
+    if (text.empty()) return true;
+    const std::string wanted = FoldCase(text);
+    return FoldCase(row.name).find(wanted) != std::string::npos ||
+           FoldCase(row.id).find(wanted) != std::string::npos;
+}
+
+std::string CaseFolderWriteProblem(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) return error.message();
+    const std::string trial = (fs::path(folder) / ".vitalis-write-check").string();
+    const int fd = ::open(trial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0 && errno != EEXIST) return std::strerror(errno);
+    if (fd >= 0) ::close(fd);
+    ::unlink(trial.c_str());
+    return {};
 }
 
 namespace {
 
 bool IsMonitorAddress(const std::string& address) {
-    return address.size() == 12 && address.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
+    return address.size() == 12 &&
+           address.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos;
 }
 
 }  // namespace
@@ -142,7 +203,8 @@ DeleteResult DeleteCases(const std::vector<std::string>& paths, const std::strin
     return result;
 }
 
-std::vector<std::string> CopyCases(const std::vector<std::string>& paths, const std::string& folder) {
+std::vector<std::string> CopyCases(const std::vector<std::string>& paths,
+                                   const std::string& folder) {
     std::vector<std::string> failed;
     // Last selected first, so that of two files of one name the first selected stays.
     for (auto it = paths.rbegin(); it != paths.rend(); ++it) {

@@ -101,10 +101,15 @@ bool Recording::Load() {
     ClearMeasurements();
     warnings.clear();
     // A missing file fails the load; it is never created by looking at it.
+    readError = ProbeCaseFile(casePath);
+    if (readError) return false;
     ProfileStore store(casePath, ProfileOpen::ExistingOnly);
     ProfileStore::Batch batch(store);
     const auto section = FindTestSection(store);
-    if (!section) return false;
+    if (!section) {
+        readError = CheckCaseContent(store);
+        return false;
+    }
     const std::string& test = *section;
 
     patientName = store.GetString(kPatientSection, "Name", "");
@@ -143,11 +148,15 @@ bool Recording::Load() {
     email = store.GetString(test, "Email", "");
     diary = ReadDiary(store, warnings);
 
+    readError = CheckCaseContent(store);
+    if (readError) return false;
     testBegin = {store.GetInt(test, "YearBegin", -1), store.GetInt(test, "MonthBegin", -1),
                  store.GetInt(test, "DayBegin", -1), store.GetInt(test, "HourBegin", -1),
                  store.GetInt(test, "MinBegin", -1)};
-    if (!IsValidClockTime(testBegin)) return false;
-    if (measurementCount < 0 || measurementCount > kMaxReadings) return false;
+    if (!IsValidClockTime(testBegin) || measurementCount < 0 || measurementCount > kMaxReadings) {
+        readError.fault = CaseFault::NotCaseFile;
+        return false;
+    }
 
     all_.reserve(static_cast<size_t>(measurementCount));
     for (int k = 1; k <= measurementCount; ++k) {

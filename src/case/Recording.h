@@ -8,6 +8,7 @@
 #include "case/AnalysisResults.h"
 #include "case/CalendarTime.h"
 #include "case/Diary.h"
+#include "case/CaseReadError.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
 #include "case/ThresholdSettings.h"
@@ -78,6 +79,8 @@ public:
     // What the last load found wrong but could mend (a value out of range), in English for
     // the command line's error output.
     std::vector<std::string> warnings;
+    // Why the last load failed, when the file is at fault (none after a load that succeeded).
+    CaseReadError readError;
 
     // The configuration's thresholds, referred to rather than copied so that a change in the
     // configuration takes effect without reloading. Null means the defaults.

@@ -7,8 +7,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -147,7 +148,11 @@ bool CTensioView::OpenCase(const QString& path) {
         if (doc_.openCancelled()) return false;  // the open case stays as it was
         // No figure may stand under the name of the patient that was open before.
         emit statusTextChanged(statusText());
-        messages_.inform(this, Text("ZuzodIriz", "IDS_CASE_FILE"));
+        // Say which file and why, when the file itself is at fault.
+        const CaseReadError& error = doc_.recording().readError;
+        messages_.inform(this, error ? QString::fromStdString(DamagedCaseMessage(
+                                           texts_, QFileInfo(path).fileName().toStdString(), error))
+                                     : Text("ZuzodIriz", "IDS_CASE_FILE"));
         UpdateControls();
         update();
         return false;

@@ -176,6 +176,9 @@ TEST_F(AnalyzeCli, CaseThatCannotBeDividedStillGivesEveryMember) {
                "1=00007850465A001E0000000000\r\n");
     const CliRun run = RunCli({"analyze", casePath});
     EXPECT_EQ(run.exitCode, 3);
+    EXPECT_NE(run.err.find("damaged or not a case file: " + casePath + " (truncated: 1 of 2 readings)"),
+              std::string::npos)
+        << run.err;
     ASSERT_FALSE(run.json.is_discarded());
     EXPECT_FALSE(run.json.at("loaded").get<bool>());
     const Json& a = run.json.at("analysis");

@@ -186,7 +186,7 @@ TEST(CliExportFhir, ClearErrorsAndNothingLeftBehind) {
     test::WriteSampleCase(casePath, {2026, 3, 1, 8, 0}, 12);
     const auto missing = Cli({"export-fhir", folder.File("nope.awp"), folder.File("a.json")});
     EXPECT_EQ(missing.exitCode, 3);
-    EXPECT_NE(missing.err.find("could not be read as a case file"), std::string::npos);
+    EXPECT_NE(missing.err.find("nope.awp (unreadable: "), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.File("a.json")));
     const auto unwritable = Cli({"export-fhir", casePath, folder.File("no/folder/a.json")});
     EXPECT_EQ(unwritable.exitCode, 1);

@@ -76,6 +76,8 @@ TEST_F(HeronDownloadTest, TheSplitWriterFilesEachMonthAndTheWaitsAreTheMonitorsO
     ASSERT_EQ(result.savedPaths.size(), 2u);
     EXPECT_EQ(progress.State(), SessionState::Saved);
     EXPECT_EQ(progress.Progress(), 100);
+    EXPECT_EQ(progress.Snapshot().readingsReceived, 40);  // counted reading by reading
+    EXPECT_EQ(progress.Snapshot().readingsAnnounced, 40);
     const std::string folder = this->folder.path() + "/Global Setting:IDS_TRE_PRESSURE/2026/";
     EXPECT_EQ(result.savedPaths[0], folder + "3.awp");
     EXPECT_EQ(result.savedPaths[1], folder + "4.awp");

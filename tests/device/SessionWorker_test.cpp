@@ -21,6 +21,21 @@ TEST(SessionProgress, ProgressStepsStopAtTheirLimit) {
     EXPECT_EQ(progress.Progress(), 100);
 }
 
+TEST(SessionProgress, TheProgressMovesWithTheReadings) {
+    SessionProgress progress;
+    progress.SetProgress(20);
+    progress.SetReadings(5, 0, 20, 80);  // nothing announced yet: counted, the bar stays
+    EXPECT_EQ(progress.Progress(), 20);
+    EXPECT_EQ(progress.Snapshot().readingsReceived, 5);
+    progress.SetReadings(47, 138, 20, 80);
+    EXPECT_EQ(progress.Progress(), 40);  // 20 + 60 * 47 / 138
+    EXPECT_EQ(progress.Snapshot().readingsAnnounced, 138);
+    progress.SetReadings(150, 138, 20, 80);  // more than announced never passes the end
+    EXPECT_EQ(progress.Progress(), 80);
+    progress.SetReadings(69, 138);
+    EXPECT_EQ(progress.Progress(), 50);
+}
+
 TEST(SessionProgress, TheWorkerWaitsForTheStartFlagAndLowersIt) {
     SessionProgress progress;
     Pacer pacer;

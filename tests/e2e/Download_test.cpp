@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 
 #include "E2eFixture.h"
@@ -20,6 +21,16 @@ TEST_F(DownloadE2e, HeronSplitFilesAcrossAMonthBoundary) {
     EXPECT_EQ(ReadingsIn(paths[0]), 7u);
     EXPECT_EQ(ReadingsIn(paths[1]), 3u);
     EXPECT_NE(run.err.find("Download complete. Saved:"), std::string::npos);
+}
+
+TEST_F(DownloadE2e, ACaseFolderThatCannotTakeFilesStopsTheDownloadBeforeItStarts) {
+    std::filesystem::create_directories(std::filesystem::path(cases).parent_path());
+    std::ofstream(cases) << "a file where the case folder should be";
+    const std::string log = cases + ".log";
+    const ProgramResult run = Download("tcp:127.0.0.1:9", {"--log", log});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write case files into " + cases), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(log));  // no session was opened
 }
 
 TEST_F(DownloadE2e, HeronOneFileWithTheClosingHeaderExchange) {

@@ -1,12 +1,12 @@
-#include <QApplication>
-#include <QDateEdit>
-#include <QKeyEvent>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <filesystem>
 
 #include "case/gui/CaseCopyDialog.h"
 #include "case/gui/CaseDeleteDialog.h"
@@ -20,9 +20,11 @@ using test::TempFolder;
 using test::WriteBytes;
 
 class KeyTexts final : public TextSource {
-public:
+  public:
     std::string Text(std::string_view, std::string_view key) const override {
         if (key == "IDS_ALL_INFO") return "Name,120;ID,80;Test begin,140;File,120;";
+        if (key == "IDS_DAMAGED_CASE") return "damaged or not a case file: %1 (%2)";
+        if (key == "IDS_DAMAGED_ROW") return "damaged: %1";
         return std::string(key);
     }
 };
@@ -40,14 +42,24 @@ struct Recorder {
     }
 };
 
-std::string CaseText(const std::string& name, const std::string& address) {
-    return "[PATIENT DATA]\r\nName=" + name + "\r\nID=ID-" + name + "\r\nTest Count=1\r\nBTH_ADDR=" +
-           address + "\r\n[TEST 1]\r\nTestBeginDate=1/3/2026 8:05\r\nYearBegin=2026\r\n"
-           "MonthBegin=3\r\nDayBegin=1\r\nHourBegin=8\r\nMinBegin=5\r\nCount=0\r\n";
+std::string CaseText(const std::string& name, const std::string& address, int year = 2026,
+                     int month = 3, int day = 1) {
+    return "[PATIENT DATA]\r\nName=" + name + "\r\nID=ID-" + name +
+           "\r\nTest Count=1\r\nBTH_ADDR=" + address +
+           "\r\n[TEST 1]\r\nYearBegin=" + std::to_string(year) +
+           "\r\nMonthBegin=" + std::to_string(month) + "\r\nDayBegin=" + std::to_string(day) +
+           "\r\nHourBegin=8\r\nMinBegin=5\r\nCount=0\r\n";
+}
+
+int VisibleRows(QTreeWidget* list) {
+    int shown = 0;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        shown += list->topLevelItem(i)->isHidden() ? 0 : 1;
+    return shown;
 }
 
 class CaseDialogsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         WriteBytes(folder.File("ada.awp"), CaseText("Ada", "000000000101"));
         WriteBytes(folder.File("bob.awp"), CaseText("Bob", "0000000003FF"));  // no monitor of ours
@@ -127,45 +139,86 @@ TEST_F(CaseDialogsTest, ReturnInAFieldRunsItsActionNotOk) {
     pressReturn(dialog.searchField());
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.chosenPath().isEmpty());
-    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);  // the search ran
+    EXPECT_EQ(VisibleRows(dialog.list()), 0);  // the search ran
     EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_NOCASEFILE"));
 }
 
-TEST_F(CaseDialogsTest, OpenSearchesByNameIdAndDate) {
+void PressKey(QWidget* widget, Qt::Key key) {
+    widget->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// The patient list: month folders included, latest test first, sorted by any column, found
+// by name or identifier in any letter case, and Return opens exactly the selected row.
+TEST_F(CaseDialogsTest, PatientListSortsSearchesAndOpensTheSelectedRow) {
+    std::filesystem::create_directories(folder.File("2026/4"));
+    WriteBytes(folder.File("2026/4/4.awp"), CaseText("Carla", "000000000101", 2026, 4, 2));
+    WriteBytes(folder.File("2025.awp"), CaseText("Dora", "000000000101", 2025, 12, 30));
+    WriteBytes(folder.File("junk.awp"), "\x01\x02 not a case");
     CaseOpenDialog dialog(texts, table, QString::fromStdString(folder.path()), recorder.messages());
-    dialog.Search();  // empty text
-    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_SEARCHNULL"));
-    dialog.searchField()->setText(QStringLiteral("Bo"));
-    dialog.Search();
-    ASSERT_EQ(dialog.list()->topLevelItemCount(), 1);
-    EXPECT_EQ(dialog.list()->topLevelItem(0)->text(0), QStringLiteral("Bob"));
-    dialog.searchField()->setText(QStringLiteral("bo"));
-    dialog.Search();
-    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
-    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_NOCASEFILE"));
-    dialog.byId()->setChecked(true);
-    dialog.searchField()->setText(QStringLiteral("ID-Ada"));
-    dialog.Search();
-    EXPECT_EQ(dialog.list()->topLevelItemCount(), 1);
-    dialog.byDate()->setChecked(true);
-    dialog.dateField()->setDate(QDate(2026, 3, 1));
-    dialog.Search();
-    EXPECT_EQ(dialog.list()->topLevelItemCount(), 2);
+    dialog.show();
+    QTreeWidget* list = dialog.list();
+    ASSERT_EQ(list->topLevelItemCount(), 5);
+    EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("IDS_RECORDING_COUNT"));
+    // Latest first, by time (a text order would put 30-12-2025 first), the damaged row last.
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("Carla"));
+    EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("02-04-2026 08:05"));
+    EXPECT_EQ(list->topLevelItem(0)->text(4), QStringLiteral("2026/4/4.awp"));
+    EXPECT_EQ(list->topLevelItem(3)->text(0), QStringLiteral("Dora"));
+    EXPECT_EQ(list->topLevelItem(4)->text(2), QStringLiteral("damaged: IDS_FAULT_NOT_CASE"));
+    EXPECT_TRUE(list->topLevelItem(0)->isSelected());  // Return opens the latest at once
+    list->sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), QStringLiteral("Ada"));
+
+    // Typing filters: name or identifier, any letter case.
+    dialog.searchField()->setText(QStringLiteral("cARL"));
+    EXPECT_EQ(VisibleRows(list), 1);
+    dialog.searchField()->setText(QStringLiteral("id-do"));
+    EXPECT_EQ(VisibleRows(list), 1);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().front()->text(0), QStringLiteral("Dora"));
+    dialog.searchField()->clear();
+    EXPECT_EQ(VisibleRows(list), 5);
+
+    // Arrow keys from the search field select; Return in the list opens that row's file.
+    dialog.SelectFile(QString::fromStdString(folder.File("ada.awp")));
+    PressKey(dialog.searchField(), Qt::Key_Down);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(list->selectedItems().front()->text(0), QStringLiteral("Bob"));
+    PressKey(dialog.searchField(), Qt::Key_Down);  // Carla
+    PressKey(list, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenPath(), QString::fromStdString(folder.File("2026/4/4.awp")));
+}
+
+TEST_F(CaseDialogsTest, ADamagedFileIsRefusedWithTheReason) {
+    WriteBytes(folder.File("empty.awp"), "");
+    CaseOpenDialog dialog(texts, table, QString::fromStdString(folder.path()), recorder.messages());
+    ASSERT_TRUE(dialog.SelectFile(QString::fromStdString(folder.File("empty.awp"))));
+    emit dialog.buttons()->accepted();
+    ASSERT_FALSE(recorder.told.empty());
+    EXPECT_EQ(recorder.told.back(),
+              QStringLiteral("damaged or not a case file: empty.awp (IDS_FAULT_EMPTY)"));
+    EXPECT_TRUE(dialog.chosenPath().isEmpty());
 }
 
 TEST_F(CaseDialogsTest, DeleteSparesTheOpenCase) {
-    CaseDeleteDialog dialog(texts, table, QString::fromStdString(folder.path()), recorder.messages(),
-                            QString::fromStdString(folder.File("ada.awp")));
+    CaseDeleteDialog dialog(texts, table, QString::fromStdString(folder.path()),
+                            recorder.messages(), QString::fromStdString(folder.File("ada.awp")));
     dialog.list()->selectAll();
     recorder.answer = false;
     emit dialog.buttons()->accepted();
-    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_DELETE"));
+    // The question names every file it would delete.
+    EXPECT_TRUE(recorder.told.back().startsWith(QStringLiteral("IDS_DELETE\n")));
+    EXPECT_TRUE(recorder.told.back().contains(QString::fromStdString(folder.File("ada.awp"))));
+    EXPECT_TRUE(recorder.told.back().contains(QString::fromStdString(folder.File("bob.awp"))));
     EXPECT_EQ(access(folder.File("bob.awp").c_str(), F_OK), 0);
 
     recorder.answer = true;
     emit dialog.buttons()->accepted();
-    EXPECT_EQ(recorder.told.back(),
-              QStringLiteral("IDS_UNABLE_DEL\r\n") + QString::fromStdString(folder.File("ada.awp")));
+    EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_UNABLE_DEL\r\n") +
+                                        QString::fromStdString(folder.File("ada.awp")));
     EXPECT_EQ(access(folder.File("ada.awp").c_str(), F_OK), 0);
     EXPECT_NE(access(folder.File("bob.awp").c_str(), F_OK), 0);
     EXPECT_EQ(dialog.list()->topLevelItemCount(), 1);

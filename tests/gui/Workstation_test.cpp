@@ -101,12 +101,13 @@ TEST_F(WorkstationTest, CaseOnTheCommandLineOpensAndEnablesTheCaseCommands) {
     EXPECT_EQ(station.view().period(), Period::Asleep);
     EXPECT_EQ(station.view().rangeSpin(1)->value(), 120);
 
-    // A file that is no case: the message, and the case commands off again.
+    // A file that is no case: the message names it and says why, and the case commands are
+    // off again.
     test::WriteBytes(folder.File("data/junk.awp"), "junk");
     EXPECT_FALSE(station.OpenCase(QString::fromStdString(folder.File("data/junk.awp"))));
     EXPECT_FALSE(station.frame().Action(command::kStatistics)->isEnabled());
     ASSERT_FALSE(told.empty());
-    EXPECT_EQ(told.back(), QString::fromStdString(languages.GetText("ZuzodIriz", "IDS_CASE_FILE")));
+    EXPECT_EQ(told.back(), QStringLiteral("damaged or not a case file: junk.awp (not a case file)"));
 }
 
 TEST_F(WorkstationTest, LanguageSwitchRelabelsTheWindow) {

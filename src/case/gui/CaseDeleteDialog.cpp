@@ -20,7 +20,11 @@ void CaseDeleteDialog::Accept() {
         Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
         return;
     }
-    if (!Confirm(Text("Global Setting", "IDS_DELETE"))) return;
+    // The question names the files, so that nobody deletes a case they did not mean.
+    QString question = Text("Global Setting", "IDS_DELETE");
+    for (const std::string& path : paths)
+        question += QStringLiteral("\n") + QString::fromStdString(path);
+    if (!Confirm(question)) return;
     const DeleteResult result = DeleteCases(paths, openCasePath_.toStdString());
     for (const std::string& path : result.refused) {
         Inform(Text("Global Setting", "IDS_UNABLE_DEL") + QStringLiteral("\r\n") +

@@ -1,11 +1,11 @@
 #include "case/gui/CaseOpenDialog.h"
 
-#include <QDateEdit>
-#include <QGroupBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -18,62 +18,75 @@ CaseOpenDialog::CaseOpenDialog(const TextSource& texts, CaseFileTable& table, co
     list()->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { Accept(); });
 
-    auto* search = new QGroupBox(Text("Message Setting", "IDS_SEARCH"), this);
-    auto* row = new QHBoxLayout(search);
-    byName_ = new QRadioButton(Text("Message Setting", "IDS_PATIENTS_NAMES"), search);
-    byId_ = new QRadioButton(Text("Message Setting", "IDS_PATIENTS_ID"), search);
-    byDate_ = new QRadioButton(Text("Message Setting", "IDS_BEGIN_TIME"), search);
-    byName_->setChecked(true);
-    searchField_ = new QLineEdit(search);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(Text("Message Setting", "IDS_SEARCH"), this);
+    searchField_ = new QLineEdit(this);
     searchField_->setObjectName(QStringLiteral("searchField"));
-    dateField_ = new QDateEdit(QDate::currentDate(), search);
-    dateField_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateField_->setCalendarPopup(true);
-    auto* searchButton = new QPushButton(Text("Message Setting", "IDS_SEARCH"), search);
-    searchButton->setObjectName(QStringLiteral("searchButton"));
-    for (QWidget* w : std::initializer_list<QWidget*>{byName_, byId_, byDate_, searchField_,
-                                                      dateField_, searchButton}) {
-        row->addWidget(w);
-    }
-    layout()->insertWidget(2, search);
-    connect(searchButton, &QPushButton::clicked, this, &CaseOpenDialog::Search);
+    searchField_->setClearButtonEnabled(true);
+    searchField_->setToolTip(Text("Message Setting", "IDS_PATIENTS_NAMES") + QStringLiteral(" / ") +
+                             Text("Message Setting", "IDS_PATIENTS_ID"));
+    label->setBuddy(searchField_);
+    row->addWidget(label);
+    row->addWidget(searchField_, 1);
+    layout()->insertLayout(1, row);
+    searchField_->installEventFilter(this);
+    connect(searchField_, &QLineEdit::textChanged, this, [this] { Filter(); });
     connect(searchField_, &QLineEdit::returnPressed, this, &CaseOpenDialog::Search);
+    Filter();
+    searchField_->setFocus();
+}
+
+int CaseOpenDialog::Filter() {
+    if (searchField_ == nullptr) return list()->topLevelItemCount();  // still being built
+    const std::string text = searchField_->text().trimmed().toStdString();
+    int shown = 0;
+    QTreeWidgetItem* first = nullptr;
+    for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list()->topLevelItem(i);
+        const CaseRow* row = RowData(item);
+        const bool match = row != nullptr && MatchesCaseSearch(*row, text);
+        item->setHidden(!match);
+        if (!match) continue;
+        ++shown;
+        if (first == nullptr) first = item;
+    }
+    // The selection follows the filter: never a hidden row, the first one left otherwise.
+    const auto selected = list()->selectedItems();
+    if (selected.isEmpty() || selected.front()->isHidden()) SelectRow(first);
+    return shown;
 }
 
 void CaseOpenDialog::Search() {
-    CaseSearch by = CaseSearch::ByName;
-    if (byId_->isChecked()) by = CaseSearch::ById;
-    if (byDate_->isChecked()) by = CaseSearch::ByBeginDate;
-    const QString text = searchField_->text();
-    if (by != CaseSearch::ByBeginDate && text.isEmpty()) {
-        Inform(Text("Dialog Setting", "IDS_SEARCHNULL"));
-        searchField_->setFocus();
-        return;
-    }
-    const QDate date = dateField_->date();
-    const QString searched = folder();
-    const auto rows = SearchCaseFolder(searched.toStdString(), by, text.toStdString(),
-                                       {date.year(), date.month(), date.day()});
-    ShowRows(rows, searched);
-    if (rows.empty()) Inform(Text("Dialog Setting", "IDS_NOCASEFILE"));
+    // A folder typed over since the listing is searched, not the rows still shown.
+    if (folder() != listedFolder()) SetFolder(folder());
+    if (Filter() == 0) Inform(Text("Dialog Setting", "IDS_NOCASEFILE"));
 }
 
-bool CaseOpenDialog::SelectFile(const QString& path) {
-    for (int i = 0; i < list()->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = list()->topLevelItem(i);
-        if (item->data(0, Qt::UserRole).toString() == path) {
-            list()->setCurrentItem(item);
-            item->setSelected(true);
+bool CaseOpenDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == searchField_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(list(), event);
+            if (QTreeWidgetItem* current = list()->currentItem()) SelectRow(current);
             return true;
         }
     }
-    return false;
+    return CaseListDialog::eventFilter(watched, event);
+}
+
+bool CaseOpenDialog::SelectFile(const QString& path) {
+    QTreeWidgetItem* item = RowOf(path);
+    if (item == nullptr) return false;
+    item->setHidden(false);
+    SelectRow(item);
+    return true;
 }
 
 void CaseOpenDialog::Accept() {
     QTreeWidgetItem* item =
         list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
-    if (item == nullptr) {
+    if (item == nullptr || item->isHidden()) {
         Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
         return;
     }
@@ -86,6 +99,12 @@ void CaseOpenDialog::Accept() {
     const std::string path = item->data(0, Qt::UserRole).toString().toStdString();
     if (path.empty()) {
         Inform(Text("Global Setting", "IDS_SYS_ERROR"));
+        return;
+    }
+    // Looked at again: the file may have changed since it was listed.
+    const CaseRow row = ReadCaseRow(path);
+    if (row.damage) {
+        Inform(QString::fromStdString(DamagedCaseMessage(texts(), row.fileName, row.damage)));
         return;
     }
     if (!IsCompatibleCase(path)) {

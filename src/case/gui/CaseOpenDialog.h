@@ -2,13 +2,11 @@
 
 #include "case/gui/CaseListDialog.h"
 
-class QDateEdit;
-class QRadioButton;
-
 namespace vitalis {
 
-// Chooses the case to open: browse a folder, search it by name, identifier or test date,
-// and accept only files from a monitor this workstation reads.
+// Chooses the case to open from the patient list of a folder: the list filters by name or
+// identifier as the user types, and only a readable file from a monitor this workstation
+// reads is opened.
 class CaseOpenDialog : public CaseListDialog {
     Q_OBJECT
 
@@ -19,23 +17,22 @@ class CaseOpenDialog : public CaseListDialog {
     QString chosenPath() const { return chosenPath_; }
     // Selects the row of a file, as a click would (used to offer a new download).
     bool SelectFile(const QString& path);
+    // Return in the search field: filters, and says so when no row is left.
     void Search();
 
     QLineEdit* searchField() const { return searchField_; }
-    QDateEdit* dateField() const { return dateField_; }
-    QRadioButton* byName() const { return byName_; }
-    QRadioButton* byId() const { return byId_; }
-    QRadioButton* byDate() const { return byDate_; }
 
   protected:
     void Accept() override;
+    // Up and down in the search field move through the list, so the keyboard never leaves it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void RowsShown() override { Filter(); }
 
   private:
-    QRadioButton* byName_ = nullptr;
-    QRadioButton* byId_ = nullptr;
-    QRadioButton* byDate_ = nullptr;
+    // Hides the rows that do not match the search text; returns how many stay.
+    int Filter();
+
     QLineEdit* searchField_ = nullptr;
-    QDateEdit* dateField_ = nullptr;
     QString chosenPath_;
 };
 

@@ -21,22 +21,26 @@ class SessionWorker;
 class SessionProgressDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     SessionProgressDialog(SessionProgress& progress, SessionWorker& worker, const TextSource& texts,
                           QWidget* parent = nullptr);
 
     SessionState finalState() const { return finalState_; }
     QProgressBar* bar() const { return bar_; }
+    QLabel* readingsLabel() const { return readings_; }
     QPushButton* cancelButton() const { return cancel_; }
     void reject() override;  // Escape and the close button cancel like the Cancel button
 
-private:
+  private:
     void Poll();
+    void ShowProgress(const ProgressSnapshot& now);
 
     SessionProgress& progress_;
+    const TextSource& texts_;
     SessionWorker& worker_;
     QTimer timer_;
     QLabel* status_ = nullptr;
+    QLabel* readings_ = nullptr;  // "Reading 47 of 138"
     QProgressBar* bar_ = nullptr;
     QPushButton* cancel_ = nullptr;
     SessionState finalState_ = SessionState::Idle;

@@ -1,5 +1,6 @@
 #include "device/heron/CProtocolHeron.h"
 
+#include <algorithm>
 #include <string>
 
 #include "device/heron/HeronCaseFiles.h"
@@ -80,7 +81,14 @@ bool CProtocolHeron::ReadDataPhase(HeronDownloadData& data) {
         ++packets;
         data.Add(DecodeHeronPacket(reader.Area(), context_.texts));
         if (data.TooMany()) return true;
-        context_.progress.AdvanceBelow(80, 5);
+        if (data.CountAnnounced()) {
+            // Clamped into an int: TooMany() has already stopped anything beyond a recording.
+            const auto announced =
+                static_cast<int>(std::min<uint64_t>(data.Announced(), kMaxSessionReadings));
+            context_.progress.SetReadings(data.Received(), announced, 20, 80);
+        } else {
+            context_.progress.AdvanceBelow(80, 5);
+        }
         if (!Pause(kAfterPacket)) return false;
     }
     return true;

@@ -158,7 +158,7 @@ bool CProtocolNEW::ReadRecords(DataSet& set) {
         }
         record->index = i;
         set.records.push_back(std::move(*record));
-        context_.progress.SetProgress((i + 1) * 100 / count);
+        context_.progress.SetReadings(i + 1, count);
     }
     return true;
 }

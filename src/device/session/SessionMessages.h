@@ -18,6 +18,8 @@ inline constexpr const char* kReadingUnreadableKey = "IDS_READING_UNREADABLE";
 inline constexpr const char* kTooManyReadingsKey = "IDS_TOO_MANY_READINGS";
 // The status text of a session the user cancelled.
 inline constexpr const char* kSessionCancelledKey = "IDS_SESSION_CANCELLED";
+// "Reading %1 of %2": the readings of a download so far and the number announced.
+inline constexpr const char* kReadingOfKey = "IDS_READING_OF";
 
 // The text a message box shows: the key's text in the current language, then the detail on
 // its own line. A key without text shows the detail alone.

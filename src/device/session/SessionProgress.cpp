@@ -6,7 +6,17 @@ namespace vitalis {
 
 ProgressSnapshot SessionProgress::Snapshot() const {
     std::lock_guard lock(mutex_);
-    return {progress_, state_, status_};
+    return {progress_, state_, status_, readingsReceived_, readingsAnnounced_};
+}
+
+void SessionProgress::SetReadings(int received, int announced, int from, int to) {
+    std::lock_guard lock(mutex_);
+    readingsReceived_ = std::max(received, 0);
+    readingsAnnounced_ = std::max(announced, 0);
+    if (readingsAnnounced_ == 0) return;
+    const long long done = std::min(readingsReceived_, readingsAnnounced_);
+    progress_ =
+        std::clamp(from + static_cast<int>((to - from) * done / readingsAnnounced_), 0, 100);
 }
 
 void SessionProgress::SetProgress(int progress) {

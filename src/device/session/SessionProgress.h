@@ -17,6 +17,8 @@ struct ProgressSnapshot {
     int progress = 0;  // 0 to 100
     SessionState state = SessionState::Idle;
     std::string statusText;
+    int readingsReceived = 0;   // of a download, so far
+    int readingsAnnounced = 0;  // what the monitor said it holds; 0 until it says
 };
 
 // The values the session worker and the progress dialog share: the progress, the session
@@ -32,6 +34,10 @@ class SessionProgress {
     void AdvanceBelow(int limit, int step);
     void SetState(SessionState state);
     void SetStatus(std::string text);
+    // A download's readings so far and the number announced: the progress moves with them,
+    // from `from` percent at none to `to` percent at all of them. Without an announced
+    // number the counts are kept and the progress stays where it is.
+    void SetReadings(int received, int announced, int from = 0, int to = 100);
     // Progress and state in one step, so a poll never sees one without the other.
     void Set(int progress, SessionState state);
 
@@ -51,6 +57,8 @@ class SessionProgress {
     int progress_ = 0;
     SessionState state_ = SessionState::Idle;
     std::string status_;
+    int readingsReceived_ = 0;
+    int readingsAnnounced_ = 0;
     bool startFlag_ = false;
 };
 

@@ -1,12 +1,17 @@
 #include "shell/gui/DeviceCommands.h"
 
 #include <QApplication>
+#include <QFileDialog>
+
+#include "case/CaseFolder.h"
+#include "case/NumberedText.h"
 
 #include "device/gui/UploadParameterDialog.h"
 #include "device/session/ProgrammingPlan.h"
 #include "device/session/SessionMessages.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
+#include "shell/LanguageTable.h"
 #include "shell/UploadDefaultsChoices.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CaseCommands.h"
@@ -31,12 +36,33 @@ void DeviceCommands::Download() {
     SessionRequest request;
     request.kind = SessionKind::Download;
     request.target = *link;
-    request.caseFolder = cases_.CaseFolder().toStdString();
+    request.caseFolder = WritableCaseFolder(cases_.CaseFolder()).toStdString();
+    if (request.caseFolder.empty()) return;
     const SessionLauncher::Outcome outcome = sessions.Run(request);
+    if (outcome.result.cancelled) {
+        const std::string cancelled =
+            parts_.languages.GetText(kSessionSection, kSessionCancelledKey);
+        parts_.frame.SetStatusText(QString::fromStdString(cancelled));
+    }
     if (outcome.state != SessionState::Saved || outcome.result.savedPaths.empty()) return;
     // Offer the new case at once, as the window does for every saved download.
     cases_.OfferCase(QString::fromStdString(outcome.result.savedPaths.front()));
     QApplication::postEvent(&parts_.frame, new QEvent(CMainFrameHeron::kDownloadSavedEvent));
+}
+
+QString DeviceCommands::WritableCaseFolder(QString folder) {
+    for (;;) {
+        const std::string problem = CaseFolderWriteProblem(folder.toStdString());
+        if (problem.empty()) return folder;
+        const std::string question =
+            FillNumbered(parts_.languages.GetText("Global Setting", "IDS_FOLDER_NOT_WRITABLE"),
+                         {folder.toStdString(), problem});
+        if (!parts_.messages.confirm(&parts_.frame, QString::fromStdString(question))) return {};
+        const std::string title = parts_.languages.GetText("Dialog Setting", "IDS_SEL_PATH");
+        folder = QFileDialog::getExistingDirectory(&parts_.frame, QString::fromStdString(title),
+                                                   folder);
+        if (folder.isEmpty()) return {};
+    }
 }
 
 void DeviceCommands::Upload() {

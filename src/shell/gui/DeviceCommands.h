@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "shell/gui/WorkstationParts.h"
 
 namespace vitalis {
@@ -15,6 +17,9 @@ class DeviceCommands {
 
   private:
     void Download();
+    // The folder, or another the user chooses, once case files can be written there; empty
+    // when the user gives up (the download then does not start).
+    QString WritableCaseFolder(QString folder);
     void Upload();
 
     WorkstationParts parts_;
