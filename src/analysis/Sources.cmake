@@ -1,0 +1,21 @@
+# The sources of src/analysis, part of vitalis_core: a new file is added here.
+set(VITALIS_ANALYSIS_SOURCES
+    analysis/AnalysisOrder.cpp
+    analysis/ChartTexts.cpp
+    analysis/Correlation.cpp
+    analysis/Descriptive.cpp
+    analysis/DiaryPeriods.cpp
+    analysis/Histograms.cpp
+    analysis/HourlyRatio.cpp
+    analysis/PeriodDivision.cpp
+    analysis/PeriodStatistics.cpp
+    analysis/PeriodSummary.cpp
+    analysis/PieSectors.cpp
+    analysis/PressureLoad.cpp
+    analysis/RegressionLines.cpp
+    analysis/Spread.cpp
+    analysis/StatisticsTable.cpp
+    analysis/TimeAxis.cpp
+    analysis/TrendRows.cpp
+    analysis/TrendScale.cpp
+)

@@ -1,0 +1,37 @@
+# The sources of src/case, part of vitalis_core: a new file is added here.
+set(VITALIS_CASE_SOURCES
+    case/AnalysisResults.cpp
+    case/CalendarTime.cpp
+    case/CaseEditState.cpp
+    case/CaseEditWriter.cpp
+    case/CaseEditor.cpp
+    case/CaseFileNames.cpp
+    case/CaseFolder.cpp
+    case/CaseHistory.cpp
+    case/CaseReadError.cpp
+    case/CaseWriter.cpp
+    case/ColumnHeadings.cpp
+    case/CsvExport.cpp
+    case/Diary.cpp
+    case/FileAccess.cpp
+    case/IniDocument.cpp
+    case/Measurement.cpp
+    case/MeasurementEdits.cpp
+    case/MonthlyCases.cpp
+    case/NumberedText.cpp
+    case/OfficePressure.cpp
+    case/Parameter.cpp
+    case/PatientSex.cpp
+    case/PatientSheet.cpp
+    case/ProfileStore.cpp
+    case/ReadingColumns.cpp
+    case/ReadingText.cpp
+    case/Recording.cpp
+    case/RecordingParameters.cpp
+    case/RecordingRuns.cpp
+    case/ResultCodes.cpp
+    case/SleepPeriod.cpp
+    case/StagedFile.cpp
+    case/TemporaryFiles.cpp
+    case/TextEncoding.cpp
+)

@@ -1,0 +1,4 @@
+# The sources of src/case/posix, part of vitalis_core: a new file is added here.
+set(VITALIS_CASE_POSIX_SOURCES
+    case/posix/PosixFileSystem.cpp
+)

@@ -1,0 +1,28 @@
+# The sources of src/shell, part of vitalis_core: a new file is added here.
+set(VITALIS_SHELL_SOURCES
+    shell/AppConfig.cpp
+    shell/CommandTable.cpp
+    shell/ConfigLocation.cpp
+    shell/ExportFileName.cpp
+    shell/GuidelineSetting.cpp
+    shell/HelpDocument.cpp
+    shell/LanguageChoice.cpp
+    shell/LanguageTable.cpp
+    shell/PrinterSettings.cpp
+    shell/ProcessWide.cpp
+    shell/ProgramFolder.cpp
+    shell/ReportBytes.cpp
+    shell/ReportClinicalRecord.cpp
+    shell/ReportDiaryFile.cpp
+    shell/ReportExport.cpp
+    shell/ReportFiles.cpp
+    shell/ReportHandOffFolder.cpp
+    shell/ReportLayout.cpp
+    shell/ReportLayouts.cpp
+    shell/ReportMonitor.cpp
+    shell/ReportRecords.cpp
+    shell/ThresholdForm.cpp
+    shell/ThresholdKeys.cpp
+    shell/UploadDefaultsChoices.cpp
+    shell/WearInstructions.cpp
+)

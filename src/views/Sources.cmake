@@ -1,0 +1,36 @@
+# The sources and headers (the headers for moc) of src/views, part of vitalis_gui: a new file is added here.
+set(VITALIS_VIEWS_SOURCES
+    views/CTensioView.cpp
+    views/CTensioView.h
+    views/CaseDocument.h
+    views/ChartPages.cpp
+    views/ChartPages.h
+    views/ChartPainter.cpp
+    views/ChartPainter.h
+    views/ChartStyle.cpp
+    views/ChartStyle.h
+    views/ClinicalSummaryPainter.cpp
+    views/ClinicalSummaryPainter.h
+    views/CorrelationPainter.cpp
+    views/CorrelationPainter.h
+    views/HistogramPainter.cpp
+    views/HistogramPainter.h
+    views/PageController.cpp
+    views/PageController.h
+    views/PiePanelPainter.cpp
+    views/PiePanelPainter.h
+    views/TrendCurves.cpp
+    views/TrendCurves.h
+    views/TrendDiaryMarkers.cpp
+    views/TrendDiaryMarkers.h
+    views/TrendDrawing.cpp
+    views/TrendDrawing.h
+    views/TrendGraphPainter.cpp
+    views/TrendGraphPainter.h
+    views/TrendLayout.cpp
+    views/TrendLayout.h
+    views/TrendLegend.cpp
+    views/TrendLegend.h
+    views/TrendZoom.cpp
+    views/TrendZoom.h
+)
