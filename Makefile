@@ -3,6 +3,7 @@
 # make test-clang   : the core, its tools and tests built by clang with -Werror, and run
 # make test-tsan    : the session, worker and device tests under ThreadSanitizer
 # make fuzz-smoke   : every fuzzer FUZZ_SECONDS on its corpus (clang + libFuzzer)
+# make format-check : every C++ file laid out as .clang-format says
 # make ci           : everything continuous integration runs
 # make package      : a Debian package of the installed programs
 BUILD       ?= build
@@ -12,6 +13,8 @@ TSAN_BUILD  ?= build-tsan
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 CLANGXX     ?= clang++
+# One version of the formatter: another lays some lines out differently.
+CLANG_FORMAT ?= clang-format-14
 FUZZ_SECONDS ?= 60
 WERROR      ?= ON
 GENERATOR   := -G Ninja
@@ -25,6 +28,7 @@ SAN_ENV     := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 TSAN_TESTS  ?= Session|Worker|Link|Heron|Hid|Download|Upload|Sim|Serial|Stream|Wire
 
 .PHONY: setup build run test test-sanitize test-clang test-tsan fuzz-build fuzz-smoke ci \
+        format-check \
         package bench clean
 
 setup:
@@ -46,6 +50,9 @@ test-sanitize: setup
 	      -DVITALIS_CORE_ONLY=ON
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	$(SAN_ENV) ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+
+format-check: setup
+	git ls-files '*.cpp' '*.h' | xargs $(CLANG_FORMAT) --dry-run --Werror
 
 test-clang: setup
 	$(CONFIGURE) -S . -B $(CLANG_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=$(CLANGXX) \
@@ -80,7 +87,7 @@ fuzz-smoke: fuzz-build
 	        $(FUZZ_BUILD)/$$name.log || true; \
 	done
 
-ci: test
+ci: format-check test
 	$(MAKE) test-clang
 	$(MAKE) test-tsan
 	$(MAKE) fuzz-smoke FUZZ_SECONDS=10
