@@ -13,6 +13,7 @@
 #include "analysis/ChartTexts.h"
 #include "analysis/Histograms.h"
 #include "views/ChartPages.h"
+#include "case/TextSource.h"
 
 namespace vitalis::report {
 
@@ -222,7 +223,7 @@ ReportPage ChartSheets::CorrelationPage() const {
             [=](QPainter& p, const QRect& body) {
                 const auto number = [](double v, int d) { return QString::number(v, 'f', d); };
                 const auto zuzod = [&](const char* key) {
-                    return SectionText(*texts, "ZuzodIriz", key);
+                    return SectionText(*texts, kNoticeTexts, key);
                 };
                 const QString sys = ParameterName(*texts, 0), dia = ParameterName(*texts, 1);
                 const std::vector<std::pair<QString, QString>> figures{
@@ -261,7 +262,7 @@ ReportPage ChartSheets::FrequencyPage() const {
 
 ReportPage ChartSheets::SecondaryPage() const {
     const SecondaryHistogramRecord s = *data_.secondary;
-    const QStringList captions{SectionText(texts_, "ZuzodIriz", "IDS_PULSE_RATE"),
+    const QStringList captions{SectionText(texts_, kNoticeTexts, "IDS_PULSE_RATE"),
                                ReportText(texts_, "IDS_RPT_MAP_AXIS"),
                                ReportText(texts_, "IDS_RPT_PP_AXIS")};
     return {PageHeading(texts_, "IDS_THREE_PAGE", "Pulse rate, MAP and pulse pressure histograms"),

@@ -4,11 +4,12 @@
 
 #include "ReportTexts.h"
 #include "TableDrawing.h"
+#include "case/TextSource.h"
 
 namespace vitalis::report {
 namespace {
 
-constexpr const char* kSection = "Diary Setting";
+constexpr const char* kSection = kDiaryTexts;
 constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
                                                      "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 

@@ -11,6 +11,7 @@
 #include "StatisticsPages.h"
 #include "TextPages.h"
 #include "shell/gui/AboutDialog.h"
+#include "case/TextSource.h"
 
 namespace vitalis::report {
 
@@ -57,7 +58,7 @@ QRect ReportComposer::Body(const QRect& page) {
 
 QString ReportComposer::Title() const {
     const QString title = QString::fromStdString(data_.header.title).trimmed();
-    return title.isEmpty() ? SectionText(texts_, "Title", "IDS_TITLE_RPT") : title;
+    return title.isEmpty() ? SectionText(texts_, kTitleTexts, "IDS_TITLE_RPT") : title;
 }
 
 std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
@@ -105,7 +106,7 @@ void ReportComposer::DrawHead(QPainter& p, const QRect& page, const ReportPage& 
     int top = page.top() + titleHeight;
     const QString patient = QStringLiteral("%1   %2 %3")
                                 .arg(QString::fromStdString(h.patientName),
-                                     SectionText(texts_, "Message Setting", "IDS_PATIENTS_ID"),
+                                     SectionText(texts_, kMessageTexts, "IDS_PATIENTS_ID"),
                                      QString::fromStdString(h.patientId));
     QString software = ReportText(texts_, "IDS_RPT_SOFTWARE").arg(kVersionText);
     if (!data_.monitor.empty())
@@ -115,7 +116,7 @@ void ReportComposer::DrawHead(QPainter& p, const QRect& page, const ReportPage& 
     DrawLine(p, QRect(page.left(), top, page.width(), lineHeight), patient, software);
     top += lineHeight;
     const QString test = QStringLiteral("%1: %2").arg(
-        SectionText(texts_, "Message Setting", "IDS_BEGIN_TIME"),
+        SectionText(texts_, kMessageTexts, "IDS_BEGIN_TIME"),
         Date(h.beginDate) + QLatin1Char(' ') + ClockOfDay(h.beginTime[0] * 60 + h.beginTime[3]));
     const QDate today = QDate::currentDate();
     const QString printed =

@@ -19,7 +19,7 @@ struct ReportPage {
 // A page kind's name in the user's language (as the layout editor shows it), or `fallback`
 // when the language file has none.
 inline QString PageHeading(const TextSource& texts, const char* key, const char* fallback) {
-    const std::string text = texts.Text("Case Setting", key);
+    const std::string text = texts.Text(kCaseTexts, key);
     return text.empty() ? QString::fromUtf8(fallback) : QString::fromStdString(text);
 }
 

@@ -7,7 +7,7 @@
 namespace vitalis::report {
 
 // The language section of the report program's own texts.
-inline constexpr const char* kReportSection = "Report Setting";
+inline constexpr const char* kReportSection = kReportTexts;
 
 // A text of the report program's own section.
 QString ReportText(const TextSource& texts, const char* key);

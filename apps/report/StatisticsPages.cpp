@@ -7,6 +7,7 @@
 #include "ReportTexts.h"
 #include "TableDrawing.h"
 #include "analysis/ChartTexts.h"
+#include "case/TextSource.h"
 
 namespace vitalis::report {
 
@@ -55,7 +56,7 @@ Table LoadTable(const StatisticsRecord& s, bool multiDay, const TextSource& t) {
     };
     const auto limit = [](int a, int b) { return QStringLiteral("%1/%2 mmHg").arg(a).arg(b); };
     Table table{{QString(), ParameterName(t, 0), ParameterName(t, 1),
-                 SectionText(t, "Case Setting", "IDS_STANDARD_VALUES"),
+                 SectionText(t, kCaseTexts, "IDS_STANDARD_VALUES"),
                  ReportText(t, "IDS_RPT_LOAD_LIMIT")},
                 {},
                 20};

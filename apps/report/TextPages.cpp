@@ -9,6 +9,7 @@
 #include "case/PatientSex.h"
 #include "case/ReadingColumns.h"
 #include "case/ResultCodes.h"
+#include "case/TextSource.h"
 
 namespace vitalis::report {
 
@@ -26,8 +27,8 @@ QString Count(int value) {
 }
 
 Pairs PatientPairs(const ReportHeader& h, const DemographicsRecord& d, const TextSource& t) {
-    const auto message = [&t](const char* key) { return SectionText(t, "Message Setting", key); };
-    const auto global = [&t](const char* key) { return SectionText(t, "Global Setting", key); };
+    const auto message = [&t](const char* key) { return SectionText(t, kMessageTexts, key); };
+    const auto global = [&t](const char* key) { return SectionText(t, kGlobalTexts, key); };
     return {{message("IDS_PATIENTS_NAMES"), Q(d.patientName)},
             {message("IDS_PATIENTS_ID"), Q(d.patientId)},
             {message("IDS_PATIENT_SEX"), Q(SexText(SexFromCode(d.gender), t))},
@@ -54,7 +55,7 @@ void AddSchedule(Pairs& pairs, const TextSource& t, const char* key, int start, 
 }
 
 Pairs TestPairs(const ReportHeader& h, const DemographicsRecord& d, const TextSource& t) {
-    const auto message = [&t](const char* key) { return SectionText(t, "Message Setting", key); };
+    const auto message = [&t](const char* key) { return SectionText(t, kMessageTexts, key); };
     const QString begin = QStringLiteral("%1 %2").arg(
         Date(h.beginDate), ClockOfDay(h.beginTime[0] * 60 + h.beginTime[3]));
     Pairs pairs{{message("IDS_BEGIN_TIME"), begin},
@@ -98,7 +99,7 @@ namespace {
 // The list's column titles as the workstation's list shows them ("title,width;" entries).
 QStringList ListCaptions(const TextSource& t) {
     QStringList captions;
-    for (const QString& entry : SectionText(t, "Dialog Setting", "IDS_SET_HEADING")
+    for (const QString& entry : SectionText(t, kDialogTexts, "IDS_SET_HEADING")
                                     .split(QLatin1Char(';'), Qt::SkipEmptyParts))
         captions << entry.section(QLatin1Char(','), 0, 0);
     return captions;

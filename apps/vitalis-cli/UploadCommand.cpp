@@ -5,6 +5,7 @@
 #include "SessionCommand.h"
 #include "device/session/UploadChoices.h"
 #include "shell/UploadDefaultsChoices.h"
+#include "case/TextSource.h"
 
 namespace vitalis::cli {
 namespace {
@@ -121,7 +122,7 @@ int RunUpload(const Arguments& args) {
     const UploadChoices& c = u->choices;
     // The dialog's own checks: a monitor is never programmed without a patient.
     if (const std::string_view missing = MissingPatientField(c); !missing.empty()) {
-        std::cerr << setting.texts().GetText("Global Setting", missing) << '\n';
+        std::cerr << setting.texts().GetText(kGlobalTexts, missing) << '\n';
         return kExitUsage;
     }
     AppConfig& config = setting.config();

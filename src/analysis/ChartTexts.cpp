@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "analysis/Histograms.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -39,30 +40,30 @@ std::string LabelledValue::Joined() const {
 
 std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& texts) {
     std::vector<LabelledValue> lines{
-        {texts.Text("Menu Setting", "IDS_NUM"), Format("%d", row.number)},
-        {texts.Text("Menu Setting", "IDS_DATE"),
+        {texts.Text(kMenuTexts, "IDS_NUM"), Format("%d", row.number)},
+        {texts.Text(kMenuTexts, "IDS_DATE"),
          Format("%04d-%02d-%02d", row.clock.year, row.clock.month, row.clock.day)},
-        {texts.Text("Message Setting", "IDS_TIMES"),
+        {texts.Text(kMessageTexts, "IDS_TIMES"),
          Format("%02d:%02d", row.clock.hour, row.clock.minute)},
-        {texts.Text("Menu Setting", "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},
-        {texts.Text("Global Setting", "IDS_TREND_LEGEND_MAP"), Format("% 3d", row.map)},
-        {texts.Text("Menu Setting", "IDS_HEART_RATE_TREND"), Format("% 3d", row.pr)},
-        {texts.Text("Menu Setting", "IDS_COMMENTS"), row.comment},
+        {texts.Text(kMenuTexts, "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},
+        {texts.Text(kGlobalTexts, "IDS_TREND_LEGEND_MAP"), Format("% 3d", row.map)},
+        {texts.Text(kMenuTexts, "IDS_HEART_RATE_TREND"), Format("% 3d", row.pr)},
+        {texts.Text(kMenuTexts, "IDS_COMMENTS"), row.comment},
     };
-    if (!row.valid) lines.push_back({texts.Text("Menu Setting", "IDS_EXCLUDED"), {}});
+    if (!row.valid) lines.push_back({texts.Text(kMenuTexts, "IDS_EXCLUDED"), {}});
     return lines;
 }
 
 std::string UnitText(Parameter parameter, const TextSource& texts) {
-    return parameter == Parameter::Pr ? texts.Text("Menu Setting", "IDS_HEART_RATE") : "mmHg";
+    return parameter == Parameter::Pr ? texts.Text(kMenuTexts, "IDS_HEART_RATE") : "mmHg";
 }
 
 std::vector<std::string> StatisticsLines(const SummaryBlock& block, Parameter parameter,
                                          const TextSource& texts) {
     const std::string unit = UnitText(parameter, texts);
-    const std::string maxCaption = texts.Text("Global Setting", "IDS_MAX_VALUES");
-    const std::string minCaption = texts.Text("Global Setting", "IDS_LOW_VALUES");
-    const std::string meanCaption = texts.Text("Global Setting", "IDS_AVR_VALUES");
+    const std::string maxCaption = texts.Text(kGlobalTexts, "IDS_MAX_VALUES");
+    const std::string minCaption = texts.Text(kGlobalTexts, "IDS_LOW_VALUES");
+    const std::string meanCaption = texts.Text(kGlobalTexts, "IDS_AVR_VALUES");
     const int mean = static_cast<int>(block.mean);  // truncated toward zero
     return {
         ExtremeLine(maxCaption, block.maxValue, block.maxHour, block.maxMinute, unit),
@@ -74,12 +75,12 @@ std::vector<std::string> StatisticsLines(const SummaryBlock& block, Parameter pa
 std::string ParameterCaption(Parameter parameter, const TextSource& texts) {
     switch (parameter) {
         case Parameter::Sys:
-            return texts.Text("Global Setting", "IDS_HP") + " (mmHg)";
+            return texts.Text(kGlobalTexts, "IDS_HP") + " (mmHg)";
         case Parameter::Dia:
-            return texts.Text("Global Setting", "IDS_LOW_PRESSURE") + " (mmHg)";
+            return texts.Text(kGlobalTexts, "IDS_LOW_PRESSURE") + " (mmHg)";
         default:
-            return texts.Text("Global Setting", "IDS_PLUSE_RATE") + " (" +
-                   texts.Text("Menu Setting", "IDS_HEART_RATE") + ")";
+            return texts.Text(kGlobalTexts, "IDS_PLUSE_RATE") + " (" +
+                   texts.Text(kMenuTexts, "IDS_HEART_RATE") + ")";
     }
 }
 
@@ -89,13 +90,13 @@ std::string PercentText(double fraction) {
 
 std::vector<LabelledValue> CorrelationLines(const CorrelationData& data, const TextSource& texts) {
     return {
-        {texts.Text("ZuzodIriz", "IDS_DIA_DEPEND"),
+        {texts.Text(kNoticeTexts, "IDS_DIA_DEPEND"),
          Format("y = f(x): y = %.02fx + %.02f", data.diaOnSysSlope, data.diaOnSysIntercept)},
-        {texts.Text("ZuzodIriz", "IDS_SYS_DEPEND"),
+        {texts.Text(kNoticeTexts, "IDS_SYS_DEPEND"),
          Format("x = f(y): x = %.02fy + %.02f", data.sysOnDiaSlope, data.sysOnDiaIntercept)},
-        {texts.Text("ZuzodIriz", "IDS_CLOUD_CENTER"),
+        {texts.Text(kNoticeTexts, "IDS_CLOUD_CENTER"),
          Format("(%d, %d)", data.centreSys, data.centreDia)},
-        {texts.Text("ZuzodIriz", "IDS_CORRELATION"),
+        {texts.Text(kNoticeTexts, "IDS_CORRELATION"),
          Format("r=%f  r*r=%f", data.r, data.r * data.r)},
     };
 }

@@ -1,14 +1,15 @@
 #include "analysis/StatisticsTable.h"
 
 #include <cstdio>
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
-constexpr std::string_view kGlobal = "Global Setting";
-constexpr std::string_view kMessage = "Message Setting";
-constexpr std::string_view kMenu = "Menu Setting";
-constexpr std::string_view kCase = "Case Setting";
+constexpr std::string_view kGlobal = kGlobalTexts;
+constexpr std::string_view kMessage = kMessageTexts;
+constexpr std::string_view kMenu = kMenuTexts;
+constexpr std::string_view kCase = kCaseTexts;
 
 template <typename... Args>
 std::string Format(const char* format, Args... args) {

@@ -13,13 +13,14 @@
 #include "case/FileAccess.h"
 #include "case/NumberedText.h"
 #include "case/ProfileStore.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
 using namespace casekeys;
 
-constexpr std::string_view kSection = "Global Setting";
+constexpr std::string_view kSection = kGlobalTexts;
 
 CaseReadError Unreadable(int error) {
     return {CaseFault::Unreadable, std::strerror(error), 0, 0};

@@ -3,6 +3,7 @@
 #include "case/FileAccess.h"
 #include "case/IniDocument.h"
 #include "case/ReadingColumns.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -37,7 +38,7 @@ std::string CsvReadingLine(const Measurement& m) {
 }
 
 bool ExportCsv(const Recording& recording, const std::string& path, const TextSource& texts) {
-    std::string content = texts.Text("Dialog Setting", "IDS_FILE_HEADING") + ", \n";
+    std::string content = texts.Text(kDialogTexts, "IDS_FILE_HEADING") + ", \n";
     for (const Measurement& m : recording.allMeasurements()) {
         content += CsvReadingLine(m);
         content += '\n';

@@ -1,4 +1,5 @@
 #include "case/PatientSex.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -30,7 +31,7 @@ std::string_view SexTextKey(PatientSex sex) {
 }
 
 std::string SexText(PatientSex sex, const TextSource& texts) {
-    return texts.Text("Global Setting", SexTextKey(sex));
+    return texts.Text(kGlobalTexts, SexTextKey(sex));
 }
 
 }  // namespace vitalis

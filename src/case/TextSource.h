@@ -5,6 +5,18 @@
 
 namespace vitalis {
 
+// The sections of a language file, by what their texts are for.
+inline constexpr char kGlobalTexts[] = "Global Setting";
+inline constexpr char kMessageTexts[] = "Message Setting";
+inline constexpr char kDialogTexts[] = "Dialog Setting";
+inline constexpr char kMenuTexts[] = "Menu Setting";
+inline constexpr char kCaseTexts[] = "Case Setting";
+inline constexpr char kNoticeTexts[] = "ZuzodIriz";
+inline constexpr char kClinicalTexts[] = "Clinical Setting";
+inline constexpr char kReportTexts[] = "Report Setting";
+inline constexpr char kDiaryTexts[] = "Diary Setting";
+inline constexpr char kTitleTexts[] = "Title";
+
 // Where user-visible texts come from: a section and key of the current language.
 // A missing text is empty.
 class TextSource {

@@ -19,7 +19,7 @@ enum class ReadingStanding {
 ReadingStanding StandingOf(const Measurement& m);
 
 // The language texts the exported readings carry.
-inline constexpr std::string_view kFhirTextSection = "Global Setting";
+inline constexpr std::string_view kFhirTextSection = kGlobalTexts;
 inline constexpr std::string_view kExcludedKey = "IDS_FHIR_EXCLUDED";
 inline constexpr std::string_view kImplausibleKey = "IDS_FHIR_IMPLAUSIBLE";
 

@@ -5,6 +5,7 @@
 #include "shell/GuidelineSetting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ThresholdKeys.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -154,7 +155,7 @@ void AppConfig::TellReadFailure() {
 }
 
 void AppConfig::Tell(std::string_view key, const std::string& path) const {
-    messages_->ShowMessage(languages_.GetText("Global Setting", key) + "\r\n" + path);
+    messages_->ShowMessage(languages_.GetText(kGlobalTexts, key) + "\r\n" + path);
 }
 
 bool AppConfig::ResetDefaults() {
@@ -187,7 +188,7 @@ ReportTitles AppConfig::ReportTitleRule() const {
 }
 
 ReportTitles AppConfigHeron::ReportTitleRule() const {
-    return {languages().GetText("Title", "IDS_TITLE_RPT"), "Blood Pressure Report"};
+    return {languages().GetText(kTitleTexts, "IDS_TITLE_RPT"), "Blood Pressure Report"};
 }
 
 ReportLayouts& AppConfig::ReportsOnFile() {

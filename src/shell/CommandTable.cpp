@@ -1,13 +1,14 @@
 #include "shell/CommandTable.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
-constexpr std::string_view kGlobal = "Global Setting";
-constexpr std::string_view kMenu = "Menu Setting";
-constexpr std::string_view kDialog = "Dialog Setting";
-constexpr std::string_view kCase = "Case Setting";
-constexpr std::string_view kClinical = "Clinical Setting";
+constexpr std::string_view kGlobal = kGlobalTexts;
+constexpr std::string_view kMenu = kMenuTexts;
+constexpr std::string_view kDialog = kDialogTexts;
+constexpr std::string_view kCase = kCaseTexts;
+constexpr std::string_view kClinical = kClinicalTexts;
 
 TextKey Menu(std::string_view key) { return {kMenu, key}; }
 TextKey Button(std::string_view key) { return {kGlobal, key}; }
@@ -35,7 +36,7 @@ const std::vector<CommandInfo>& Commands() {
         {kEditReadings, Menu("IDS_BLOOD_DATAS"), Button("IDS_EDIT"), true},
         {kPatientData, Menu("IDS_PATIENT_DATA"), {}, true},
         {kSleepPeriod, Menu("IDS_SLEEP_TIMES"), {}, true},
-        {kDiary, TextKey{"Diary Setting", "IDS_DIARY_MENU"}, {}, true},
+        {kDiary, TextKey{kDiaryTexts, "IDS_DIARY_MENU"}, {}, true},
         {kThresholdSettings, TextKey{kCase, "IDS_STANDARD_VALUES_Menu"}, {}, false},
         {kLanguage, Menu("IDS_LANGUAGE"), {}, false},
         {kWearInstructions, Menu("IDS_WEAR"), Button("IDS_ADORN"), false},

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -57,7 +58,7 @@ struct ReportLayout {
 
 // The layout editor's checks on OK. Each returns the language key (section
 // kLayoutEditorTextSection) of the reason to refuse, or an empty view when all is well.
-inline constexpr std::string_view kLayoutEditorTextSection = "ZuzodIriz";
+inline constexpr std::string_view kLayoutEditorTextSection = kNoticeTexts;
 
 // No page ticked: "IDS_REPOET_PAGE".
 std::string_view RefuseLayoutPages(const ReportLayout& layout);

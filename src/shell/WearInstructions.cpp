@@ -1,13 +1,14 @@
 #include "shell/WearInstructions.h"
 
 #include "shell/ProgramFolder.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 std::string WearInstructionsText(const TextSource& texts) {
     std::string all;
     for (int i = 1; i <= 7; ++i) {
-        all += texts.Text("Dialog Setting", "IDS_USER_INFO" + std::to_string(i));
+        all += texts.Text(kDialogTexts, "IDS_USER_INFO" + std::to_string(i));
         all += "\r\n\r\n";
     }
     return all;

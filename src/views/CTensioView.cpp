@@ -23,6 +23,7 @@
 #include "analysis/AnalysisOrder.h"
 #include "views/ChartPages.h"
 #include "views/ChartStyle.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -111,15 +112,15 @@ void CTensioView::BuildControls() {
 }
 
 void CTensioView::Relabel() {
-    periodGroup_->setTitle(Text("Global Setting", "IDS_GRAPH_TYPE"));
+    periodGroup_->setTitle(Text(kGlobalTexts, "IDS_GRAPH_TYPE"));
     const char* periodKeys[3] = {"IDS_ALL", "IDS_DAYTIME", "IDS_NIGHT"};
-    for (int i = 0; i < 3; ++i) periodButtons_[i]->setText(Text("Menu Setting", periodKeys[i]));
+    for (int i = 0; i < 3; ++i) periodButtons_[i]->setText(Text(kMenuTexts, periodKeys[i]));
     const char* names[3] = {"IDS_SYS", "IDS_DIA", "IDS_PULSE_RATE"};
     // As in the pie legend: readings below the low bound are "below", above the high "above".
-    const QString pulseUnit = QLatin1Char(' ') + Text("Menu Setting", "IDS_HEART_RATE").toUpper();
+    const QString pulseUnit = QLatin1Char(' ') + Text(kMenuTexts, "IDS_HEART_RATE").toUpper();
     for (int i = 0; i < 6; ++i) {
-        const QString bound = Text("Menu Setting", i % 2 == 0 ? "IDS_BELOW" : "IDS_ABOVE");
-        rangeLabels_[i]->setText(Text("ZuzodIriz", names[i / 2]) + QLatin1Char(' ') + bound);
+        const QString bound = Text(kMenuTexts, i % 2 == 0 ? "IDS_BELOW" : "IDS_ABOVE");
+        rangeLabels_[i]->setText(Text(kNoticeTexts, names[i / 2]) + QLatin1Char(' ') + bound);
         rangeSpins_[i]->setSuffix(i / 2 == 2 ? pulseUnit : QStringLiteral(" mmHg"));
     }
     FillDays();
@@ -152,7 +153,7 @@ bool CTensioView::OpenCase(const QString& path) {
         const CaseReadError& error = doc_.recording().readError;
         messages_.inform(this, error ? QString::fromStdString(DamagedCaseMessage(
                                            texts_, QFileInfo(path).fileName().toStdString(), error))
-                                     : Text("ZuzodIriz", "IDS_CASE_FILE"));
+                                     : Text(kNoticeTexts, "IDS_CASE_FILE"));
         UpdateControls();
         update();
         return false;
@@ -174,7 +175,7 @@ void CTensioView::Reanalyse() {
     Recording& recording = doc_.recording();
     const ViewAnalysis result = RunViewAnalysis(recording, recording.analysis, period_, ranges());
     divided_ = result.divided;
-    if (!result.divided) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
+    if (!result.divided) messages_.inform(this, Text(kNoticeTexts, "IDS_DIVIDING_ERROR"));
     summary_ = result.summary;
     UpdateControls();
     update();
@@ -222,7 +223,7 @@ void CTensioView::ShowStatistics() {
     if (!doc_.caseOpen()) return;
     // Every change of readings, period or thresholds re-runs the analysis, so the division and
     // the period figures the table needs are current already.
-    if (!divided_) messages_.inform(this, Text("ZuzodIriz", "IDS_DIVIDING_ERROR"));
+    if (!divided_) messages_.inform(this, Text(kNoticeTexts, "IDS_DIVIDING_ERROR"));
     const Recording& recording = doc_.recording();
     emit statisticsRequested(BuildStatisticsTable(recording.analysis, thresholds_(), texts_));
 }
@@ -315,7 +316,7 @@ void CTensioView::contextMenuEvent(QContextMenuEvent* event) {
     const bool excluded = all[static_cast<size_t>(*reading)].valid != 1;
     QMenu menu(this);
     const QAction* toggle = menu.addAction(
-        Text("Global Setting", excluded ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING"));
+        Text(kGlobalTexts, excluded ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING"));
     if (menu.exec(event->globalPos()) == toggle) emit excludeReadingRequested(*reading);
 }
 
@@ -451,7 +452,7 @@ void CTensioView::FillDays() {
     if (!days_) return;
     const QSignalBlocker quiet(days_);
     days_->clear();
-    days_->addItem(Text("Global Setting", "IDS_TREND_WHOLE"));
+    days_->addItem(Text(kGlobalTexts, "IDS_TREND_WHOLE"));
     if (!doc_.caseOpen()) return;
     const std::vector<TrendRow> rows = BuildTrendRows(doc_.recording());
     if (rows.empty()) return;

@@ -1,6 +1,7 @@
 #include "views/ChartPainter.h"
 
 #include "views/ChartStyle.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -23,7 +24,7 @@ void ChartPainter::Report(const PageContext& context) {
     failing_ = true;
     if (!report_) return;
     try {
-        report_(ToQString(context.texts.Text("Global Setting", "IDS_SYS_ERROR")) +
+        report_(ToQString(context.texts.Text(kGlobalTexts, "IDS_SYS_ERROR")) +
                 QLatin1Char(' ') + ToQString(location_));
     } catch (...) {
         // Nothing more can be said from inside a paint.

@@ -5,6 +5,7 @@
 #include "analysis/ChartTexts.h"
 #include "analysis/RegressionLines.h"
 #include "views/ChartStyle.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -13,7 +14,7 @@ constexpr double kSysMax = 250.0;
 constexpr double kDiaMax = 200.0;
 
 QString Text(const PageContext& context, std::string_view key) {
-    return ToQString(context.texts.Text("ZuzodIriz", key));
+    return ToQString(context.texts.Text(kNoticeTexts, key));
 }
 
 void DrawAxes(QPainter& painter, const QRectF& plot, const PageContext& context, double unit,

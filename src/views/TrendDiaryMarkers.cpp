@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "views/ChartStyle.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -47,7 +48,7 @@ QString DiaryMarkerTip(const QPoint& point, const TrendLayout& layout, const Rec
         const auto c = MarkerAt(layout, event);
         if (!c || std::abs(c->x() - at.x()) > reach || std::abs(c->y() - at.y()) > reach) continue;
         const QString kind = QString::fromStdString(
-            texts.Text("Diary Setting", kKindKeys[static_cast<size_t>(event.kind)]));
+            texts.Text(kDiaryTexts, kKindKeys[static_cast<size_t>(event.kind)]));
         lines << (event.text.empty() ? kind : kind + ": " + QString::fromStdString(event.text));
     }
     return lines.join('\n');

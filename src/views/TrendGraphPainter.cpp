@@ -12,6 +12,7 @@
 #include "views/ChartStyle.h"
 #include "views/TrendDrawing.h"
 #include "views/TrendLegend.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -61,7 +62,7 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context,
         f.Add((int64_t{m.status} << 40) ^ (int64_t{m.valid} << 32) ^ MinutesOf(m.Clock()));
         f.Add(m.remark);
     }
-    f.Add(context.texts.Text("Menu Setting", "IDS_HEART_RATE"));
+    f.Add(context.texts.Text(kMenuTexts, "IDS_HEART_RATE"));
     f.Add(DiaryMarkersKey(r));
     return f.value();
 }
@@ -143,7 +144,7 @@ void TrendGraphPainter::Draw(QPainter& painter, const QRect& area, const PageCon
     Refresh(area, ChartUnit(painter), context);
     if (rows_.empty()) {
         trend::DrawNoReadings(painter, layout_, area,
-                              Text(context, "Global Setting", "IDS_NO_READINGS"));
+                              Text(context, kGlobalTexts, "IDS_NO_READINGS"));
         return;
     }
     if (!trend::IsRaster(painter)) {
@@ -200,13 +201,13 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         marks_(painter, layout_);
     }
     const QString caption =
-        QStringLiteral("mmHg/") + Text(context, "Menu Setting", "IDS_HEART_RATE");
+        QStringLiteral("mmHg/") + Text(context, kMenuTexts, "IDS_HEART_RATE");
     trend::DrawValueScale(painter, layout_, range_, caption);
     const double captionEnd =
         plot.left() - 3.6 * layout_.textPixels +
         QFontMetricsF(ChartFont(layout_.textPixels), painter.device()).horizontalAdvance(caption);
     trend::DrawLegend(painter, layout_, trend::TrendLegend(context.texts, kNightBand), captionEnd);
-    trend::DrawTimeAxis(painter, layout_, Text(context, "Message Setting", "IDS_TIMES"));
+    trend::DrawTimeAxis(painter, layout_, Text(context, kMessageTexts, "IDS_TIMES"));
 }
 
 void TrendGraphPainter::DrawHovered(QPainter& painter, const QRect& area,
@@ -220,7 +221,7 @@ void TrendGraphPainter::DrawHovered(QPainter& painter, const QRect& area,
         char time[24];
         std::snprintf(time, sizeof time, "%02d:%02d", f->clock.hour, f->clock.minute);
         trend::DrawInfoBox(painter, layout_, area, {layout_.XOf(f->minute), plot.bottom()},
-                           {{texts.Text("Message Setting", "IDS_TIMES"), time},
+                           {{texts.Text(kMessageTexts, "IDS_TIMES"), time},
                             {FailureText(f->status, texts), {}}});
         return;
     }

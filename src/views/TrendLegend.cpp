@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "views/ChartStyle.h"
+#include "case/TextSource.h"
 
 namespace vitalis::trend {
 namespace {
@@ -41,7 +42,7 @@ void DrawSwatch(QPainter& painter, const LegendEntry& entry, const QRectF& box, 
 
 std::vector<LegendEntry> TrendLegend(const TextSource& texts, const QColor& night) {
     const auto text = [&](std::string_view key) {
-        return ToQString(texts.Text("Global Setting", key));
+        return ToQString(texts.Text(kGlobalTexts, key));
     };
     return {
         {text("IDS_TREND_LEGEND_SYS"), Swatch::DottedLine, Qt::black},

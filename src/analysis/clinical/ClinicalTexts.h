@@ -11,7 +11,7 @@
 namespace vitalis::clinical {
 
 // The language-file section every clinical text lives in.
-inline constexpr std::string_view kClinicalSection = "Clinical Setting";
+inline constexpr std::string_view kClinicalSection = kClinicalTexts;
 
 // Shown for a figure that could not be computed.
 inline constexpr std::string_view kNotComputed = "\u2014";

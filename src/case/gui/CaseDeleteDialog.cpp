@@ -2,6 +2,7 @@
 
 #include <QTreeWidget>
 #include <memory>
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -10,28 +11,28 @@ CaseDeleteDialog::CaseDeleteDialog(const TextSource& texts, CaseFileTable& table
                                    QString openCasePath, QWidget* parent)
     : CaseListDialog(texts, table, folder, std::move(messages), parent),
       openCasePath_(std::move(openCasePath)) {
-    setWindowTitle(Text("Message Setting", "IDS_NEED_DELETE"));
+    setWindowTitle(Text(kMessageTexts, "IDS_NEED_DELETE"));
     list()->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
 void CaseDeleteDialog::Accept() {
     const std::vector<std::string> paths = SelectedPaths();
     if (paths.empty()) {
-        Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
+        Inform(Text(kGlobalTexts, "IDS_PLEASE_CHOSE"));
         return;
     }
     // The question names the files, so that nobody deletes a case they did not mean.
-    QString question = Text("Global Setting", "IDS_DELETE");
+    QString question = Text(kGlobalTexts, "IDS_DELETE");
     for (const std::string& path : paths)
         question += QStringLiteral("\n") + QString::fromStdString(path);
     if (!Confirm(question)) return;
     const DeleteResult result = DeleteCases(paths, openCasePath_.toStdString());
     for (const std::string& path : result.refused) {
-        Inform(Text("Global Setting", "IDS_UNABLE_DEL") + QStringLiteral("\r\n") +
+        Inform(Text(kGlobalTexts, "IDS_UNABLE_DEL") + QStringLiteral("\r\n") +
                QString::fromStdString(path));
     }
     if (!result.failed.empty()) {
-        QString text = Text("Global Setting", "IDS_ERROR");
+        QString text = Text(kGlobalTexts, "IDS_ERROR");
         for (const std::string& path : result.failed)
             text += QStringLiteral("\n") + QString::fromStdString(path);
         Inform(text);

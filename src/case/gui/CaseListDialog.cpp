@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "case/ColumnHeadings.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -54,13 +55,13 @@ CaseListDialog::CaseListDialog(const TextSource& texts, CaseFileTable& table, co
     layout_ = new QVBoxLayout(this);
 
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(new QLabel(Text("Message Setting", "IDS_CURRENT_PATH"), this));
+    folderRow->addWidget(new QLabel(Text(kMessageTexts, "IDS_CURRENT_PATH"), this));
     folderField_ = new QLineEdit(this);
     folderField_->setObjectName(QStringLiteral("folderField"));
     folderRow->addWidget(folderField_, 1);
     auto* browse = new QPushButton(QStringLiteral("…"), this);
     browse->setObjectName(QStringLiteral("browseButton"));
-    browse->setToolTip(Text("Dialog Setting", "IDS_SEL_PATH"));
+    browse->setToolTip(Text(kDialogTexts, "IDS_SEL_PATH"));
     folderRow->addWidget(browse);
     layout_->addLayout(folderRow);
     connect(browse, &QPushButton::clicked, this, &CaseListDialog::Browse);
@@ -77,8 +78,8 @@ CaseListDialog::CaseListDialog(const TextSource& texts, CaseFileTable& table, co
     layout_->addWidget(list_, 1);
 
     buttons_ = new QDialogButtonBox(this);
-    buttons_->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
-    buttons_->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons_->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
+    buttons_->addButton(Text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons_, &QDialogButtonBox::accepted, this, [this] { Accept(); });
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout_->addWidget(buttons_);
@@ -90,10 +91,10 @@ CaseListDialog::CaseListDialog(const TextSource& texts, CaseFileTable& table, co
 void CaseListDialog::SetColumnTitles() {
     // The language gives patient, identifier, test begin and file; the readings come fourth.
     std::vector<ColumnHeading> columns =
-        ParseColumnHeadings(texts_.Text("Dialog Setting", "IDS_ALL_INFO"));
+        ParseColumnHeadings(texts_.Text(kDialogTexts, "IDS_ALL_INFO"));
     columns.resize(4);
     columns.insert(columns.begin() + kReadingsColumn,
-                   ColumnHeading{texts_.Text("Dialog Setting", "IDS_RECORDING_COUNT"), 80});
+                   ColumnHeading{texts_.Text(kDialogTexts, "IDS_RECORDING_COUNT"), 80});
     QStringList titles;
     for (const ColumnHeading& column : columns) titles << QString::fromStdString(column.title);
     list_->setHeaderLabels(titles);
@@ -183,7 +184,7 @@ std::vector<std::string> CaseListDialog::SelectedPaths() const {
 
 void CaseListDialog::Browse() {
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"), folder());
+        QFileDialog::getExistingDirectory(this, Text(kDialogTexts, "IDS_SEL_PATH"), folder());
     if (!chosen.isEmpty()) SetFolder(chosen);
 }
 

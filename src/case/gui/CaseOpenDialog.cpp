@@ -8,23 +8,24 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 CaseOpenDialog::CaseOpenDialog(const TextSource& texts, CaseFileTable& table, const QString& folder,
                                UserMessages messages, QWidget* parent)
     : CaseListDialog(texts, table, folder, std::move(messages), parent) {
-    setWindowTitle(Text("Message Setting", "IDS_SEL_OPENDATA"));
+    setWindowTitle(Text(kMessageTexts, "IDS_SEL_OPENDATA"));
     list()->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list(), &QTreeWidget::itemDoubleClicked, this, [this] { Accept(); });
 
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(Text("Message Setting", "IDS_SEARCH"), this);
+    auto* label = new QLabel(Text(kMessageTexts, "IDS_SEARCH"), this);
     searchField_ = new QLineEdit(this);
     searchField_->setObjectName(QStringLiteral("searchField"));
     searchField_->setClearButtonEnabled(true);
-    searchField_->setToolTip(Text("Message Setting", "IDS_PATIENTS_NAMES") + QStringLiteral(" / ") +
-                             Text("Message Setting", "IDS_PATIENTS_ID"));
+    searchField_->setToolTip(Text(kMessageTexts, "IDS_PATIENTS_NAMES") + QStringLiteral(" / ") +
+                             Text(kMessageTexts, "IDS_PATIENTS_ID"));
     label->setBuddy(searchField_);
     row->addWidget(label);
     row->addWidget(searchField_, 1);
@@ -59,7 +60,7 @@ int CaseOpenDialog::Filter() {
 void CaseOpenDialog::Search() {
     // A folder typed over since the listing is searched, not the rows still shown.
     if (folder() != listedFolder()) SetFolder(folder());
-    if (Filter() == 0) Inform(Text("Dialog Setting", "IDS_NOCASEFILE"));
+    if (Filter() == 0) Inform(Text(kDialogTexts, "IDS_NOCASEFILE"));
 }
 
 bool CaseOpenDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -87,7 +88,7 @@ void CaseOpenDialog::Accept() {
     QTreeWidgetItem* item =
         list()->selectedItems().isEmpty() ? nullptr : list()->selectedItems().front();
     if (item == nullptr || item->isHidden()) {
-        Inform(Text("Global Setting", "IDS_PLEASE_CHOSE"));
+        Inform(Text(kGlobalTexts, "IDS_PLEASE_CHOSE"));
         return;
     }
     // The rows must be those of the folder shown: a folder typed over since is listed first.
@@ -98,7 +99,7 @@ void CaseOpenDialog::Accept() {
     // The row knows the file it was read from: that file, and no other of the same name.
     const std::string path = item->data(0, Qt::UserRole).toString().toStdString();
     if (path.empty()) {
-        Inform(Text("Global Setting", "IDS_SYS_ERROR"));
+        Inform(Text(kGlobalTexts, "IDS_SYS_ERROR"));
         return;
     }
     // Looked at again: the file may have changed since it was listed.
@@ -108,7 +109,7 @@ void CaseOpenDialog::Accept() {
         return;
     }
     if (!IsCompatibleCase(path)) {
-        Inform(Text("Global Setting", "IDS_CANNOT_CHECK"));
+        Inform(Text(kGlobalTexts, "IDS_CANNOT_CHECK"));
         return;
     }
     chosenPath_ = QString::fromStdString(path);

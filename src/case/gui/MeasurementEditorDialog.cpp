@@ -11,6 +11,7 @@
 #include "case/ColumnHeadings.h"
 #include "case/CsvExport.h"
 #include "case/ReadingColumns.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -27,7 +28,7 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
     const auto text = [&](std::string_view section, std::string_view key) {
         return QString::fromStdString(texts_.Text(section, key));
     };
-    setWindowTitle(text("Message Setting", "IDS_EDIT_PREDATA"));
+    setWindowTitle(text(kMessageTexts, "IDS_EDIT_PREDATA"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("readingList"));
@@ -35,7 +36,7 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
     list_->setUniformRowHeights(true);
     list_->setColumnCount(10);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);  // only the remark, on a click
-    const auto columns = ParseColumnHeadings(texts_.Text("Dialog Setting", "IDS_SET_HEADING"));
+    const auto columns = ParseColumnHeadings(texts_.Text(kDialogTexts, "IDS_SET_HEADING"));
     QStringList titles;
     for (const ColumnHeading& column : columns) titles << QString::fromStdString(column.title);
     while (titles.size() < 10) titles << QString();
@@ -50,7 +51,7 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
     });
     connect(list_, &QTreeWidget::itemChanged, this, &MeasurementEditorDialog::RemarkEdited);
     toggleAction_ = new QAction(
-        QString::fromStdString(texts_.Text("Menu Setting", "IDS_EXCLUDE_READING")), list_);
+        QString::fromStdString(texts_.Text(kMenuTexts, "IDS_EXCLUDE_READING")), list_);
     toggleAction_->setShortcut(QKeySequence(Qt::Key_Space));
     toggleAction_->setShortcutContext(Qt::WidgetShortcut);
     list_->addAction(toggleAction_);
@@ -65,9 +66,9 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
     auto* buttons = new QDialogButtonBox(this);
     buttons_ = buttons;
     QPushButton* exportButton =
-        buttons->addButton(text("Dialog Setting", "IDS_DERIVE_DATA"), QDialogButtonBox::ActionRole);
-    buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+        buttons->addButton(text(kDialogTexts, "IDS_DERIVE_DATA"), QDialogButtonBox::ActionRole);
+    buttons->addButton(text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(exportButton, &QPushButton::clicked, this, &MeasurementEditorDialog::ExportCsv);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -123,7 +124,7 @@ void MeasurementEditorDialog::ExportCsv() {
     const bool saved = vitalis::ExportCsv(recording_, path, texts_);
     messages_.inform(this,
                      QString::fromStdString(texts_.Text(
-                         "Global Setting", saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
+                         kGlobalTexts, saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
 }
 
 void MeasurementEditorDialog::SetSaving(Saving saving) {
@@ -131,7 +132,7 @@ void MeasurementEditorDialog::SetSaving(Saving saving) {
     if (saveButton_ != nullptr || !saving_) return;
     // Only a caller that can save offers it.
     saveButton_ =
-        buttons_->addButton(QString::fromStdString(texts_.Text("Menu Setting", "IDS_SAVE_CASE")),
+        buttons_->addButton(QString::fromStdString(texts_.Text(kMenuTexts, "IDS_SAVE_CASE")),
                             QDialogButtonBox::ActionRole);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     connect(saveButton_, &QPushButton::clicked, this, &MeasurementEditorDialog::Save);
@@ -155,7 +156,7 @@ void MeasurementEditorDialog::ShowRowMenu(const QPoint& at) {
     const int row = list_->indexOfTopLevelItem(item);
     list_->setCurrentItem(item);
     const char* key = edits_.IsExcluded(row) ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING";
-    toggleAction_->setText(QString::fromStdString(texts_.Text("Menu Setting", key)));
+    toggleAction_->setText(QString::fromStdString(texts_.Text(kMenuTexts, key)));
     QMenu menu(this);
     menu.addAction(toggleAction_);
     menu.exec(list_->viewport()->mapToGlobal(at));

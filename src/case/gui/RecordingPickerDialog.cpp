@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
-constexpr std::string_view kSection = "Dialog Setting";
+constexpr std::string_view kSection = kDialogTexts;
 
 // Rows carry the run's position; the whole-file row carries none.
 constexpr int kRunRole = Qt::UserRole;

@@ -8,19 +8,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 BluetoothScanDialog::BluetoothScanDialog(const TextSource& texts, BluetoothDiscoverer& discoverer,
                                          UserMessages messages, QWidget* parent)
     : QDialog(parent), texts_(texts), discoverer_(discoverer), messages_(std::move(messages)) {
-    setWindowTitle(Text("Dialog Setting", "IDS_USE_BLUETOOTH"));
+    setWindowTitle(Text(kDialogTexts, "IDS_USE_BLUETOOTH"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QTreeWidget(this);
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setHeaderLabels({Text("Dialog Setting", "IDS_ID"), Text("Dialog Setting", "IDS_NAME"),
-                            Text("Dialog Setting", "IDS_ADDRESS")});
+    list_->setHeaderLabels({Text(kDialogTexts, "IDS_ID"), Text(kDialogTexts, "IDS_NAME"),
+                            Text(kDialogTexts, "IDS_ADDRESS")});
     // The name is what the user reads: it gets the room the number and address leave.
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -32,9 +33,9 @@ BluetoothScanDialog::BluetoothScanDialog(const TextSource& texts, BluetoothDisco
     progress_->setValue(0);
     layout->addWidget(progress_);
     auto* buttons = new QHBoxLayout;
-    scan_ = new QPushButton(Text("Dialog Setting", "IDS_SCAN"), this);
-    connect_ = new QPushButton(Text("Dialog Setting", "IDS_CONNECT"), this);
-    cancel_ = new QPushButton(Text("Message Setting", "IDS_CANCEL"), this);
+    scan_ = new QPushButton(Text(kDialogTexts, "IDS_SCAN"), this);
+    connect_ = new QPushButton(Text(kDialogTexts, "IDS_CONNECT"), this);
+    cancel_ = new QPushButton(Text(kMessageTexts, "IDS_CANCEL"), this);
     connect_->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(scan_);
@@ -83,7 +84,7 @@ void BluetoothScanDialog::ScanFinished(bool succeeded) {
     progress_->setValue(100);
     // No adapter, a failed scan and an empty neighbourhood look the same to the user.
     if (!succeeded || devices_.Entries().empty())
-        messages_.inform(this, Text("Message Setting", "IDS_NOTFOUNDDEVICE"));
+        messages_.inform(this, Text(kMessageTexts, "IDS_NOTFOUNDDEVICE"));
 }
 
 void BluetoothScanDialog::ConnectSelected() {
@@ -114,7 +115,7 @@ void BluetoothScanDialog::PairingFinished(int index, bool succeeded) {
         Connected(index);
         return;
     }
-    messages_.inform(this, Text("ZuzodIriz", "IDS_BTH_CLOSED"));
+    messages_.inform(this, Text(kNoticeTexts, "IDS_BTH_CLOSED"));
     Scan();
 }
 

@@ -9,11 +9,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
-constexpr std::string_view kDialog = "Dialog Setting";
+constexpr std::string_view kDialog = kDialogTexts;
 
 }  // namespace
 
@@ -66,9 +67,9 @@ LinkWayDialog::LinkWayDialog(const TextSource& texts, int useBluetooth, int show
     notAgain_->setChecked(showSelectDevice == 0);
     layout->addWidget(notAgain_);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
         ->setDefault(true);
-    buttons->addButton(text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &LinkWayDialog::Confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

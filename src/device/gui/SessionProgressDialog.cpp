@@ -8,6 +8,7 @@
 #include "case/NumberedText.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/SessionWorker.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -27,7 +28,7 @@ SessionProgressDialog::SessionProgressDialog(SessionProgress& progress, SessionW
     bar_->setRange(0, 100);
     layout->addWidget(bar_);
     cancel_ =
-        new QPushButton(QString::fromStdString(texts.Text("Message Setting", "IDS_CANCEL")), this);
+        new QPushButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_CANCEL")), this);
     layout->addWidget(cancel_, 0, Qt::AlignRight);
     connect(cancel_, &QPushButton::clicked, this, &SessionProgressDialog::reject);
     connect(&timer_, &QTimer::timeout, this, &SessionProgressDialog::Poll);

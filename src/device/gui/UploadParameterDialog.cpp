@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "device/session/ProgrammingPlan.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -27,7 +28,7 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
                                              UserMessages messages, QWidget* parent)
     : QDialog(parent), texts_(texts), messages_(std::move(messages)) {
     const UploadChoices c = WithinLists(initial);
-    setWindowTitle(Text("Message Setting", "IDS_UPLOAD_PARAMETER"));
+    setWindowTitle(Text(kMessageTexts, "IDS_UPLOAD_PARAMETER"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(PatientRows());
     fields_.name->setText(QString::fromStdString(c.patientName));
@@ -40,8 +41,8 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
     fields_.specialEnd = TimeList(true, c.specialEnd);
     fields_.specialSpan = IntervalList(c.specialSpan);
     fields_.startKey = new QComboBox(this);
-    fields_.startKey->addItem(Text("Dialog Setting", "IDS_SWITCH_ON"));
-    fields_.startKey->addItem(Text("Dialog Setting", "IDS_TURN_OFF"));
+    fields_.startKey->addItem(Text(kDialogTexts, "IDS_SWITCH_ON"));
+    fields_.startKey->addItem(Text(kDialogTexts, "IDS_TURN_OFF"));
     fields_.startKey->setCurrentIndex(c.startKey);
     layout->addWidget(ScheduleGroup());
     fields_.plan = new QLabel(this);
@@ -60,9 +61,9 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
     ShowPlan();
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
         ->setDefault(true);
-    buttons->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &UploadParameterDialog::Confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -88,17 +89,17 @@ QLayout* UploadParameterDialog::PatientRows() {
     fields_.clock = new QLineEdit(this);
     fields_.clock->setReadOnly(true);
     fields_.clock->setFocusPolicy(Qt::NoFocus);  // nothing to type there
-    rows->addRow(Text("Message Setting", "IDS_PATIENTS_NAMES"), fields_.name);
-    rows->addRow(Text("Message Setting", "IDS_PATIENTS_ID"), fields_.id);
-    rows->addRow(Text("Message Setting", "IDS_CURRENT_TIME"), fields_.clock);
+    rows->addRow(Text(kMessageTexts, "IDS_PATIENTS_NAMES"), fields_.name);
+    rows->addRow(Text(kMessageTexts, "IDS_PATIENTS_ID"), fields_.id);
+    rows->addRow(Text(kMessageTexts, "IDS_CURRENT_TIME"), fields_.clock);
     return rows;
 }
 
 QWidget* UploadParameterDialog::ScheduleGroup() {
-    auto* group = new QGroupBox(Text("Message Setting", "IDS_TIMES"), this);
+    auto* group = new QGroupBox(Text(kMessageTexts, "IDS_TIMES"), this);
     auto* grid = new QGridLayout(group);
     const auto label = [&](std::string_view key) {
-        return new QLabel(Text("Message Setting", key), group);
+        return new QLabel(Text(kMessageTexts, key), group);
     };
     grid->addWidget(label("IDS_TIME"), 0, 1);
     grid->addWidget(label("IDS_INTERVALS"), 0, 2);
@@ -121,7 +122,7 @@ QWidget* UploadParameterDialog::ScheduleGroup() {
 QComboBox* UploadParameterDialog::TimeList(bool withNone, int position) {
     auto* list = new QComboBox(this);
     // The special period's lists start with "no special period".
-    if (withNone) list->addItem(Text("Dialog Setting", "IDS_NONE"));
+    if (withNone) list->addItem(Text(kDialogTexts, "IDS_NONE"));
     for (int p = 0; p < kTimePositions; ++p) list->addItem(QString::fromStdString(TimeText(p)));
     list->setCurrentIndex(position);
     return list;
@@ -129,8 +130,8 @@ QComboBox* UploadParameterDialog::TimeList(bool withNone, int position) {
 
 QComboBox* UploadParameterDialog::IntervalList(int position) {
     auto* list = new QComboBox(this);
-    const std::string none = texts_.Text("Dialog Setting", "IDS_NONE");
-    const std::string mins = texts_.Text("Dialog Setting", "IDS_MINS");
+    const std::string none = texts_.Text(kDialogTexts, "IDS_NONE");
+    const std::string mins = texts_.Text(kDialogTexts, "IDS_MINS");
     for (int p = 0; p < kIntervalPositions; ++p) {
         list->addItem(QString::fromStdString(IntervalText(p, none, mins)));
     }
@@ -159,22 +160,22 @@ void UploadParameterDialog::ShowPlan() {
     const auto span = [](int minutes) {
         return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
     };
-    QString text = Text("Message Setting", "IDS_PLAN_READINGS")
+    QString text = Text(kMessageTexts, "IDS_PLAN_READINGS")
                        .arg(plan.ReadingsPerDay())
                        .arg(plan.awakeReadings)
                        .arg(span(plan.awakeMinutes))
                        .arg(plan.asleepReadings)
                        .arg(span(plan.asleepMinutes));
     if (plan.specialMinutes > 0) {
-        text += QLatin1Char(' ') + Text("Message Setting", "IDS_PLAN_SPECIAL")
+        text += QLatin1Char(' ') + Text(kMessageTexts, "IDS_PLAN_SPECIAL")
                                        .arg(plan.specialReadings)
                                        .arg(span(plan.specialMinutes));
     }
     fields_.plan->setText(text);
     QStringList warnings;
-    if (plan.awakeWithoutReadings) warnings << Text("Message Setting", "IDS_PLAN_NO_AWAKE");
-    if (plan.asleepWithoutReadings) warnings << Text("Message Setting", "IDS_PLAN_NO_ASLEEP");
-    if (plan.specialEndsBeforeItBegins) warnings << Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER");
+    if (plan.awakeWithoutReadings) warnings << Text(kMessageTexts, "IDS_PLAN_NO_AWAKE");
+    if (plan.asleepWithoutReadings) warnings << Text(kMessageTexts, "IDS_PLAN_NO_ASLEEP");
+    if (plan.specialEndsBeforeItBegins) warnings << Text(kMessageTexts, "IDS_PLAN_SPECIAL_ORDER");
     fields_.warning->setText(warnings.join(QLatin1Char('\n')));
     fields_.warning->setVisible(!warnings.isEmpty());
 }
@@ -196,22 +197,22 @@ UploadChoices UploadParameterDialog::choices() const {
 
 void UploadParameterDialog::Confirm() {
     if (const std::string_view missing = MissingPatientField(choices()); !missing.empty()) {
-        messages_.inform(this, Text("Global Setting", missing));
+        messages_.inform(this, Text(kGlobalTexts, missing));
         return;
     }
     const ProgrammingPlan plan = PlanOf(choices());
     if (plan.specialEndsBeforeItBegins) {
-        messages_.inform(this, Text("Message Setting", "IDS_PLAN_SPECIAL_ORDER"));
+        messages_.inform(this, Text(kMessageTexts, "IDS_PLAN_SPECIAL_ORDER"));
         fields_.specialEnd->setFocus();
         return;
     }
     // A period without readings is allowed (a daytime-only recording), but never by accident.
     if (plan.awakeWithoutReadings || plan.asleepWithoutReadings) {
         if (!messages_.confirm(this, fields_.warning->text() + QLatin1Char('\n') +
-                                         Text("Message Setting", "IDS_PLAN_GO_ON")))
+                                         Text(kMessageTexts, "IDS_PLAN_GO_ON")))
             return;
     }
-    if (!messages_.confirm(this, Text("ZuzodIriz", "IDS_REPLACE_CONTINUE"))) return;
+    if (!messages_.confirm(this, Text(kNoticeTexts, "IDS_REPLACE_CONTINUE"))) return;
     accept();
 }
 

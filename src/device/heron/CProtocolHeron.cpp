@@ -8,6 +8,7 @@
 #include "device/link/MonitorFrames.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/UploadBlocks.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -24,8 +25,8 @@ constexpr int kOtherPacketLimit = 64;
 constexpr auto kAckWait = std::chrono::milliseconds(2000);
 constexpr int kAckReads = 10;
 
-const char* const kGlobal = "Global Setting";
-const char* const kZuzod = "ZuzodIriz";
+const char* const kGlobal = kGlobalTexts;
+const char* const kZuzod = kNoticeTexts;
 
 std::string JoinLines(const std::vector<std::string>& paths) {
     std::string text;
@@ -110,7 +111,7 @@ bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
     if (data.Received() == 0) {
         // A monitor that said it holds nothing is told apart from one that sent nothing.
         if (data.CountAnnounced()) return Fail(kZuzod, "IDS_BP_RECEIVED", {}, UiIcon::Information);
-        return Fail("Dialog Setting", "IDS_NORECIEVE_DATA", {}, UiIcon::Information);
+        return Fail(kDialogTexts, "IDS_NORECIEVE_DATA", {}, UiIcon::Information);
     }
     const HeronDestinations where =
         MakeHeronDestinations(context_.caseFolder, context_.texts, context_.clock());

@@ -4,6 +4,7 @@
 
 #include "case/CaseFileNames.h"
 #include "device/session/DeviceIdentity.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // The folder names come from the language file; a missing text or one that would climb out
 // of the case folder must not decide where readings land.
 std::string FolderName(const TextSource& texts, const char* key, const char* fallback) {
-    std::string name = texts.Text("Global Setting", key);
+    std::string name = texts.Text(kGlobalTexts, key);
     std::replace(name.begin(), name.end(), '/', '-');
     std::replace(name.begin(), name.end(), '\\', '-');
     if (name.empty() || name == "." || name == "..") return fallback;

@@ -6,6 +6,7 @@
 #include "case/CaseWriter.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/UploadBlocks.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -21,8 +22,8 @@ constexpr uint8_t kUploadSelector = 1;
 constexpr uint8_t kRecordingSet = 1;
 constexpr uint8_t kSingleUserSet = 3;
 
-const char* const kGlobal = "Global Setting";
-const char* const kZuzod = "ZuzodIriz";
+const char* const kGlobal = kGlobalTexts;
+const char* const kZuzod = kNoticeTexts;
 
 std::string CountText(size_t arrived, int announced) {
     return std::to_string(arrived) + "/" + std::to_string(announced);
@@ -99,7 +100,7 @@ bool CProtocolNEW::RequestBlock(const Frame6& frame) {
 }
 
 std::optional<HidSettings> CProtocolNEW::ReadSettings() {
-    SetStatus(kGlobal, "IDS_DOWNLOADING", "Message Setting", "IDS_PATIENT_INFOR");
+    SetStatus(kGlobal, "IDS_DOWNLOADING", kMessageTexts, "IDS_PATIENT_INFOR");
     const Frame6 request = ReadBlockFrame(DeviceType(), kSettingsSelector, BlockKind::Settings);
     context_.progress.SetProgress(20);
     if (!RequestBlock(request)) return std::nullopt;
@@ -198,7 +199,7 @@ bool CProtocolNEW::Finish(const HidSettings& settings, const std::vector<DataSet
     if (singleUser)
         Show(kGlobal, "IDS_MSG_FINISH", detail);
     else
-        Show("Case Setting", "IDS_FILESAVE", result_.savedPaths.front());
+        Show(kCaseTexts, "IDS_FILESAVE", result_.savedPaths.front());
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "case/FileAccess.h"
 #include "device/session/SessionMessages.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -47,7 +48,7 @@ void CProtocolBase::Close(Side side) {
 }
 
 bool CProtocolBase::BeginUpload() {
-    const UiMessage question{"ZuzodIriz", "IDS_TRY_CANCEL", "", UiIcon::Warning};
+    const UiMessage question{kNoticeTexts, "IDS_TRY_CANCEL", "", UiIcon::Warning};
     if (!OpenWithRetry(Side::Up, question)) {
         Close(Side::Up);
         if (Cancelled())
@@ -57,7 +58,7 @@ bool CProtocolBase::BeginUpload() {
         return false;
     }
     context_.progress.Set(0, SessionState::Running);
-    SetStatus("Global Setting", "IDS_UPLOADING");
+    SetStatus(kGlobalTexts, "IDS_UPLOADING");
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "device/link/CHidLink.h"
 #include "device/link/CSerialLinkHeron.h"
 #include "device/session/Identification.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -65,7 +66,7 @@ std::unique_ptr<DeviceSession> CreateSession(const LinkTarget& target, SessionCo
         }
         if (context.pacer.IsCancelled())
             return nullptr;
-        const UiMessage question{"ZuzodIriz", "IDS_TRY_CANCEL", "", UiIcon::Warning};
+        const UiMessage question{kNoticeTexts, "IDS_TRY_CANCEL", "", UiIcon::Warning};
         if (!context.ui.AskRetry(question))
             return nullptr;
     }

@@ -9,7 +9,7 @@ namespace vitalis {
 
 // The language keys of the session's own messages, beyond the ones the monitor protocols
 // have always used. All in the section "ZuzodIriz".
-inline constexpr const char* kSessionSection = "ZuzodIriz";
+inline constexpr const char* kSessionSection = kNoticeTexts;
 // Fewer readings arrived than the monitor announced; the detail says "<arrived>/<announced>".
 inline constexpr const char* kReadingsMissingKey = "IDS_READINGS_MISSING";
 // A reading arrived damaged; the detail says how many had arrived whole before it.

@@ -4,6 +4,7 @@
 #include "device/heron/CProtocolHeron.h"
 #include "device/hid/CProtocolNEW.h"
 #include "device/session/SessionMessages.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -70,7 +71,7 @@ SessionResult SessionWorker::Run(const SessionRequest& request) {
         return {};
     }
     if (!IsAcceptedDeviceType(session->identity.devType)) {
-        services_.ui.ShowMessage({"ZuzodIriz", "IDS_DEVICE_ERROR", "", UiIcon::Error});
+        services_.ui.ShowMessage({kNoticeTexts, "IDS_DEVICE_ERROR", "", UiIcon::Error});
         progress.SetState(SessionState::Ended);
         return {};
     }

@@ -11,6 +11,7 @@
 
 #include "shell/CommandTable.h"
 #include "shell/gui/CommandIcons.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -162,9 +163,9 @@ void CMainFrameHeron::Relabel() {
         const QString tip = action->iconText().remove(QLatin1Char('&'));
         action->setToolTip(reason == unavailable_.end() ? tip : tip + QStringLiteral(" — ") + reason->second);
     }
-    actions_.at(editcommand::kUndo)->setText(Text("Menu Setting", "IDS_UNDO"));
-    actions_.at(editcommand::kRedo)->setText(Text("Menu Setting", "IDS_REDO"));
-    actions_.at(editcommand::kSave)->setText(Text("Menu Setting", "IDS_SAVE_CASE"));
+    actions_.at(editcommand::kUndo)->setText(Text(kMenuTexts, "IDS_UNDO"));
+    actions_.at(editcommand::kRedo)->setText(Text(kMenuTexts, "IDS_REDO"));
+    actions_.at(editcommand::kSave)->setText(Text(kMenuTexts, "IDS_SAVE_CASE"));
     const std::vector<MenuEntry>& menu = MenuBar();
     for (size_t i = 0; i < menu.size() && i < menuBarActions_.size(); ++i) {
         menuBarActions_[i]->setText(Text(menu[i].text.section, menu[i].text.key));
@@ -172,7 +173,7 @@ void CMainFrameHeron::Relabel() {
     const char* paneKeys[4] = {"IDS_IDLEMESSAGE", "IDS_INDICATOR_CAPS", "IDS_INDICATOR_NUM",
                                "IDS_INDICATOR_SCRL"};
     for (int pane = 0; pane < 4; ++pane) {
-        statusPanes_[pane]->setText(Text("Global Setting", paneKeys[pane]));
+        statusPanes_[pane]->setText(Text(kGlobalTexts, paneKeys[pane]));
     }
 }
 

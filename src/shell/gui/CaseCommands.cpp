@@ -20,6 +20,7 @@
 #include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "views/CTensioView.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -61,14 +62,14 @@ QString CaseCommands::BrowsingFolder() const {
 bool CaseCommands::ConfirmCloseCase() {
     CTensioDoc& doc = parts_.doc;
     if (!doc.HasUnsavedChanges()) return true;
-    QString question = Text("Global Setting", "IDS_UNSAVED_CHANGES");
+    QString question = Text(kGlobalTexts, "IDS_UNSAVED_CHANGES");
     for (const std::string& change : doc.editor().UnsavedChanges()) {
         question += QStringLiteral("\n") + QString::fromStdString(change);
     }
     const int answer = choose_(
         &parts_.frame, question,
-        {Text("Global Setting", "IDS_SAVE_CHANGES"), Text("Global Setting", "IDS_DISCARD_CHANGES"),
-         Text("Message Setting", "IDS_CANCEL")});
+        {Text(kGlobalTexts, "IDS_SAVE_CHANGES"), Text(kGlobalTexts, "IDS_DISCARD_CHANGES"),
+         Text(kMessageTexts, "IDS_CANCEL")});
     if (answer == 0) return SaveCase(&parts_.frame);
     return answer == 1;
 }
@@ -77,11 +78,11 @@ bool CaseCommands::SaveCase(QWidget* parent) {
     CTensioDoc& doc = parts_.doc;
     while (!doc.Save()) {
         const QString failed =
-            Text("Global Setting", "IDS_FAILEDFILE") + QStringLiteral("\n") + doc.casePath();
+            Text(kGlobalTexts, "IDS_FAILEDFILE") + QStringLiteral("\n") + doc.casePath();
         const int answer = choose_(
             parent, failed,
-            {Text("Global Setting", "IDS_RETRY_SAVE"), Text("Global Setting", "IDS_SAVE_CASE_AS"),
-             Text("Message Setting", "IDS_CANCEL")});
+            {Text(kGlobalTexts, "IDS_RETRY_SAVE"), Text(kGlobalTexts, "IDS_SAVE_CASE_AS"),
+             Text(kMessageTexts, "IDS_CANCEL")});
         if (answer == 0) continue;
         if (answer != 1) return false;
         const QString other = askSaveAsPath_(parent);
@@ -112,7 +113,7 @@ void CaseCommands::OpenCaseDialog() {
 
 void CaseCommands::CopyCasesDialog() {
     auto chooseTarget = [this](QWidget* parent) {
-        return QFileDialog::getExistingDirectory(parent, Text("Dialog Setting", "IDS_SEL_PATH"));
+        return QFileDialog::getExistingDirectory(parent, Text(kDialogTexts, "IDS_SEL_PATH"));
     };
     CaseCopyDialog dialog(parts_.languages, parts_.doc.fileTable(), BrowsingFolder(),
                           parts_.messages, chooseTarget, &parts_.frame);

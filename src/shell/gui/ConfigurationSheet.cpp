@@ -14,21 +14,22 @@
 
 #include "shell/AppConfig.h"
 #include "shell/gui/LayoutEditorDialog.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 ConfigurationSheet::ConfigurationSheet(AppConfig& config, const TextSource& texts,
                                        UserMessages messages, QWidget* parent)
     : QDialog(parent), config_(config), texts_(texts), messages_(std::move(messages)) {
-    setWindowTitle(Text("Dialog Setting", "IDS_CONFIGSET"));
+    setWindowTitle(Text(kDialogTexts, "IDS_CONFIGSET"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     layout->addWidget(tabs_);
-    tabs_->addTab(BuildCaseFolderPage(), Text("Case Setting", "IDS_CASE_PATH"));
-    tabs_->addTab(BuildReportPage(), Text("Case Setting", "IDS_REPORT"));
+    tabs_->addTab(BuildCaseFolderPage(), Text(kCaseTexts, "IDS_CASE_PATH"));
+    tabs_->addTab(BuildReportPage(), Text(kCaseTexts, "IDS_REPORT"));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &ConfigurationSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -42,10 +43,10 @@ QString ConfigurationSheet::Text(std::string_view section, std::string_view key)
 QWidget* ConfigurationSheet::BuildCaseFolderPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    defaultFolder_ = new QCheckBox(Text("Case Setting", "IDS_ACQUIESCE_PATH"), page);
+    defaultFolder_ = new QCheckBox(Text(kCaseTexts, "IDS_ACQUIESCE_PATH"), page);
     layout->addWidget(defaultFolder_);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(Text("Case Setting", "IDS_FILE_PATH"), page));
+    row->addWidget(new QLabel(Text(kCaseTexts, "IDS_FILE_PATH"), page));
     folder_ = new QLineEdit(QString::fromStdString(config_.caseFolder), page);
     row->addWidget(folder_, 1);
     browse_ = new QPushButton(QStringLiteral("…"), page);
@@ -60,7 +61,7 @@ QWidget* ConfigurationSheet::BuildCaseFolderPage() {
     };
     connect(defaultFolder_, &QCheckBox::toggled, this, follow);
     connect(browse_, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getExistingDirectory(this, Text("Dialog Setting", "IDS_SEL_PATH"),
+        const QString chosen = QFileDialog::getExistingDirectory(this, Text(kDialogTexts, "IDS_SEL_PATH"),
                                                                  folder_->text());
         if (!chosen.isEmpty()) folder_->setText(chosen);
     });
@@ -74,7 +75,7 @@ QWidget* ConfigurationSheet::BuildReportPage() {
     auto* layout = new QVBoxLayout(page);
     auto* form = new QFormLayout;
     layouts_ = new QComboBox(page);
-    form->addRow(Text("Case Setting", "IDS_REPORT_NAME"), layouts_);
+    form->addRow(Text(kCaseTexts, "IDS_REPORT_NAME"), layouts_);
     layout->addLayout(form);
     auto* row = new QHBoxLayout;
     struct Action {
@@ -82,9 +83,9 @@ QWidget* ConfigurationSheet::BuildReportPage() {
         const char* key;
         void (ConfigurationSheet::*run)();
     };
-    const Action actions[] = {{"Global Setting", "IDS_ADD_REPORT", &ConfigurationSheet::AddLayout},
-                              {"Global Setting", "IDS_EDIT_REPORT", &ConfigurationSheet::EditLayout},
-                              {"Case Setting", "IDS_DELETE_REPORT", &ConfigurationSheet::DeleteLayout}};
+    const Action actions[] = {{kGlobalTexts, "IDS_ADD_REPORT", &ConfigurationSheet::AddLayout},
+                              {kGlobalTexts, "IDS_EDIT_REPORT", &ConfigurationSheet::EditLayout},
+                              {kCaseTexts, "IDS_DELETE_REPORT", &ConfigurationSheet::DeleteLayout}};
     for (const Action& action : actions) {
         auto* button = new QPushButton(Text(action.section, action.key), page);
         connect(button, &QPushButton::clicked, this, action.run);
@@ -116,7 +117,7 @@ void ConfigurationSheet::AddLayout() {
 void ConfigurationSheet::EditLayout() {
     const QString name = layouts_->currentText();
     if (name.isEmpty()) {
-        messages_.inform(this, Text("Global Setting", "IDS_NAME_EMPTY"));
+        messages_.inform(this, Text(kGlobalTexts, "IDS_NAME_EMPTY"));
         return;
     }
     if (!config_.LoadReportSection(name.toStdString())) return;
@@ -130,12 +131,12 @@ void ConfigurationSheet::EditLayout() {
 void ConfigurationSheet::DeleteLayout() {
     const QString name = layouts_->currentText();
     if (name.isEmpty()) {
-        messages_.inform(this, Text("Global Setting", "IDS_NAME_EMPTY"));
+        messages_.inform(this, Text(kGlobalTexts, "IDS_NAME_EMPTY"));
         return;
     }
-    if (!messages_.confirm(this, Text("Global Setting", "IDS_SURE_DELE"))) return;
+    if (!messages_.confirm(this, Text(kGlobalTexts, "IDS_SURE_DELE"))) return;
     if (!config_.DeleteReportSection(name.toStdString())) {
-        messages_.inform(this, Text("Global Setting", "IDS_UNABLE_DEL"));
+        messages_.inform(this, Text(kGlobalTexts, "IDS_UNABLE_DEL"));
     }
     FillLayouts(QString::fromStdString(config_.reports.currentName));
 }

@@ -16,6 +16,7 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CaseCommands.h"
 #include "shell/gui/SessionLauncher.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -55,10 +56,10 @@ QString DeviceCommands::WritableCaseFolder(QString folder) {
         const std::string problem = CaseFolderWriteProblem(folder.toStdString());
         if (problem.empty()) return folder;
         const std::string question =
-            FillNumbered(parts_.languages.GetText("Global Setting", "IDS_FOLDER_NOT_WRITABLE"),
+            FillNumbered(parts_.languages.GetText(kGlobalTexts, "IDS_FOLDER_NOT_WRITABLE"),
                          {folder.toStdString(), problem});
         if (!parts_.messages.confirm(&parts_.frame, QString::fromStdString(question))) return {};
-        const std::string title = parts_.languages.GetText("Dialog Setting", "IDS_SEL_PATH");
+        const std::string title = parts_.languages.GetText(kDialogTexts, "IDS_SEL_PATH");
         folder = QFileDialog::getExistingDirectory(&parts_.frame, QString::fromStdString(title),
                                                    folder);
         if (folder.isEmpty()) return {};
@@ -84,11 +85,11 @@ void DeviceCommands::Upload() {
     request.upload = SettingsFromChoices(choices);
     const SessionLauncher::Outcome outcome = parts_.sessions.Run(request);
     // The session told its own messages; the message pane keeps how it ended.
-    std::string ended = languages.GetText("Global Setting", "IDS_UPLOAD_ERROR");
+    std::string ended = languages.GetText(kGlobalTexts, "IDS_UPLOAD_ERROR");
     if (outcome.result.cancelled) {
         ended = languages.GetText(kSessionSection, kSessionCancelledKey);
     } else if (outcome.result.acknowledged) {
-        ended = languages.GetText("Global Setting", "IDS_UPLOAD_FINISH");
+        ended = languages.GetText(kGlobalTexts, "IDS_UPLOAD_FINISH");
     }
     parts_.frame.SetStatusText(QString::fromStdString(ended));
 }

@@ -11,11 +11,12 @@
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
 
-constexpr const char* kSection = "Diary Setting";
+constexpr const char* kSection = kDiaryTexts;
 constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
                                                      "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
@@ -81,10 +82,10 @@ DiaryDialog::DiaryDialog(const TextSource& texts, const Diary& diary,
     error_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
     buttons
-        ->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_MAKE_SURE")),
+        ->addButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_MAKE_SURE")),
                     QDialogButtonBox::AcceptRole)
         ->setDefault(true);
-    buttons->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_CANCEL")),
+    buttons->addButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_CANCEL")),
                        QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &DiaryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

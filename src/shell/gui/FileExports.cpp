@@ -5,6 +5,7 @@
 #include "case/CsvExport.h"
 #include "interop/FhirExport.h"
 #include "shell/ExportFileName.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -36,9 +37,9 @@ void ExportFhirOfCase(const Recording& recording, std::string_view guideline,
     const std::string path = chosen.toStdString();
     if (fhir::ExportBundleFile(recording, clinical::GuidelineOrDefault(guideline), false, texts,
                                path)) {
-        TellWritten(messages, parent, Text(texts, "Message Setting", "IDS_FHIR_WRITTEN"), path);
+        TellWritten(messages, parent, Text(texts, kMessageTexts, "IDS_FHIR_WRITTEN"), path);
     } else {
-        messages.inform(parent, Text(texts, "Message Setting", "IDS_FHIR_NOT_WRITTEN"));
+        messages.inform(parent, Text(texts, kMessageTexts, "IDS_FHIR_NOT_WRITTEN"));
     }
 }
 
@@ -50,9 +51,9 @@ void ExportCsvOfCase(const Recording& recording, const TextSource& texts,
     if (chosen.isEmpty()) return;
     const std::string path = CsvExportPath(chosen.toStdString());
     if (ExportCsv(recording, path, texts)) {
-        TellWritten(messages, parent, Text(texts, "Message Setting", "IDS_CSV_WRITTEN"), path);
+        TellWritten(messages, parent, Text(texts, kMessageTexts, "IDS_CSV_WRITTEN"), path);
     } else {
-        messages.inform(parent, Text(texts, "Global Setting", "IDS_AWPTOFILEERROR"));
+        messages.inform(parent, Text(texts, kGlobalTexts, "IDS_AWPTOFILEERROR"));
     }
 }
 

@@ -7,13 +7,14 @@
 
 #include "shell/LanguageChoice.h"
 #include "shell/LanguageTable.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 LanguageDialog::LanguageDialog(LanguageTable& languages, QWidget* parent)
     : QDialog(parent), languages_(languages) {
     const auto text = [&](const char* key) {
-        return QString::fromStdString(languages_.GetText("Message Setting", key));
+        return QString::fromStdString(languages_.GetText(kMessageTexts, key));
     };
     setWindowTitle(text("IDS_SET_LANGUAGE"));
     auto* layout = new QVBoxLayout(this);

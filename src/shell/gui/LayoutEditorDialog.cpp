@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -35,32 +36,32 @@ LayoutEditorDialog::LayoutEditorDialog(const TextSource& texts, ReportLayout lay
     const auto text = [&](std::string_view section, std::string_view key) {
         return QString::fromStdString(texts_.Text(section, key));
     };
-    setWindowTitle(text("Case Setting", "IDS_PRINT_PAGE"));
+    setWindowTitle(text(kCaseTexts, "IDS_PRINT_PAGE"));
     auto* layoutBox = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     name_ = new QLineEdit(name, this);
     name_->setReadOnly(!isNew_);
     title_ = new QLineEdit(QString::fromStdString(layout_.title), this);
-    form->addRow(text("Case Setting", "IDS_REPORT_NAME"), name_);
-    form->addRow(text("Case Setting", "IDS_REPORT_TITLE"), title_);
+    form->addRow(text(kCaseTexts, "IDS_REPORT_NAME"), name_);
+    form->addRow(text(kCaseTexts, "IDS_REPORT_TITLE"), title_);
     layoutBox->addLayout(form);
-    auto* group = new QGroupBox(text("Case Setting", "IDS_BLOOD_REPORT"), this);
+    auto* group = new QGroupBox(text(kCaseTexts, "IDS_BLOOD_REPORT"), this);
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < kEditablePageCount; ++i) {
-        pages_[static_cast<size_t>(i)] = new QCheckBox(text("Case Setting", kPageLabels[static_cast<size_t>(i)]), group);
+        pages_[static_cast<size_t>(i)] = new QCheckBox(text(kCaseTexts, kPageLabels[static_cast<size_t>(i)]), group);
         pages_[static_cast<size_t>(i)]->setChecked(layout_.pages[static_cast<size_t>(i)] != 0);
         grid->addWidget(pages_[static_cast<size_t>(i)], i / 2, i % 2);
     }
     const int clinicalRow = (kEditablePageCount + 1) / 2;
     for (size_t i = 0; i < clinicalPages_.size(); ++i) {
-        clinicalPages_[i] = new QCheckBox(text("Clinical Setting", kClinicalPageLabels[i]), group);
+        clinicalPages_[i] = new QCheckBox(text(kClinicalTexts, kClinicalPageLabels[i]), group);
         clinicalPages_[i]->setChecked(layout_.clinicalPages[i] != 0);
         grid->addWidget(clinicalPages_[i], clinicalRow, static_cast<int>(i));
     }
     layoutBox->addWidget(group);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &LayoutEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layoutBox->addWidget(buttons);

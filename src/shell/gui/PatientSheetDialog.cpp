@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "case/PatientSex.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -49,19 +50,19 @@ QSpinBox* Number(int value, int maximum, QWidget* parent) {
 PatientSheetDialog::PatientSheetDialog(const TextSource& texts, const PatientSheet& sheet,
                                        CalendarDate today, QWidget* parent)
     : QDialog(parent), texts_(texts), today_(today), original_(sheet) {
-    setWindowTitle(Text("Dialog Setting", "IDS_SET_PAT_CONFIGURATION"));
+    setWindowTitle(Text(kDialogTexts, "IDS_SET_PAT_CONFIGURATION"));
     pages_ = new QTabWidget(this);
-    pages_->addTab(PatientPage(sheet), Text("Message Setting", "IDS_PATIENT_INFOR"));
+    pages_->addTab(PatientPage(sheet), Text(kMessageTexts, "IDS_PATIENT_INFOR"));
     pages_->addTab(TextPage(medications_, sheet.medications),
-                   Text("Message Setting", "IDS_MEDICINE_INFO"));
+                   Text(kMessageTexts, "IDS_MEDICINE_INFO"));
     pages_->addTab(TextPage(diagnosis_, sheet.diagnosis),
-                   Text("Message Setting", "IDS_DIAGLOSE_INFOR"));
-    pages_->addTab(PhysicianPage(sheet), Text("Message Setting", "IDS_DOCTOR_INFOR"));
+                   Text(kMessageTexts, "IDS_DIAGLOSE_INFOR"));
+    pages_->addTab(PhysicianPage(sheet), Text(kMessageTexts, "IDS_DOCTOR_INFOR"));
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Text("Message Setting", "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
         ->setDefault(true);
-    buttons->addButton(Text("Message Setting", "IDS_CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(Text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -80,17 +81,17 @@ QLineEdit* PatientSheetDialog::Line(const std::string& value) {
 QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    form->addRow(Text("Message Setting", "IDS_PATIENTS_ID"), id_ = Line(sheet.id));
-    form->addRow(Text("Message Setting", "IDS_PATIENTS_NAMES"), name_ = Line(sheet.name));
-    form->addRow(Text("Message Setting", "IDS_PATIENT_ADDRESS"), address_ = Line(sheet.address));
-    form->addRow(Text("Message Setting", "IDS_PATIENT_PHONE"), phone_ = Line(sheet.phone));
-    form->addRow(Text("Message Setting", "IDS_PATIENT_NATION"), race_ = Line(sheet.race));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_ID"), id_ = Line(sheet.id));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_NAMES"), name_ = Line(sheet.name));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_ADDRESS"), address_ = Line(sheet.address));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_PHONE"), phone_ = Line(sheet.phone));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_NATION"), race_ = Line(sheet.race));
     gender_ = new QComboBox(page);
     // One entry per code of the case file, in code order, so the index is the code.
     for (PatientSex sex : {PatientSex::Unknown, PatientSex::Male, PatientSex::Female})
         gender_->addItem(QString::fromStdString(SexText(sex, texts_)));
     gender_->setCurrentIndex(SexCode(SexFromCode(sheet.gender)));
-    form->addRow(Text("Message Setting", "IDS_PATIENT_SEX"), gender_);
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_SEX"), gender_);
     birthday_ = new QDateEdit(page);
     birthday_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     birthday_->setCalendarPopup(true);
@@ -98,14 +99,14 @@ QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     birthday_->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     birthday_->setDate(ToQDate(HeldBirthday(sheet.birthday, today_)));
     connect(birthday_, &QDateEdit::dateChanged, this, &PatientSheetDialog::BirthdayChanged);
-    form->addRow(Text("Message Setting", "IDS_BIRTH_DATE"), birthday_);
-    form->addRow(Text("Message Setting", "IDS_PATIENT_HEIGHT"),
+    form->addRow(Text(kMessageTexts, "IDS_BIRTH_DATE"), birthday_);
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_HEIGHT"),
                  height_ = Number(sheet.height, 300, page));
-    form->addRow(Text("Message Setting", "IDS_PATIENT_WEIGHT"),
+    form->addRow(Text(kMessageTexts, "IDS_PATIENT_WEIGHT"),
                  weight_ = Number(sheet.weight, 500, page));
     age_ = Number(sheet.age, 150, page);
     age_->setReadOnly(true);  // follows the birth date
-    form->addRow(Text("Global Setting", "IDS_AGE"), age_);
+    form->addRow(Text(kGlobalTexts, "IDS_AGE"), age_);
     OfficeField(sheet, form);
     ClinicFields(sheet, form);
     return page;
@@ -117,8 +118,8 @@ void PatientSheetDialog::OfficeField(const PatientSheet& sheet, QFormLayout* for
                      : std::string();
     office_ = Line(stored);
     office_->setPlaceholderText(QStringLiteral("142/91"));
-    form->addRow(Text("Clinical Setting", "IDS_OFFICE_BP"), office_);
-    officeProblem_ = new QLabel(Text("Clinical Setting", "IDS_OFFICE_BP_INVALID"), this);
+    form->addRow(Text(kClinicalTexts, "IDS_OFFICE_BP"), office_);
+    officeProblem_ = new QLabel(Text(kClinicalTexts, "IDS_OFFICE_BP_INVALID"), this);
     officeProblem_->setWordWrap(true);
     officeProblem_->setStyleSheet(QStringLiteral("color: #b01e1e"));
     officeProblem_->hide();
@@ -138,13 +139,13 @@ void PatientSheetDialog::accept() {
 }
 
 void PatientSheetDialog::ClinicFields(const PatientSheet& sheet, QFormLayout* form) {
-    form->addRow(Text("Global Setting", "IDS_OUTPATIENTNO"),
+    form->addRow(Text(kGlobalTexts, "IDS_OUTPATIENTNO"),
                  outpatientNo_ = Line(sheet.outpatientNo));
-    form->addRow(Text("Global Setting", "IDS_ADMISSIONNO"), admissionNo_ = Line(sheet.admissionNo));
-    form->addRow(Text("Global Setting", "IDS_BEDNO"), bedNo_ = Line(sheet.bedNo));
-    form->addRow(Text("Global Setting", "IDS_DEPARTMENTNO"),
+    form->addRow(Text(kGlobalTexts, "IDS_ADMISSIONNO"), admissionNo_ = Line(sheet.admissionNo));
+    form->addRow(Text(kGlobalTexts, "IDS_BEDNO"), bedNo_ = Line(sheet.bedNo));
+    form->addRow(Text(kGlobalTexts, "IDS_DEPARTMENTNO"),
                  departmentNo_ = Line(sheet.departmentNo));
-    form->addRow(Text("Global Setting", "IDS_EMAIL"), email_ = Line(sheet.email));
+    form->addRow(Text(kGlobalTexts, "IDS_EMAIL"), email_ = Line(sheet.email));
 }
 
 QWidget* PatientSheetDialog::TextPage(QPlainTextEdit*& edit, const std::string& value) {
@@ -158,12 +159,12 @@ QWidget* PatientSheetDialog::TextPage(QPlainTextEdit*& edit, const std::string& 
 QWidget* PatientSheetDialog::PhysicianPage(const PatientSheet& sheet) {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    form->addRow(Text("Message Setting", "IDS_PRIMARY_DOCTOR"),
+    form->addRow(Text(kMessageTexts, "IDS_PRIMARY_DOCTOR"),
                  referring_ = Line(sheet.referringPhysician));
-    form->addRow(Text("Message Setting", "IDS_ASSISITANT_DOCTOR"),
+    form->addRow(Text(kMessageTexts, "IDS_ASSISITANT_DOCTOR"),
                  interpreting_ = Line(sheet.interpretingPhysician));
     interpretation_ = new QPlainTextEdit(FromStored(sheet.clinicalInterpretation), page);
-    form->addRow(Text("Message Setting", "IDS_DOCTOR_DIAGNOSE"), interpretation_);
+    form->addRow(Text(kMessageTexts, "IDS_DOCTOR_DIAGNOSE"), interpretation_);
     return page;
 }
 
@@ -179,7 +180,7 @@ void PatientSheetDialog::BirthdayChanged() {
 QPushButton* PatientSheetDialog::OfferDiary(std::function<void()> open) {
     auto* buttons = findChild<QDialogButtonBox*>();
     QPushButton* diary =
-        buttons->addButton(Text("Diary Setting", "IDS_DIARY_MENU"), QDialogButtonBox::ActionRole);
+        buttons->addButton(Text(kDiaryTexts, "IDS_DIARY_MENU"), QDialogButtonBox::ActionRole);
     diary->setAutoDefault(false);
     connect(diary, &QPushButton::clicked, this, std::move(open));
     return diary;
@@ -191,7 +192,7 @@ void PatientSheetDialog::ShowHistory(const QStringList& lines) {
         history_->setObjectName(QStringLiteral("historyView"));
         history_->setReadOnly(true);
         history_->setLineWrapMode(QPlainTextEdit::NoWrap);
-        pages_->addTab(history_, Text("Message Setting", "IDS_CASE_HISTORY"));
+        pages_->addTab(history_, Text(kMessageTexts, "IDS_CASE_HISTORY"));
     }
     history_->setPlainText(lines.join(QLatin1Char('\n')));
 }

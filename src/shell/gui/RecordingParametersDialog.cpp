@@ -7,13 +7,14 @@
 #include <QVBoxLayout>
 
 #include "case/RecordingParameters.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 RecordingParametersDialog::RecordingParametersDialog(const Recording& recording,
                                                      const TextSource& texts, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QString::fromStdString(texts.Text("Global Setting", "IDS_CON_MESSAGE")));
+    setWindowTitle(QString::fromStdString(texts.Text(kGlobalTexts, "IDS_CON_MESSAGE")));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     for (const ParameterRow& row : RecordingParameterRows(recording, texts)) {
@@ -23,7 +24,7 @@ RecordingParametersDialog::RecordingParametersDialog(const Recording& recording,
     }
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QString::fromStdString(texts.Text("Message Setting", "IDS_MAKE_SURE")),
+    buttons->addButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_MAKE_SURE")),
                        QDialogButtonBox::AcceptRole)
         ->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

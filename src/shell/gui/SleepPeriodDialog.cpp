@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "case/SleepPeriod.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -28,7 +29,7 @@ SleepPeriodDialog::SleepPeriodDialog(const TextSource& texts, int awakeStart, in
                                      QWidget* parent)
     : QDialog(parent) {
     const auto text = [&](const char* key) {
-        return QString::fromStdString(texts.Text("Message Setting", key));
+        return QString::fromStdString(texts.Text(kMessageTexts, key));
     };
     setWindowTitle(text("IDS_SLEEP_PERIOD"));
     awake_ = HalfHourList(awakeStart, this);

@@ -11,6 +11,7 @@
 
 #include "analysis/clinical/ClinicalTexts.h"
 #include "shell/GuidelineSetting.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -49,28 +50,28 @@ private:
 ThresholdPage::ThresholdPage(const TextSource& texts, const ThresholdSettings& current,
                              std::string_view guideline, QWidget* parent)
     : QWidget(parent) {
-    setWindowTitle(TextOf(texts, "Case Setting", "IDS_STANDARD_VALUES"));
+    setWindowTitle(TextOf(texts, kCaseTexts, "IDS_STANDARD_VALUES"));
     for (const F which : kThresholdFields)
         fields_[Index(which)] = MakeField(which, FieldOf(current, which));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(TextOf(texts, "Global Setting", "IDS_HP"), this), 0, 1);
-    grid->addWidget(new QLabel(TextOf(texts, "Global Setting", "IDS_LOW_PRESSURE"), this), 0, 2);
-    grid->addWidget(new QLabel(TextOf(texts, "Message Setting", "IDS_AWAKE"), this), 1, 0);
+    grid->addWidget(new QLabel(TextOf(texts, kGlobalTexts, "IDS_HP"), this), 0, 1);
+    grid->addWidget(new QLabel(TextOf(texts, kGlobalTexts, "IDS_LOW_PRESSURE"), this), 0, 2);
+    grid->addWidget(new QLabel(TextOf(texts, kMessageTexts, "IDS_AWAKE"), this), 1, 0);
     grid->addWidget(field(F::AwakeSys), 1, 1);
     grid->addWidget(field(F::AwakeDia), 1, 2);
-    grid->addWidget(new QLabel(TextOf(texts, "Message Setting", "IDS_SLEEP"), this), 2, 0);
+    grid->addWidget(new QLabel(TextOf(texts, kMessageTexts, "IDS_SLEEP"), this), 2, 0);
     grid->addWidget(field(F::AsleepSys), 2, 1);
     grid->addWidget(field(F::AsleepDia), 2, 2);
-    grid->addWidget(new QLabel(TextOf(texts, "Global Setting", "IDS_CR_RANGE"), this), 3, 0);
+    grid->addWidget(new QLabel(TextOf(texts, kGlobalTexts, "IDS_CR_RANGE"), this), 3, 0);
     grid->addWidget(field(F::LowFall), 3, 1);
     grid->addWidget(field(F::HighFall), 3, 2);
-    grid->addWidget(new QLabel(TextOf(texts, "Global Setting", "IDS_BPLOADDAY"), this), 4, 0);
+    grid->addWidget(new QLabel(TextOf(texts, kGlobalTexts, "IDS_BPLOADDAY"), this), 4, 0);
     grid->addWidget(field(F::DayLoad), 4, 1);
-    grid->addWidget(new QLabel(TextOf(texts, "Global Setting", "IDS_BPLOADNIGHT"), this), 5, 0);
+    grid->addWidget(new QLabel(TextOf(texts, kGlobalTexts, "IDS_BPLOADNIGHT"), this), 5, 0);
     grid->addWidget(field(F::NightLoad), 5, 1);
 
-    defaults_ = new QPushButton(TextOf(texts, "Case Setting", "IDS_DEFAULT_VALUES"), this);
+    defaults_ = new QPushButton(TextOf(texts, kCaseTexts, "IDS_DEFAULT_VALUES"), this);
     connect(defaults_, &QPushButton::clicked, this, &ThresholdPage::RestoreDefaultPressures);
     grid->addWidget(defaults_, 6, 2);
     GuidelineRows(texts, guideline, grid);

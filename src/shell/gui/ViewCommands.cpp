@@ -18,6 +18,7 @@
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "views/CTensioView.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -83,11 +84,11 @@ void ViewCommands::ShowHelp() {
     if (!FileExists(path)) path = HelpDocumentPath(config.applicationDirectory(), "English");
     if (!help_) help_ = new HelpWindow(&parts_.frame);
     const QString title =
-        QString::fromStdString(languages.GetText("Menu Setting", "IDS_HELP_DOCUMENT"));
+        QString::fromStdString(languages.GetText(kMenuTexts, "IDS_HELP_DOCUMENT"));
     if (!FileExists(path) || !help_->ShowGuide(QString::fromStdString(path), title)) {
         parts_.messages.inform(
             &parts_.frame,
-            QString::fromStdString(languages.GetText("Global Setting", "IDS_ERROR")) +
+            QString::fromStdString(languages.GetText(kGlobalTexts, "IDS_ERROR")) +
                 QStringLiteral("\n") + QString::fromStdString(path));
     }
 }

@@ -9,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "shell/WearInstructions.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
 WearDialog::WearDialog(const TextSource& texts, const QString& picturePath, QWidget* parent)
     : QDialog(parent) {
     const auto text = [&](const char* key) {
-        return QString::fromStdString(texts.Text("Message Setting", key));
+        return QString::fromStdString(texts.Text(kMessageTexts, key));
     };
     setWindowTitle(text("IDS_DLG_WEAR"));
     auto* heading = new QLabel(text("IDS_NEED_ATTENTION"), this);

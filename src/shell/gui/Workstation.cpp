@@ -24,6 +24,7 @@
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/ViewCommands.h"
 #include "views/CTensioView.h"
+#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -189,7 +190,7 @@ void Workstation::Relabel() {
     view_->Relabel();
     frame_->Relabel();
     frame_->SetStatusText(view_->statusText().isEmpty()
-                              ? QString::fromStdString(languages_.GetText("Global Setting", "IDS_IDLEMESSAGE"))
+                              ? QString::fromStdString(languages_.GetText(kGlobalTexts, "IDS_IDLEMESSAGE"))
                               : view_->statusText());
 }
 
