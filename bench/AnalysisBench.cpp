@@ -2,9 +2,9 @@
 // calling orders and for all three periods. Goal: under 5 ms.
 #include <benchmark/benchmark.h>
 
+#include "WeekRecording.h"
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
-#include "WeekRecording.h"
 
 namespace {
 

@@ -25,7 +25,8 @@ const ClockTime kBegin{2026, 3, 1, 8, 0};
 
 std::string BenchFolder() {
     static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vitalis-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vitalis-bench-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
         return pattern;
     }();
@@ -85,7 +86,8 @@ std::vector<PlainEntry> ParseOnce(const std::string& path) {
         if (!line.empty() && line.front() == '[') {
             section = std::string(line.substr(1, line.find(']') - 1));
         } else if (const size_t eq = line.find('='); eq != std::string_view::npos) {
-            entries.push_back({section, std::string(line.substr(0, eq)), std::string(line.substr(eq + 1))});
+            entries.push_back(
+                {section, std::string(line.substr(0, eq)), std::string(line.substr(eq + 1))});
         }
         start = end + 1;
     }
@@ -126,21 +128,23 @@ void WriteNewCase(benchmark::State& state, Write write) {
 
 // As a download writes it: everything in one atomic replace.
 void BM_WriteNewCase1000(benchmark::State& state) {
-    WriteNewCase(state, [](const std::string& path, const auto& readings, const CaseHeader& header) {
-        CaseFileWriter writer(path);
-        writer.AddHeader(header);
-        writer.AddReadings(readings, NoTexts());
-        writer.Commit();
-    });
+    WriteNewCase(state,
+                 [](const std::string& path, const auto& readings, const CaseHeader& header) {
+                     CaseFileWriter writer(path);
+                     writer.AddHeader(header);
+                     writer.AddReadings(readings, NoTexts());
+                     writer.Commit();
+                 });
 }
 BENCHMARK(BM_WriteNewCase1000)->Unit(benchmark::kMicrosecond);
 
 // Through the two one-shot writers: two atomic replaces, the second over a file.
 void BM_WriteNewCaseTwoReplaces1000(benchmark::State& state) {
-    WriteNewCase(state, [](const std::string& path, const auto& readings, const CaseHeader& header) {
-        WriteReadings(path, readings, NoTexts());
-        WriteHeader(path, header);
-    });
+    WriteNewCase(state,
+                 [](const std::string& path, const auto& readings, const CaseHeader& header) {
+                     WriteReadings(path, readings, NoTexts());
+                     WriteHeader(path, header);
+                 });
 }
 BENCHMARK(BM_WriteNewCaseTwoReplaces1000)->Unit(benchmark::kMicrosecond);
 

@@ -13,8 +13,8 @@ namespace vitalis::fuzz {
 // The parsers under test read files, so each input is written to a private scratch file.
 inline std::string WriteInput(const char* name, const uint8_t* data, size_t size) {
     static const std::string folder = [] {
-        const auto dir = std::filesystem::temp_directory_path() /
-                         ("vitalis-fuzz-" + std::to_string(::getpid()));
+        const auto dir =
+            std::filesystem::temp_directory_path() / ("vitalis-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         return dir.string();
     }();

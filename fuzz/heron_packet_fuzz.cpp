@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "case/TextSource.h"
-#include "device/link/CBthLinkHeron.h"
 #include "device/heron/HeronPacketReader.h"
 #include "device/heron/HeronPackets.h"
+#include "device/link/CBthLinkHeron.h"
 #include "support/ScriptedStream.h"
 
 namespace {

@@ -8,8 +8,7 @@
 #include "device/hid/HidBlocks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 5)
-        return 0;
+    if (size < 5) return 0;
     const vitalis::ClockTime start{2000 + data[0], data[1], data[2], data[3], data[4]};
     const vitalis::NoTexts texts;
     [[maybe_unused]] const auto record =

@@ -24,12 +24,10 @@ std::vector<uint8_t> FaultPlan::Junk() {
 std::vector<OutgoingChunk> FaultPlan::Shape(std::span<const uint8_t> bytes) {
     std::vector<OutgoingChunk> chunks(1);
     for (const uint8_t byte : bytes) {
-        if (silent_)
-            break;
+        if (silent_) break;
         if (options_.stallAt && !stallDone_ && sent_ == *options_.stallAt) {
             stallDone_ = true;
-            if (!chunks.back().bytes.empty())
-                chunks.emplace_back();
+            if (!chunks.back().bytes.empty()) chunks.emplace_back();
             chunks.back().pauseBefore = options_.stall;
         }
         if (options_.junkAt && !junkDone_ && sent_ == *options_.junkAt) {

@@ -24,8 +24,7 @@ void HeronEngine::Reset() {
 
 std::vector<Message> HeronEngine::Receive(std::span<const uint8_t> bytes) {
     std::vector<Message> out;
-    for (const uint8_t byte : bytes)
-        OnByte(byte, out);
+    for (const uint8_t byte : bytes) OnByte(byte, out);
     return out;
 }
 
@@ -34,8 +33,7 @@ void HeronEngine::OnByte(uint8_t byte, std::vector<Message>& out) {
         block_.push_back(byte);
         out.push_back({kHeronUploadAck});
         if (block_.size() == kUploadBlockLength) {
-            if (uploads_)
-                uploads_(block_);
+            if (uploads_) uploads_(block_);
             uploading_ = false;
             block_.clear();
         }
@@ -54,8 +52,7 @@ void HeronEngine::OnByte(uint8_t byte, std::vector<Message>& out) {
         return;
     }
     window_.push_back(byte);
-    if (window_.size() > kHeronOpenReplyLength)
-        window_.erase(window_.begin());
+    if (window_.size() > kHeronOpenReplyLength) window_.erase(window_.begin());
     const Frame6 open = HeronOpenFrame();
     if (std::equal(window_.begin(), window_.end(), open.begin(), open.end())) {
         window_.clear();
@@ -78,8 +75,7 @@ void HeronEngine::SendRecording(std::vector<Message>& out) {
     out.push_back(HeronAddressPacket(address));
     out.push_back(HeronHeaderPacket(recording_, count));
     out.push_back(HeronCountPacket(static_cast<uint32_t>(count)));
-    for (const Measurement& m : recording_.readings)
-        out.push_back(HeronMeasurementPacket(m));
+    for (const Measurement& m : recording_.readings) out.push_back(HeronMeasurementPacket(m));
     sent_ = true;
 }
 

@@ -79,8 +79,7 @@ Message HeronHeaderPacket(const SimRecording& r, int storedCount) {
     const int tail[] = {r.awakeHour,       r.awakeMin,       r.awakeInterval,    r.asleepHour,
                         r.asleepMin,       r.asleepInterval, r.specialStartHour, r.specialStartMin,
                         r.specialInterval, r.specialEndHour, r.specialEndMin};
-    for (size_t i = 0; i < std::size(tail); ++i)
-        out[58 + i] = Lo(tail[i]);
+    for (size_t i = 0; i < std::size(tail); ++i) out[58 + i] = Lo(tail[i]);
     out[70] = 1;
     out[71] = Hi(storedCount);
     out[72] = Lo(storedCount);

@@ -59,8 +59,7 @@ std::vector<Message> HidGenerationEngine::Receive(std::span<const uint8_t> bytes
 }
 
 bool HidGenerationEngine::Step(std::vector<Message>& out) {
-    if (!settingsFrame_.empty())
-        return SettingsPart(out);
+    if (!settingsFrame_.empty()) return SettingsPart(out);
     if (buffer_.front() == 0x00) {
         buffer_.erase(buffer_.begin());
         return true;
@@ -81,8 +80,7 @@ bool HidGenerationEngine::Command(std::vector<Message>& out) {
         buffer_.erase(buffer_.begin());
         return true;
     }
-    if (buffer_.size() < kFrameLength)
-        return false;
+    if (buffer_.size() < kFrameLength) return false;
     std::array<uint8_t, kFrameLength> frame{};
     std::copy_n(buffer_.begin(), kFrameLength, frame.begin());
     buffer_.erase(buffer_.begin(), buffer_.begin() + kFrameLength);
@@ -150,16 +148,14 @@ bool HidGenerationEngine::SettingsPart(std::vector<Message>& out) {
     while (!buffer_.empty() && settingsFrame_.size() < total) {
         const uint8_t byte = buffer_.front();
         buffer_.erase(buffer_.begin());
-        if (byte == 0x00)
-            continue;
+        if (byte == 0x00) continue;
         settingsFrame_.push_back(byte);
         if (settingsFrame_.size() == kSettingsFirstPart) {
             const auto ack = AckFor(kSettingsCommand);
             out.emplace_back(ack.begin(), ack.end());
         }
     }
-    if (settingsFrame_.size() < total)
-        return false;
+    if (settingsFrame_.size() < total) return false;
     const auto ack = AckFor(kSettingsCommand);
     out.emplace_back(ack.begin(), ack.end());
     std::vector<uint8_t> raw;

@@ -20,8 +20,7 @@ constexpr auto kIdleCheck = std::chrono::milliseconds(10);
 // the port up.
 void MakeSlaveRaw(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return;
+    if (fd < 0) return;
     termios tio{};
     if (::tcgetattr(fd, &tio) == 0) {
         ::cfmakeraw(&tio);
@@ -37,13 +36,11 @@ PtyMonitor::PtyMonitor(MonitorEngine& engine, const FaultOptions& faults, std::s
 
 PtyMonitor::~PtyMonitor() {
     CloseMaster();
-    if (!linkPath_.empty())
-        ::unlink(linkPath_.c_str());
+    if (!linkPath_.empty()) ::unlink(linkPath_.c_str());
 }
 
 void PtyMonitor::CloseMaster() {
-    if (master_ >= 0)
-        ::close(master_);
+    if (master_ >= 0) ::close(master_);
     master_ = -1;
 }
 
@@ -73,8 +70,7 @@ bool PtyMonitor::Open() {
             ::rename(temporary.c_str(), linkPath_.c_str()) != 0)
             return false;
     }
-    if (onNewPath_)
-        onNewPath_(Path());
+    if (onNewPath_) onNewPath_(Path());
     return true;
 }
 
@@ -83,14 +79,10 @@ bool PtyMonitor::Open() {
 bool PtyMonitor::WaitForWorkstation(const StopSignal& stop) {
     for (;;) {
         pollfd fds[2] = {{master_, POLLIN, 0}, {stop.fd(), POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
-            return false;
-        if (fds[1].revents)
-            return false;
-        if (fds[0].revents & POLLIN)
-            return true;
-        if (!stop.Sleep(kIdleCheck))
-            return false;
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR) return false;
+        if (fds[1].revents) return false;
+        if (fds[0].revents & POLLIN) return true;
+        if (!stop.Sleep(kIdleCheck)) return false;
     }
 }
 
@@ -98,12 +90,10 @@ void PtyMonitor::Run(const StopSignal& stop) {
     while (master_ >= 0 && WaitForWorkstation(stop)) {
         const LineEnd end = ServeLine(master_, engine_, faults_, stop,
                                       [this] { return slaveWatch_.ClosedSince(); });
-        if (end == LineEnd::Stopped)
-            return;
+        if (end == LineEnd::Stopped) return;
         engine_.Reset();
         faults_.Restart();
-        if (end == LineEnd::Dropped && !Open())
-            return;
+        if (end == LineEnd::Dropped && !Open()) return;
     }
 }
 

@@ -50,8 +50,7 @@ bool Number(const std::string& text, T& value) {
 template <typename T>
 bool Optional(const std::string& text, std::optional<T>& value) {
     T parsed{};
-    if (!Number(text, parsed))
-        return false;
+    if (!Number(text, parsed)) return false;
     value = parsed;
     return true;
 }
@@ -96,8 +95,7 @@ const std::map<std::string, Setter>& ValueOptions() {
         {"--stall-ms",
          [](SimOptions& o, const std::string& v) {
              uint32_t ms = 0;
-             if (!Number(v, ms))
-                 return false;
+             if (!Number(v, ms)) return false;
              o.faults.stall = std::chrono::milliseconds(ms);
              return true;
          }},

@@ -12,28 +12,24 @@ SlaveWatch::~SlaveWatch() {
 }
 
 void SlaveWatch::Close() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
 }
 
 bool SlaveWatch::Watch(const std::string& path) {
     Close();
     fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd_ >= 0 && ::inotify_add_watch(fd_, path.c_str(), IN_CLOSE) >= 0)
-        return true;
+    if (fd_ >= 0 && ::inotify_add_watch(fd_, path.c_str(), IN_CLOSE) >= 0) return true;
     Close();
     return false;
 }
 
 bool SlaveWatch::ClosedSince() {
-    if (fd_ < 0)
-        return false;
+    if (fd_ < 0) return false;
     bool closed = false;
     alignas(inotify_event) std::array<char, 4096> events{};
     // Only close events are asked for, so any event read is one.
-    while (::read(fd_, events.data(), events.size()) > 0)
-        closed = true;
+    while (::read(fd_, events.data(), events.size()) > 0) closed = true;
     return closed;
 }
 

@@ -7,14 +7,12 @@
 namespace vitalis::sim {
 
 StopSignal::StopSignal() {
-    if (::pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0)
-        fds_[0] = fds_[1] = -1;
+    if (::pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0) fds_[0] = fds_[1] = -1;
 }
 
 StopSignal::~StopSignal() {
     for (const int fd : fds_) {
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
 }
 

@@ -17,14 +17,12 @@ TcpMonitor::TcpMonitor(MonitorEngine& engine, const FaultOptions& faults)
     : engine_(engine), faults_(faults) {}
 
 TcpMonitor::~TcpMonitor() {
-    if (listener_ >= 0)
-        ::close(listener_);
+    if (listener_ >= 0) ::close(listener_);
 }
 
 bool TcpMonitor::Listen(uint16_t port) {
     listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (listener_ < 0)
-        return false;
+    if (listener_ < 0) return false;
     const int one = 1;
     ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     sockaddr_in address{};
@@ -43,23 +41,18 @@ bool TcpMonitor::Listen(uint16_t port) {
 void TcpMonitor::Run(const StopSignal& stop) {
     while (listener_ >= 0) {
         pollfd fds[2] = {{listener_, POLLIN, 0}, {stop.fd(), POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
-            return;
-        if (fds[1].revents)
-            return;
-        if (!(fds[0].revents & POLLIN))
-            continue;
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR) return;
+        if (fds[1].revents) return;
+        if (!(fds[0].revents & POLLIN)) continue;
         const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (connection < 0)
-            continue;
+        if (connection < 0) continue;
         const int one = 1;
         ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
         engine_.Reset();
         faults_.Restart();
         const LineEnd end = ServeLine(connection, engine_, faults_, stop);
         ::close(connection);
-        if (end == LineEnd::Stopped)
-            return;
+        if (end == LineEnd::Stopped) return;
     }
 }
 

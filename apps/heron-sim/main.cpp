@@ -20,17 +20,14 @@ using namespace vitalis::sim;
 StopSignal* gStop = nullptr;
 
 void OnSignal(int) {
-    if (gStop != nullptr)
-        gStop->Raise();
+    if (gStop != nullptr) gStop->Raise();
 }
 
 std::optional<SimRecording> LoadRecording(const SimOptions& options) {
-    if (options.casePath.empty())
-        return GenerateRecording(options.seed);
+    if (options.casePath.empty()) return GenerateRecording(options.seed);
     vitalis::Recording recording;
     recording.casePath = options.casePath;
-    if (!recording.Load())
-        return std::nullopt;
+    if (!recording.Load()) return std::nullopt;
     return RecordingFromCase(recording);
 }
 
@@ -49,8 +46,7 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options || options->help) {
-        if (!options)
-            std::cerr << "heron-sim: " << error << "\n";
+        if (!options) std::cerr << "heron-sim: " << error << "\n";
         std::cerr << kSimUsage;
         return options ? 0 : 2;
     }
@@ -97,8 +93,7 @@ int main(int argc, char** argv) {
             threads.emplace_back([&] { tcp->Run(stop); });
         }
     }
-    for (std::thread& t : threads)
-        t.join();
+    for (std::thread& t : threads) t.join();
     gStop = nullptr;
     return 0;
 }

@@ -12,8 +12,8 @@
 #include "TrendPages.h"
 #include "analysis/ChartTexts.h"
 #include "analysis/Histograms.h"
-#include "views/ChartPages.h"
 #include "case/TextSource.h"
+#include "views/ChartPages.h"
 
 namespace vitalis::report {
 

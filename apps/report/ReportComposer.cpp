@@ -10,8 +10,8 @@
 #include "ReportTexts.h"
 #include "StatisticsPages.h"
 #include "TextPages.h"
-#include "shell/gui/AboutDialog.h"
 #include "case/TextSource.h"
+#include "shell/gui/AboutDialog.h"
 
 namespace vitalis::report {
 

@@ -36,8 +36,8 @@ bool WriteReportPdf(const ReportComposer& composer, const QString& applicationDi
     if (!beside.rename(path)) return false;
     beside.setAutoRemove(false);
     // A temporary file is private to its owner; the report is an ordinary file.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                    QFile::ReadOther);
+    QFile::setPermissions(
+        path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
 

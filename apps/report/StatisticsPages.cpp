@@ -55,11 +55,11 @@ Table LoadTable(const StatisticsRecord& s, bool multiDay, const TextSource& t) {
         return PeriodGap(t, multiDay, slot, s.periods[static_cast<size_t>(slot)].count);
     };
     const auto limit = [](int a, int b) { return QStringLiteral("%1/%2 mmHg").arg(a).arg(b); };
-    Table table{{QString(), ParameterName(t, 0), ParameterName(t, 1),
-                 SectionText(t, kCaseTexts, "IDS_STANDARD_VALUES"),
-                 ReportText(t, "IDS_RPT_LOAD_LIMIT")},
-                {},
-                20};
+    Table table{
+        {QString(), ParameterName(t, 0), ParameterName(t, 1),
+         SectionText(t, kCaseTexts, "IDS_STANDARD_VALUES"), ReportText(t, "IDS_RPT_LOAD_LIMIT")},
+        {},
+        20};
     table.rows.push_back(QStringList{ReportText(t, "IDS_RPT_AWAKE_LOAD")}
                          << PairOrGap(t, gap(1), Percent(s.loads[0]), Percent(s.loads[1]))
                          << limit(th.awakeSys, th.awakeDia)

@@ -65,7 +65,8 @@ std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& 
     return edges;
 }
 
-constexpr int kCellFlags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+constexpr int kCellFlags =
+    Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
 int RowHeight(QPainter& painter, const std::vector<int>& edges, int least,
               const QStringList& cells) {
@@ -106,7 +107,8 @@ int DrawTable(QPainter& painter, const QRect& area, const Table& table) {
     top += DrawRow(painter, edges, top, table.rowHeight, table.captions);
     bold.setBold(false);
     painter.setFont(bold);
-    for (const QStringList& row : table.rows) top += DrawRow(painter, edges, top, table.rowHeight, row);
+    for (const QStringList& row : table.rows)
+        top += DrawRow(painter, edges, top, table.rowHeight, row);
     painter.restore();
     return top - area.top();
 }

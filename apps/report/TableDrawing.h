@@ -16,7 +16,7 @@ namespace vitalis::report {
 struct Table {
     QStringList captions;
     std::vector<QStringList> rows;
-    int rowHeight = 20;        // the least height of a row
+    int rowHeight = 20;  // the least height of a row
 };
 int DrawTable(QPainter& painter, const QRect& area, const Table& table);
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "ReportPage.h"
-#include "case/ThresholdSettings.h"
 #include "analysis/TimeAxis.h"
 #include "analysis/TrendRows.h"
 #include "case/Recording.h"
 #include "case/TextSource.h"
+#include "case/ThresholdSettings.h"
 
 namespace vitalis::report {
 

@@ -17,8 +17,8 @@
 #include "ReportPdf.h"
 #include "shell/LanguageTable.h"
 #include "shell/ReportFiles.h"
-#include "shell/ReportMonitor.h"
 #include "shell/ReportHandOffFolder.h"
+#include "shell/ReportMonitor.h"
 #include "ui/ApplicationStyle.h"
 
 namespace {

@@ -67,8 +67,7 @@ Json SummaryJson(const PeriodSummary& s) {
 
 Json PointsJson(const std::vector<CorrelationPoint>& points) {
     Json list = Json::array();
-    for (const CorrelationPoint& p : points)
-        list.push_back(Json::array({p.sys, p.dia}));
+    for (const CorrelationPoint& p : points) list.push_back(Json::array({p.sys, p.dia}));
     return list;
 }
 
@@ -98,8 +97,7 @@ Json ReportJson(const AnalysisResults& r) {
 template <typename PerPeriod>
 Json ByPeriod(PerPeriod&& of) {
     Json out = Json::object();
-    for (Period period : kPeriods)
-        out[PeriodKey(period)] = of(period);
+    for (Period period : kPeriods) out[PeriodKey(period)] = of(period);
     return out;
 }
 

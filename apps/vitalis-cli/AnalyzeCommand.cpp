@@ -4,15 +4,15 @@
 #include <optional>
 
 #include "AnalysisJson.h"
-#include "DiaryJson.h"
 #include "ClinicalJson.h"
 #include "Commands.h"
+#include "DiaryJson.h"
 #include "LoadFailure.h"
 #include "RecordingJson.h"
 #include "ThresholdsFromConfig.h"
 #include "analysis/clinical/ClinicalBlock.h"
-#include "case/OfficePressure.h"
 #include "case/CaseFolder.h"
+#include "case/OfficePressure.h"
 #include "case/RecordingRuns.h"
 
 namespace vitalis::cli {
@@ -36,8 +36,7 @@ struct AnalyzeOptions {
 std::optional<int> ParsePositive(const std::string& text) {
     int value = 0;
     const auto [next, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || next != text.data() + text.size() || value < 1)
-        return std::nullopt;
+    if (error != std::errc() || next != text.data() + text.size() || value < 1) return std::nullopt;
     return value;
 }
 
@@ -65,17 +64,14 @@ std::optional<RangeBounds> ParseRanges(const std::string& text) {
     const char* end = text.data() + text.size();
     for (int i = 0; i < 6; ++i) {
         if (i > 0) {
-            if (p == end || *p != ',')
-                return std::nullopt;
+            if (p == end || *p != ',') return std::nullopt;
             ++p;
         }
         const auto [next, error] = std::from_chars(p, end, values[i]);
-        if (error != std::errc())
-            return std::nullopt;
+        if (error != std::errc()) return std::nullopt;
         p = next;
     }
-    if (p != end)
-        return std::nullopt;
+    if (p != end) return std::nullopt;
     return RangeBounds{values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 
@@ -89,12 +85,10 @@ std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
             options.configPath = args[++i];
         } else if (arg == "--ranges" && hasValue && !options.ranges) {
             options.ranges = ParseRanges(args[++i]);
-            if (!options.ranges)
-                return std::nullopt;
+            if (!options.ranges) return std::nullopt;
         } else if (arg == "--recording" && hasValue && !options.recordingNumber) {
             options.recordingNumber = ParsePositive(args[++i]);
-            if (!options.recordingNumber)
-                return std::nullopt;
+            if (!options.recordingNumber) return std::nullopt;
         } else if (arg == "--guideline" && hasValue && !options.guideline) {
             options.guideline = args[++i];
         } else if (arg == "--office" && hasValue && !options.officeGiven) {
@@ -107,8 +101,7 @@ std::optional<AnalyzeOptions> ParseOptions(const Arguments& args) {
             return std::nullopt;
         }
     }
-    if (!haveCase)
-        return std::nullopt;
+    if (!haveCase) return std::nullopt;
     return options;
 }
 

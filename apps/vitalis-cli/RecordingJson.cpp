@@ -14,23 +14,21 @@ const char* PeriodKey(Period period) {
     return "whole";
 }
 
-Json DateJson(const CalendarDate& d) { return Json::array({d.year, d.month, d.day}); }
+Json DateJson(const CalendarDate& d) {
+    return Json::array({d.year, d.month, d.day});
+}
 
 Json ClockJson(const ClockTime& t) {
     return Json::array({t.year, t.month, t.day, t.hour, t.minute});
 }
 
 Json MeasurementJson(const Measurement& m) {
-    return Json{{"index", m.index},   {"sys", m.sys},
-                {"dia", m.dia},       {"pr", m.pr},
-                {"map", m.map},       {"status", m.status},
-                {"aux", m.aux},       {"extra", m.extra},
-                {"mode", m.mode},     {"hour", m.hour},
-                {"minute", m.minute}, {"day", m.day},
-                {"month", m.month},   {"year", m.year},
-                {"offsetMinutes", m.offsetMinutes},
-                {"remark", m.remark}, {"valid", m.valid},
-                {"plausible", IsPlausible(m)}};
+    return Json{{"index", m.index},   {"sys", m.sys},       {"dia", m.dia},
+                {"pr", m.pr},         {"map", m.map},       {"status", m.status},
+                {"aux", m.aux},       {"extra", m.extra},   {"mode", m.mode},
+                {"hour", m.hour},     {"minute", m.minute}, {"day", m.day},
+                {"month", m.month},   {"year", m.year},     {"offsetMinutes", m.offsetMinutes},
+                {"remark", m.remark}, {"valid", m.valid},   {"plausible", IsPlausible(m)}};
 }
 
 Json RecordingJson(const Recording& r) {

@@ -10,9 +10,8 @@ namespace vitalis::cli {
 Json RecordingRunsJson(const std::vector<RecordingRun>& runs) {
     Json list = Json::array();
     for (const RecordingRun& run : runs) {
-        list.push_back(Json{{"begin", ClockJson(run.begin)},
-                            {"end", ClockJson(run.end)},
-                            {"count", run.count}});
+        list.push_back(Json{
+            {"begin", ClockJson(run.begin)}, {"end", ClockJson(run.end)}, {"count", run.count}});
     }
     return list;
 }

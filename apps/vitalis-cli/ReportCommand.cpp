@@ -52,13 +52,20 @@ std::optional<ReportOptions> ParseOptions(const Arguments& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool ok = true;
-        if (arg == "--pdf") ok = TakeValue(args, i, pdf);
-        else if (arg == "--layout") ok = TakeValue(args, i, o.layout);
-        else if (arg == "--language") ok = TakeValue(args, i, o.language);
-        else if (arg == "--guideline") ok = TakeValue(args, i, guideline);
-        else if (arg == "--app-dir") ok = TakeValue(args, i, appDir);
-        else if (!arg.starts_with("--") && o.casePath.empty()) o.casePath = arg;
-        else ok = false;
+        if (arg == "--pdf")
+            ok = TakeValue(args, i, pdf);
+        else if (arg == "--layout")
+            ok = TakeValue(args, i, o.layout);
+        else if (arg == "--language")
+            ok = TakeValue(args, i, o.language);
+        else if (arg == "--guideline")
+            ok = TakeValue(args, i, guideline);
+        else if (arg == "--app-dir")
+            ok = TakeValue(args, i, appDir);
+        else if (!arg.starts_with("--") && o.casePath.empty())
+            o.casePath = arg;
+        else
+            ok = false;
         if (!ok) return std::nullopt;
     }
     if (o.casePath.empty() || !pdf || pdf->empty()) return std::nullopt;
@@ -113,8 +120,8 @@ int RunReport(const Arguments& args) {
     const std::optional<ReportOptions> o = ParseOptions(args);
     if (!o) return Fail(kExitUsage, std::string("missing or unknown arguments\n") + kUsage);
     if (!KnownGuideline(o->guideline))
-        return Fail(kExitUsage, "unknown guideline '" + o->guideline +
-                                    "' (esh2023, acc-aha2017 or nice2019)");
+        return Fail(kExitUsage,
+                    "unknown guideline '" + o->guideline + "' (esh2023, acc-aha2017 or nice2019)");
     LanguageTable texts(o->applicationDirectory);
     if (!ChooseLanguage(texts, o->language))
         return Fail(kExitUsage, "unknown language '" + *o->language + "'");
@@ -126,8 +133,7 @@ int RunReport(const Arguments& args) {
     Recording recording;
     recording.thresholdSource = &thresholds;
     recording.casePath = o->casePath;
-    if (!recording.Load())
-        return Fail(kExitLoadFailed, LoadFailureText(recording));
+    if (!recording.Load()) return Fail(kExitLoadFailed, LoadFailureText(recording));
     const std::string guideline =
         o->guideline.empty() ? GuidelineFromConfig(config.ConfigFilePath()) : o->guideline;
     ReportData data = PrepareReportData(recording, *layout, guideline);

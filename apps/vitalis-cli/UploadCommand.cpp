@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "SessionCommand.h"
+#include "case/TextSource.h"
 #include "device/session/UploadChoices.h"
 #include "shell/UploadDefaultsChoices.h"
-#include "case/TextSource.h"
 
 namespace vitalis::cli {
 namespace {

@@ -44,18 +44,12 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const Arguments args(argv + 2, argv + argc);
-    if (command == "analyze")
-        return RunAnalyze(args);
-    if (command == "export-csv")
-        return RunExportCsv(args);
-    if (command == "export-fhir")
-        return RunExportFhir(args);
-    if (command == "recordings")
-        return RunRecordings(args);
-    if (command == "download")
-        return RunDownload(args);
-    if (command == "upload")
-        return RunUpload(args);
+    if (command == "analyze") return RunAnalyze(args);
+    if (command == "export-csv") return RunExportCsv(args);
+    if (command == "export-fhir") return RunExportFhir(args);
+    if (command == "recordings") return RunRecordings(args);
+    if (command == "download") return RunDownload(args);
+    if (command == "upload") return RunUpload(args);
     if (command == "report") return RunReport(args);
     if (command == "--help" || command == "help") {
         PrintUsage(std::cout);

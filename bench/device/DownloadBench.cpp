@@ -16,9 +16,9 @@
 #include "PtyMonitor.h"
 #include "StopSignal.h"
 #include "case/CalendarTime.h"
+#include "device/os/SystemLinkPlatform.h"
 #include "device/session/PolicySessionUi.h"
 #include "device/session/SessionWorker.h"
-#include "device/os/SystemLinkPlatform.h"
 #include "sim/HeronEngine.h"
 
 namespace {

@@ -69,7 +69,9 @@ struct TrendPage {
     explicit TrendPage(int readings) : recording(RecordingOf(readings)) {
         summary = RunViewAnalysis(recording, recording.analysis, Period::Whole, bounds).summary;
     }
-    PageContext Context() const { return {recording, summary, Period::Whole, limits, texts, bounds}; }
+    PageContext Context() const {
+        return {recording, summary, Period::Whole, limits, texts, bounds};
+    }
     Recording recording;
     PeriodSummary summary;
     ThresholdSettings limits;
@@ -96,10 +98,18 @@ void PaintTrend(benchmark::State& state, int readings) {
     state.counters["readings"] = readings;
 }
 
-void BM_TrendPaint24h(benchmark::State& state) { PaintTrend(state, ReadingsOver(24)); }
-void BM_TrendPaint72h(benchmark::State& state) { PaintTrend(state, ReadingsOver(72)); }
-void BM_TrendPaint7Days(benchmark::State& state) { PaintTrend(state, ReadingsOver(168)); }
-void BM_TrendPaint10000(benchmark::State& state) { PaintTrend(state, 10000); }
+void BM_TrendPaint24h(benchmark::State& state) {
+    PaintTrend(state, ReadingsOver(24));
+}
+void BM_TrendPaint72h(benchmark::State& state) {
+    PaintTrend(state, ReadingsOver(72));
+}
+void BM_TrendPaint7Days(benchmark::State& state) {
+    PaintTrend(state, ReadingsOver(168));
+}
+void BM_TrendPaint10000(benchmark::State& state) {
+    PaintTrend(state, 10000);
+}
 
 // The pointer moves back and forth between two readings of a 72 h recording; each move
 // changes the reading under it, so every move is followed by a repaint, as in the view.

@@ -38,12 +38,9 @@ Sums SumsOf(std::span<const int> x, std::span<const int> y) {
 
 // Truncates toward zero, kept inside the range of int (NaN gives 0).
 int Truncate(double v) {
-    if (std::isnan(v))
-        return 0;
-    if (v <= INT_MIN)
-        return INT_MIN;
-    if (v >= INT_MAX)
-        return INT_MAX;
+    if (std::isnan(v)) return 0;
+    if (v <= INT_MIN) return INT_MIN;
+    if (v >= INT_MAX) return INT_MAX;
     return static_cast<int>(v);
 }
 
@@ -65,12 +62,10 @@ void FitLines(const Sums& s, CorrelationData& data) {
 }  // namespace
 
 bool PearsonR(std::span<const int> x, std::span<const int> y, double& r) {
-    if (x.empty() || x.size() != y.size())
-        return false;
+    if (x.empty() || x.size() != y.size()) return false;
     const Sums s = SumsOf(x, y);
     const double d = std::sqrt(s.sxx * s.syy);
-    if (d < kFlat)
-        return false;
+    if (d < kFlat) return false;
     r = s.sxy / d;
     return true;
 }
@@ -79,11 +74,9 @@ void BuildCorrelationData(const Recording& recording, AnalysisResults& results) 
     CorrelationData& data = results.correlation;
     data = CorrelationData{};
     const std::vector<Measurement>& list = results.validMeasurements;
-    if (list.empty())
-        return;
+    if (list.empty()) return;
     for (const Measurement& m : list) {
-        auto& points =
-            IsAsleepReading(recording, m) ? data.asleepPoints : data.awakePoints;
+        auto& points = IsAsleepReading(recording, m) ? data.asleepPoints : data.awakePoints;
         points.push_back({m.sys, m.dia});
     }
     const std::vector<int> x = ValuesOf(list, Parameter::Sys);
@@ -109,14 +102,12 @@ bool ComputeRegression(AnalysisResults& results) {
     results.stiffnessIndex = 0.0;
     const std::vector<Measurement>& list = results.validMeasurements;
     const Sums s = SumsOf(ValuesOf(list, Parameter::Sys), ValuesOf(list, Parameter::Dia));
-    if (list.empty() || s.sxx < kFlat)
-        return false;
+    if (list.empty() || s.sxx < kFlat) return false;
     const double a = s.sxy / s.sxx;
     const double b = s.my - a * s.mx;
     results.reportDiaOnSysSlope = a;
     results.reportDiaOnSysIntercept = b;
-    if (s.syy < kFlat)
-        return false;
+    if (s.syy < kFlat) return false;
     const double c = s.sxy / s.syy;
     const double d = s.mx - c * s.my;
     results.reportSysOnDiaSlope = c;

@@ -5,8 +5,7 @@
 namespace vitalis {
 
 bool IsAsleepMinute(int asleepStart, int awakeStart, int minute) {
-    if (asleepStart <= awakeStart)
-        return asleepStart <= minute && minute <= awakeStart;
+    if (asleepStart <= awakeStart) return asleepStart <= minute && minute <= awakeStart;
     return minute > asleepStart || minute < awakeStart;
 }
 
@@ -40,11 +39,9 @@ bool DivideMeasurements(const Recording& recording, AnalysisResults& results) {
     for (const Measurement& m : recording.validMeasurements()) {
         // The list is kept by whoever changes marks; a reading that slipped in without
         // passing the rule still must not reach any figure.
-        if (m.valid != 1 || !IsPlausible(m))
-            continue;
+        if (m.valid != 1 || !IsPlausible(m)) continue;
         results.validMeasurements.push_back(m);
-        if (recording.multiDay)
-            continue;
+        if (recording.multiDay) continue;
         if (IsAsleepReading(recording, m)) {
             results.asleepMeasurements.push_back(m);
         } else {

@@ -12,8 +12,7 @@ constexpr Parameter kParameters[] = {Parameter::Sys, Parameter::Dia, Parameter::
 
 void FillFigures(Period period, const std::vector<Measurement>& list, PeriodStats& stats) {
     stats.count = static_cast<int>(list.size());
-    if (list.empty())
-        return;
+    if (list.empty()) return;
     for (Parameter parameter : kParameters) {
         const std::vector<int> values = ValuesOf(list, parameter);
         ParameterStats& figures = stats.Of(parameter);
@@ -36,8 +35,7 @@ int CountAbove(const std::vector<Measurement>& list, Parameter parameter, int th
 
 void ComputePeriodStats(const ThresholdSettings& thresholds, AnalysisResults& results) {
     results.stats = {};
-    for (Period period : kPeriods)
-        FillFigures(period, results.List(period), results.Stats(period));
+    for (Period period : kPeriods) FillFigures(period, results.List(period), results.Stats(period));
 
     PeriodStats& awake = results.Stats(Period::Awake);
     awake.sysAboveCount =

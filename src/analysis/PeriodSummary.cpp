@@ -6,8 +6,7 @@ namespace {
 // The reading at `index` of the list, or null when the index points outside it (figures
 // left from before another division).
 const Measurement* At(const std::vector<Measurement>& list, int index) {
-    if (index < 0 || static_cast<size_t>(index) >= list.size())
-        return nullptr;
+    if (index < 0 || static_cast<size_t>(index) >= list.size()) return nullptr;
     return &list[static_cast<size_t>(index)];
 }
 
@@ -44,8 +43,7 @@ RangeBounds InitialRanges(Period period, const ThresholdSettings& thresholds) {
 
 RangeSplit SplitByRange(std::span<const int> values, int low, int high) {
     RangeSplit split;
-    if (values.empty())
-        return split;
+    if (values.empty()) return split;
     int below = 0, within = 0, above = 0;
     for (int v : values) {
         if (v > high) {
@@ -67,8 +65,7 @@ PeriodSummary BuildPeriodSummary(const AnalysisResults& results, Period period,
                                  const RangeBounds& bounds) {
     PeriodSummary summary;
     const std::vector<Measurement>& list = results.List(period);
-    if (list.empty())
-        return summary;
+    if (list.empty()) return summary;
     const PeriodStats& stats = results.Stats(period);
     summary.sys = BlockOf(list, stats.sys, Parameter::Sys, bounds.sysLow, bounds.sysHigh);
     summary.dia = BlockOf(list, stats.dia, Parameter::Dia, bounds.diaLow, bounds.diaHigh);

@@ -29,11 +29,9 @@ void ComputeLoads(AnalysisResults& results) {
 std::optional<NocturnalFalls> NocturnalFallOf(const AnalysisResults& results) {
     const PeriodStats& awake = results.Stats(Period::Awake);
     const PeriodStats& asleep = results.Stats(Period::Asleep);
-    if (awake.sys.mean == 0.0f || awake.dia.mean == 0.0f)
-        return std::nullopt;
+    if (awake.sys.mean == 0.0f || awake.dia.mean == 0.0f) return std::nullopt;
     // An empty night has mean 0, which would read as a fall of 100 %.
-    if (asleep.count == 0)
-        return std::nullopt;
+    if (asleep.count == 0) return std::nullopt;
     return NocturnalFalls{Fall(awake.sys.mean, asleep.sys.mean),
                           Fall(awake.dia.mean, asleep.dia.mean)};
 }

@@ -27,8 +27,7 @@ void ComputeSpread(AnalysisResults& results) {
             Spread& figures = spread.*field;
             figures.sd = 0.0;
             figures.se = 0.0;
-            if (list.empty())
-                continue;
+            if (list.empty()) continue;
             const std::vector<int> values = ValuesOf(list, parameter);
             figures.sd = StdDev(values);
             figures.se = StdErr(values);
@@ -38,18 +37,15 @@ void ComputeSpread(AnalysisResults& results) {
 
 bool ComputeVariation(AnalysisResults& results) {
     for (PeriodSpread& spread : results.spread) {
-        for (const auto& [parameter, field] : kSpreadFields)
-            (spread.*field).cv = 0.0;
+        for (const auto& [parameter, field] : kSpreadFields) (spread.*field).cv = 0.0;
     }
     for (Period period : kPeriods) {
         const std::vector<Measurement>& list = results.List(period);
-        if (list.empty())
-            continue;
+        if (list.empty()) continue;
         for (const auto& [parameter, field] : kSpreadFields) {
             const std::vector<int> values = ValuesOf(list, parameter);
             const double mean = Mean(values);
-            if (std::abs(mean) < kZeroMean)
-                return false;
+            if (std::abs(mean) < kZeroMean) return false;
             (results.SpreadOf(period).*field).cv = StdDev(values) / mean;
         }
     }

@@ -57,7 +57,8 @@ ClockTime ClockTimeFromMinutes(int64_t minutes) {
         --days;
     }
     const CalendarDate date = CivilFromDays(days);
-    return {date.year, date.month, date.day, static_cast<int>(rest / 60), static_cast<int>(rest % 60)};
+    return {date.year, date.month, date.day, static_cast<int>(rest / 60),
+            static_cast<int>(rest % 60)};
 }
 
 ClockTime AddMinutes(const ClockTime& time, int64_t minutes) {

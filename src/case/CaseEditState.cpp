@@ -32,7 +32,8 @@ std::vector<std::string> DescribeChanges(const CaseEditState& saved, const CaseE
     for (size_t i = 0; i < count; ++i) {
         const ReadingMark& before = saved.readings[i];
         const ReadingMark& after = now.readings[i];
-        const std::string number = std::to_string(after.number > 0 ? after.number : static_cast<int>(i) + 1);
+        const std::string number =
+            std::to_string(after.number > 0 ? after.number : static_cast<int>(i) + 1);
         if (before.excluded != after.excluded) {
             lines.push_back((after.excluded ? "excluded reading " : "included reading ") + number);
         }

@@ -14,7 +14,11 @@ inline constexpr int kMaxReadings = 100000;  // more is not a case file: refuse 
 inline std::string TestSection(std::string_view testCount) {
     return "TEST " + std::string(testCount);
 }
-inline std::string ReadingKey(int number) { return std::to_string(number); }
-inline std::string RemarkKey(int number) { return "C" + std::to_string(number); }
+inline std::string ReadingKey(int number) {
+    return std::to_string(number);
+}
+inline std::string RemarkKey(int number) {
+    return "C" + std::to_string(number);
+}
 
 }  // namespace vitalis::casekeys

@@ -16,7 +16,8 @@ std::string UnusedCaseName(const std::string& path) {
     if (!FileExists(path) && !IsDirectory(path)) return path;
     const size_t slash = path.find_last_of('/');
     const size_t dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     const std::string stem = hasExtension ? path.substr(0, dot) : path;
     const std::string extension = hasExtension ? path.substr(dot) : std::string();
     for (int n = 2;; ++n) {

@@ -15,7 +15,9 @@ namespace {
 using namespace casekeys;
 constexpr std::string_view kFirstTest = "TEST 1";
 
-bool PrepareFolder(const std::string& path) { return CreateFolders(ParentFolder(path)); }
+bool PrepareFolder(const std::string& path) {
+    return CreateFolders(ParentFolder(path));
+}
 
 }  // namespace
 
@@ -37,16 +39,15 @@ std::string TestBeginDisplayText(const ClockTime& begin, bool twoDigitHour) {
 }
 
 CaseFileWriter::CaseFileWriter(const std::string& path, bool startEmpty)
-    : folderReady_(PrepareFolder(path)),
-      store_(path, ProfileOpen::ExistingOnly),
-      batch_(store_) {
+    : folderReady_(PrepareFolder(path)), store_(path, ProfileOpen::ExistingOnly), batch_(store_) {
     if (!folderReady_) batch_.Abandon();
     if (startEmpty) {
         for (const std::string& section : store_.SectionNames()) store_.DeleteSection(section);
     }
 }
 
-void CaseFileWriter::AddReadings(const std::vector<Measurement>& readings, const TextSource& texts) {
+void CaseFileWriter::AddReadings(const std::vector<Measurement>& readings,
+                                 const TextSource& texts) {
     // All keys and values in one buffer first, then handed over as views in one write.
     std::string buffer;
     buffer.reserve(readings.size() * 48);
@@ -87,14 +88,22 @@ void CaseFileWriter::AddHeader(const CaseHeader& h) {
     store.WriteString(kPatientSection, "ID", h.patientId);
     store.WriteInt(kPatientSection, kTestCount, 1);
     const std::pair<std::string_view, int> settings[] = {
-        {"DeviceType", h.deviceType},         {"ProtocolVersion", h.protocolVersion},
-        {"IsDisplay", h.isDisplay},           {"AutoMode", h.autoMode},
-        {"AwakeHour", h.awakeHour},           {"AwakeMin", h.awakeMin},
-        {"AwakeDuration", h.awakeDuration},   {"AsleepHour", h.asleepHour},
-        {"AsleepMin", h.asleepMin},           {"AsleepDuration", h.asleepDuration},
-        {"SpecialHourStart", h.specialHourStart}, {"SpecialMinStart", h.specialMinStart},
-        {"SpecialDuration", h.specialDuration},   {"SpecialHourEnd", h.specialHourEnd},
-        {"SpecialMinEnd", h.specialMinEnd},   {"TimePeriod", h.timePeriod},
+        {"DeviceType", h.deviceType},
+        {"ProtocolVersion", h.protocolVersion},
+        {"IsDisplay", h.isDisplay},
+        {"AutoMode", h.autoMode},
+        {"AwakeHour", h.awakeHour},
+        {"AwakeMin", h.awakeMin},
+        {"AwakeDuration", h.awakeDuration},
+        {"AsleepHour", h.asleepHour},
+        {"AsleepMin", h.asleepMin},
+        {"AsleepDuration", h.asleepDuration},
+        {"SpecialHourStart", h.specialHourStart},
+        {"SpecialMinStart", h.specialMinStart},
+        {"SpecialDuration", h.specialDuration},
+        {"SpecialHourEnd", h.specialHourEnd},
+        {"SpecialMinEnd", h.specialMinEnd},
+        {"TimePeriod", h.timePeriod},
     };
     for (const auto& [key, value] : settings) store.WriteInt(kFirstTest, key, value);
     WriteTestBegin(store, kFirstTest, h.testBegin, h.writesMonitorType);

@@ -45,7 +45,7 @@ struct CaseHeader {
 // added reaches the file in one atomic replace at Commit, so a case file never exists with
 // its readings but without its header.
 class CaseFileWriter {
-public:
+  public:
     // startEmpty: the file's old content is dropped (a new download of the same name).
     explicit CaseFileWriter(const std::string& path, bool startEmpty = false);
 
@@ -59,7 +59,7 @@ public:
     // Instead of Commit: the new content staged beside the file, to be installed with others.
     std::optional<StagedFile> Stage();
 
-private:
+  private:
     bool folderReady_;
     ProfileStore store_;
     ProfileStore::Batch batch_;

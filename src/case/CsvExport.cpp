@@ -9,7 +9,8 @@ namespace vitalis {
 
 std::string CsvExportPath(const std::string& chosen) {
     const bool hasExtension =
-        chosen.size() >= 4 && EqualsIgnoringCase(std::string_view(chosen).substr(chosen.size() - 4), ".csv");
+        chosen.size() >= 4 &&
+        EqualsIgnoringCase(std::string_view(chosen).substr(chosen.size() - 4), ".csv");
     return hasExtension ? chosen : chosen + ".CSV";
 }
 
@@ -25,10 +26,10 @@ std::string CsvField(const std::string& text) {
 }
 
 std::string CsvReadingLine(const Measurement& m) {
-    const std::string fields[10] = {ReadingNumberText(m), ClockText(m),        DateText(m),
-                                    ValueText(m.sys),     ValueText(m.dia),    ValueText(m.pr),
-                                    ValueText(m.map),     PulsePressureText(m), StatusText(m),
-                                    m.remark};
+    const std::string fields[10] = {
+        ReadingNumberText(m), ClockText(m),    DateText(m),      ValueText(m.sys),
+        ValueText(m.dia),     ValueText(m.pr), ValueText(m.map), PulsePressureText(m),
+        StatusText(m),        m.remark};
     std::string line;
     for (int i = 0; i < 10; ++i) {
         if (i > 0) line += ',';

@@ -21,7 +21,9 @@ FilePin& FilePin::operator=(FilePin&& other) noexcept {
     return *this;
 }
 
-FilePin::~FilePin() { SystemFileSystem().Close(fd_); }
+FilePin::~FilePin() {
+    SystemFileSystem().Close(fd_);
+}
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
     const std::optional<FileStatus> status = StatusOf(path);

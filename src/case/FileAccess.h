@@ -17,7 +17,7 @@ inline constexpr uint64_t kMaxProfileFileBytes = 64ull * 1024 * 1024;
 // file is held, holding its handle too means its inode cannot be recycled for another file,
 // so an identity match really is the same file.
 class FilePin {
-public:
+  public:
     FilePin() = default;
     explicit FilePin(int fd) : fd_(fd) {}
     FilePin(FilePin&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
@@ -27,7 +27,7 @@ public:
     ~FilePin();
     int fd() const { return fd_; }
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -28,7 +28,7 @@ struct FileStatus {
 // C++; the platform's implementation lives in a folder of its own. Handles are the
 // system's small integers, -1 for none.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Follows symbolic links; nothing when the path names nothing.

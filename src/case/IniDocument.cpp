@@ -14,7 +14,9 @@ constexpr uint32_t kSearchesBeforeIndex = 3;
 // Up to this many keys in a section, a bulk write compares against them one by one.
 constexpr size_t kKeysForBulkWrite = 64;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 uint64_t HashIgnoringCase(std::string_view text) {
     uint64_t hash = 1469598103934665603ull;
@@ -113,7 +115,8 @@ IniDocument::Line IniDocument::NewKeyLine(std::string_view key, std::string_view
                          (value.empty() || (!IsBlank(value.front()) && !IsBlank(value.back())));
     if (!trimmed) return ParseLine(text);
     const auto keyLength = static_cast<uint32_t>(key.size());
-    return {text, {text.begin, keyLength},
+    return {text,
+            {text.begin, keyLength},
             {text.begin + keyLength + 1, static_cast<uint32_t>(value.size())}};
 }
 
@@ -181,7 +184,8 @@ IniDocument::Probe IniDocument::ProbeKey(const Section& section, std::string_vie
     if (!section.index.built) {
         for (uint32_t n = 0; n < section.lines.size(); ++n) {
             const Line& line = section.lines[n];
-            if (line.key.length == key.size() && EqualsIgnoringCase(View(line.key), key)) return {n, 0};
+            if (line.key.length == key.size() && EqualsIgnoringCase(View(line.key), key))
+                return {n, 0};
         }
         return {};
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ namespace vitalis {
 // file allocates a handful of blocks instead of one per line. A section builds a hash index
 // of its keys once it is searched more than a few times (a case file is read key by key).
 class IniDocument {
-public:
+  public:
     IniDocument() = default;
     explicit IniDocument(std::string text);  // UTF-8, LF or CR LF line ends
 
@@ -48,14 +48,14 @@ public:
     std::vector<std::string> KeyNames(std::string_view section) const;
     size_t BufferSize() const { return arena_.size(); }
 
-private:
+  private:
     struct Span {
         uint32_t begin = 0;
         uint32_t length = 0;
     };
     struct Line {
         Span text;
-        Span key;    // empty unless a key line
+        Span key;  // empty unless a key line
         Span value;
         bool IsKey() const { return key.length != 0; }
     };
@@ -90,7 +90,7 @@ private:
     std::optional<uint32_t> FindLine(const Section& section, std::string_view key) const;
     Section& FindOrAddSection(std::string_view name);
     static size_t EndOfSection(const Section& section);  // after its last non-blank line
-    size_t BuildIndex(const Section& section) const;  // returns how many keys came again
+    size_t BuildIndex(const Section& section) const;     // returns how many keys came again
     bool IndexLine(const Section& section, uint32_t lineNumber) const;  // true: a repeat
 
     std::string arena_;

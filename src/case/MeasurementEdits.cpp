@@ -31,7 +31,9 @@ bool MeasurementEdits::ToggleExclusion(int row) {
     return true;
 }
 
-void MeasurementEdits::SetRemark(int row, std::string remark) { rows_.at(row).remark = std::move(remark); }
+void MeasurementEdits::SetRemark(int row, std::string remark) {
+    rows_.at(row).remark = std::move(remark);
+}
 
 int MeasurementEdits::Apply(Recording& recording) const {
     std::vector<Measurement>& readings = recording.editableMeasurements();

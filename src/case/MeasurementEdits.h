@@ -10,7 +10,7 @@ namespace vitalis {
 // The measurement list's pending changes: an exclusion mark and a remark per reading of the
 // recording, applied only when the clinician confirms. Cancel simply drops the object.
 class MeasurementEdits {
-public:
+  public:
     explicit MeasurementEdits(const Recording& recording);
 
     int size() const { return static_cast<int>(rows_.size()); }
@@ -28,7 +28,7 @@ public:
     // excluded). Returns the number of readings left counting.
     int Apply(Recording& recording) const;
 
-private:
+  private:
     struct Row {
         bool excluded = false;
         std::string remark;

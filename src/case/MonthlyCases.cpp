@@ -81,7 +81,8 @@ std::optional<StagedFile> StageMonth(const std::string& path, std::vector<Measur
     std::stable_sort(month.begin(), month.end(), [](const Measurement& a, const Measurement& b) {
         return MinutesOf(a.Clock()) < MinutesOf(b.Clock());
     });
-    if (!store.HasKey(kPatientSection, kTestCount)) StartMonthFile(store, header, month.front().Clock());
+    if (!store.HasKey(kPatientSection, kTestCount))
+        StartMonthFile(store, header, month.front().Clock());
     std::set<ReadingIdentity> filed = FiledReadings(store);
     const std::string test = TestSection(store.GetString(kPatientSection, kTestCount, "1"));
     const ClockTime begin = TestBeginOf(store, test);
@@ -136,7 +137,8 @@ SplitWriteResult WriteMonthlyCases(const std::string& folder,
                                    const std::vector<Measurement>& readings,
                                    const CaseHeader& header, const TextSource& texts) {
     StagedMonths staged = StageMonthlyCases(folder, readings, header, texts);
-    if (staged.result.ok) staged.result.ok = InstallStagedFiles(staged.files, staged.result.failedPath);
+    if (staged.result.ok)
+        staged.result.ok = InstallStagedFiles(staged.files, staged.result.failedPath);
     return staged.result;
 }
 

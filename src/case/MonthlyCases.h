@@ -35,7 +35,8 @@ struct StagedMonths {
 };
 StagedMonths StageMonthlyCases(const std::string& folder, const std::vector<Measurement>& readings,
                                const CaseHeader& header, const TextSource& texts);
-SplitWriteResult WriteMonthlyCases(const std::string& folder, const std::vector<Measurement>& readings,
+SplitWriteResult WriteMonthlyCases(const std::string& folder,
+                                   const std::vector<Measurement>& readings,
                                    const CaseHeader& header, const TextSource& texts);
 
 }  // namespace vitalis

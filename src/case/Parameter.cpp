@@ -21,8 +21,7 @@ int ValueOf(const Measurement& m, Parameter parameter) {
 std::vector<int> ValuesOf(const std::vector<Measurement>& list, Parameter parameter) {
     std::vector<int> values;
     values.reserve(list.size());
-    for (const Measurement& m : list)
-        values.push_back(ValueOf(m, parameter));
+    for (const Measurement& m : list) values.push_back(ValueOf(m, parameter));
     return values;
 }
 

@@ -77,8 +77,7 @@ bool WriteOffice(ProfileStore& store, const std::optional<OfficePressure>& offic
     }
     bool ok = true;
     for (const char* key : {"OfficeSys", "OfficeDia"}) {
-        if (store.HasKey(kPatientSection, key))
-            ok = store.DeleteKey(kPatientSection, key) && ok;
+        if (store.HasKey(kPatientSection, key)) ok = store.DeleteKey(kPatientSection, key) && ok;
     }
     return ok;
 }

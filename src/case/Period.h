@@ -20,8 +20,7 @@ constexpr int PeriodSlot(Period period) {
 
 // The period of a code (1 whole, 2 awake, 3 asleep); nothing for any other number.
 constexpr std::optional<Period> PeriodFromCode(int code) {
-    if (code < 1 || code > 3)
-        return std::nullopt;
+    if (code < 1 || code > 3) return std::nullopt;
     return static_cast<Period>(code);
 }
 

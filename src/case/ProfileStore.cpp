@@ -61,7 +61,8 @@ int ParseLeadingInt(std::string_view text) {
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     if (value > INT_MAX) return INT_MAX;
@@ -125,7 +126,9 @@ std::string ProfileStore::FileBytes() const {
     return EncodeFileText(text, cache.encoding, cache.originals);
 }
 
-bool ProfileStore::ReadFailed() const { return !path_.empty() && Current().unreadable; }
+bool ProfileStore::ReadFailed() const {
+    return !path_.empty() && Current().unreadable;
+}
 
 bool ProfileStore::Flush() {
     Cache& cache = *cache_;
@@ -209,8 +212,7 @@ bool ProfileStore::WriteString(std::string_view section, std::string_view key,
     return Change(true);
 }
 
-bool ProfileStore::WriteStrings(std::string_view section,
-                                const std::vector<KeyValue>& entries) {
+bool ProfileStore::WriteStrings(std::string_view section, const std::vector<KeyValue>& entries) {
     if (path_.empty() || section.empty() || !SafeName(section, ']')) return false;
     std::vector<IniDocument::KeyValue> lines;
     lines.reserve(entries.size());
@@ -292,6 +294,8 @@ void ProfileStore::Batch::Abandon() {
     Commit();
 }
 
-ProfileStore::Batch::~Batch() { Commit(); }
+ProfileStore::Batch::~Batch() {
+    Commit();
+}
 
 }  // namespace vitalis

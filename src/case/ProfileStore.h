@@ -26,7 +26,7 @@ enum class ProfileOpen {
 // the one it parsed, so reading a case file key by key costs one parse, not one per key.
 // Writes replace the file atomically. A Batch groups many calls into one check and one write.
 class ProfileStore {
-public:
+  public:
     ProfileStore();
     explicit ProfileStore(std::string path, ProfileOpen mode = ProfileOpen::Keep);
     ProfileStore(std::string path, bool truncate);
@@ -59,7 +59,7 @@ public:
     // While a batch is open, the file is checked once and every write is held back until
     // the batch ends, when all of them reach the file in one atomic replace.
     class Batch {
-    public:
+      public:
         explicit Batch(ProfileStore& store);
         ~Batch();
         Batch(const Batch&) = delete;
@@ -73,12 +73,12 @@ public:
         // the content could not be staged or the file could not be read.
         std::optional<StagedFile> Stage();
 
-    private:
+      private:
         ProfileStore& store_;
         bool committed_ = false;
     };
 
-private:
+  private:
     struct Cache;
     Cache& Current() const;  // the parsed file, reloaded when the file changed
     bool Change(bool changed);

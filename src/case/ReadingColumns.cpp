@@ -24,7 +24,9 @@ std::string DateText(const Measurement& m) {
     return text;
 }
 
-std::string ValueText(int value) { return value < 1 ? "---" : std::to_string(value); }
+std::string ValueText(int value) {
+    return value < 1 ? "---" : std::to_string(value);
+}
 
 std::string PulsePressureText(const Measurement& m) {
     const bool ordered = m.sys > 0 && m.dia > 0 && m.sys > m.map && m.map > m.dia;

@@ -37,7 +37,9 @@ void PutHex(char* out, int value, int digits) {
     }
 }
 
-char ModeCharacter(int mode) { return mode == 1 ? '1' : mode == 2 ? '2' : '0'; }
+char ModeCharacter(int mode) {
+    return mode == 1 ? '1' : mode == 2 ? '2' : '0';
+}
 
 }  // namespace
 

@@ -160,7 +160,8 @@ bool Recording::Load() {
 
     all_.reserve(static_cast<size_t>(measurementCount));
     for (int k = 1; k <= measurementCount; ++k) {
-        Measurement m = ParseReadingText(store.GetString(test, ReadingKey(k), ""), k - 1, testBegin);
+        Measurement m =
+            ParseReadingText(store.GetString(test, ReadingKey(k), ""), k - 1, testBegin);
         m.remark = store.GetString(test, RemarkKey(k), "");
         AddMeasurement(std::move(m));
     }

@@ -7,8 +7,8 @@
 
 #include "case/AnalysisResults.h"
 #include "case/CalendarTime.h"
-#include "case/Diary.h"
 #include "case/CaseReadError.h"
+#include "case/Diary.h"
 #include "case/Measurement.h"
 #include "case/OfficePressure.h"
 #include "case/ThresholdSettings.h"
@@ -21,7 +21,7 @@ class ProfileStore;
 // monitor was programmed, when the test began, and its readings. The document owns one for
 // its whole life; opening another case file reloads the same object.
 class Recording {
-public:
+  public:
     Recording() = default;
     virtual ~Recording() = default;
     Recording(const Recording&) = default;
@@ -60,7 +60,7 @@ public:
     std::string email;
     int measurementCount = 0;
     ClockTime testBegin;
-    int awakeStart = 0;   // minute of the day
+    int awakeStart = 0;  // minute of the day
     int asleepStart = 0;
     int awakeHour = 0;
     int awakeMin = 0;
@@ -102,7 +102,7 @@ public:
     void AddMeasurement(Measurement m);
     void ClearMeasurements();
 
-private:
+  private:
     int HalfHourEntry(const ProfileStore& store, const std::string& test, std::string_view key,
                       int fallback);
 

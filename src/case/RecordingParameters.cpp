@@ -17,7 +17,9 @@ std::string IntervalText(int minutes, const TextSource& texts) {
 }
 
 std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextSource& texts) {
-    const auto label = [&](const char* section, const char* key) { return texts.Text(section, key); };
+    const auto label = [&](const char* section, const char* key) {
+        return texts.Text(section, key);
+    };
     const auto schedule = [&](int hour, int minute, int interval) {
         return label(kMessageTexts, "IDS_TIME") + " " + ClockOfDay(hour, minute) + ", " +
                label(kMessageTexts, "IDS_INTERVALS") + " " + IntervalText(interval, texts);
@@ -25,14 +27,15 @@ std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextS
     char begin[48];
     std::snprintf(begin, sizeof begin, "%04d-%02d-%02d %02d:%02d", r.testBegin.year,
                   r.testBegin.month, r.testBegin.day, r.testBegin.hour, r.testBegin.minute);
-    const int excluded = static_cast<int>(r.allMeasurements().size() - r.validMeasurements().size());
+    const int excluded =
+        static_cast<int>(r.allMeasurements().size() - r.validMeasurements().size());
     return {
         {label(kMessageTexts, "IDS_PATIENTS_NAMES"), r.patientName},
         {label(kMessageTexts, "IDS_PATIENTS_ID"), r.patientId},
         {label(kMessageTexts, "IDS_BEGIN_TIME"), begin},
-        {label(kMenuTexts, "IDS_COUNT"),
-         std::to_string(r.allMeasurements().size()) + " (" + label(kMenuTexts, "IDS_EXCLUDED") +
-             ": " + std::to_string(excluded) + ")"},
+        {label(kMenuTexts, "IDS_COUNT"), std::to_string(r.allMeasurements().size()) + " (" +
+                                             label(kMenuTexts, "IDS_EXCLUDED") + ": " +
+                                             std::to_string(excluded) + ")"},
         {label(kMessageTexts, "IDS_AWAKE"), schedule(r.awakeHour, r.awakeMin, r.awakeInterval)},
         {label(kMessageTexts, "IDS_SLEEP"), schedule(r.asleepHour, r.asleepMin, r.asleepInterval)},
         {label(kMessageTexts, "IDS_SLEEP_PERIOD"),

@@ -15,7 +15,8 @@ struct ParameterRow {
     std::string label;
     std::string value;
 };
-std::vector<ParameterRow> RecordingParameterRows(const Recording& recording, const TextSource& texts);
+std::vector<ParameterRow> RecordingParameterRows(const Recording& recording,
+                                                 const TextSource& texts);
 
 // "07:05"; a schedule interval as "15 min", or the text for none when it is 0.
 std::string ClockOfDay(int hour, int minute);

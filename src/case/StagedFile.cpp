@@ -47,7 +47,8 @@ std::string ResolveTarget(const std::string& path) {
 // The rename has happened by then, so a folder that cannot be flushed does not undo the save.
 void SyncFolderOf(const std::string& path) {
     const std::string folder = ParentFolder(path);
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -66,7 +67,9 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
 
 }  // namespace
 
-int LastReplaceError() { return lastReplaceError; }
+int LastReplaceError() {
+    return lastReplaceError;
+}
 
 std::optional<StagedFile> StagedFile::Write(const std::string& path, std::string_view bytes) {
     lastReplaceError = 0;
@@ -114,7 +117,9 @@ StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
     return *this;
 }
 
-StagedFile::~StagedFile() { Discard(); }
+StagedFile::~StagedFile() {
+    Discard();
+}
 
 void StagedFile::Discard() {
     if (!temporary_.empty()) ::unlink(temporary_.c_str());

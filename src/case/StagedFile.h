@@ -14,7 +14,7 @@ namespace vitalis {
 // staged means a full disk or a refused folder leaves every file as it was. A staged file
 // that is never installed is removed with its object.
 class StagedFile {
-public:
+  public:
     // Nothing when the target is not a writable regular file or the content could not be
     // written in full; LastReplaceError() then says why.
     static std::optional<StagedFile> Write(const std::string& path, std::string_view bytes);
@@ -30,7 +30,7 @@ public:
     // this leaves the new file. Nothing on failure, and the old file is still there.
     std::optional<WrittenFile> Install();
 
-private:
+  private:
     StagedFile(std::string target, std::string temporary, FilePin pin);
     void Discard();
 

@@ -42,8 +42,8 @@ bool IsEarlierPattern(const std::string& name) {
 
 std::string TemporaryPathBeside(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    const std::string name = ".vt" + std::to_string(::getpid()) + "_" +
-                             std::to_string(counter++) + ".tmp";
+    const std::string name =
+        ".vt" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".tmp";
     const std::string folder = ParentFolder(target);
     if (folder.empty()) return name;
     return folder == "/" ? "/" + name : folder + "/" + name;

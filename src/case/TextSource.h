@@ -20,14 +20,14 @@ inline constexpr char kTitleTexts[] = "Title";
 // Where user-visible texts come from: a section and key of the current language.
 // A missing text is empty.
 class TextSource {
-public:
+  public:
     virtual ~TextSource() = default;
     virtual std::string Text(std::string_view section, std::string_view key) const = 0;
 };
 
 // Every text empty: for callers that run without a language file.
 class NoTexts final : public TextSource {
-public:
+  public:
     std::string Text(std::string_view, std::string_view) const override { return {}; }
 };
 

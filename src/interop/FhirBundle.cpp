@@ -12,7 +12,7 @@ namespace vitalis::fhir {
 namespace {
 
 class Entries {
-public:
+  public:
     explicit Entries(UuidSource& uuids) : uuids_(uuids) {}
 
     // Adds a resource; its fullUrl.
@@ -23,7 +23,7 @@ public:
     }
     Json Take() { return std::move(list_); }
 
-private:
+  private:
     UuidSource& uuids_;
     Json list_ = Json::array();
 };
@@ -66,8 +66,8 @@ Json BuildBundle(const Recording& recording, const ExportOptions& options, UuidS
     }
     const clinical::ClinicalReadings readings = clinical::OrderReadings(recording, results);
     for (Period period : kPeriods) {
-        if (auto mean = PeriodMeanObservation(period, block.guideline, readings, report.subject,
-                                              texts)) {
+        if (auto mean =
+                PeriodMeanObservation(period, block.guideline, readings, report.subject, texts)) {
             report.results.push_back(entries.Add(std::move(*mean)));
         }
     }

@@ -57,9 +57,14 @@ PatientFacts ReadPatientFacts(const std::string& casePath) {
     PatientFacts facts;
     // The case file's own sex codes; an unknown sex gives no gender at all.
     switch (SexFromCode(store.GetInt(kPatientSection, "Gender", 0))) {
-        case PatientSex::Male: facts.gender = "male"; break;
-        case PatientSex::Female: facts.gender = "female"; break;
-        case PatientSex::Unknown: break;
+        case PatientSex::Male:
+            facts.gender = "male";
+            break;
+        case PatientSex::Female:
+            facts.gender = "female";
+            break;
+        case PatientSex::Unknown:
+            break;
     }
     facts.birthDate = ParseDate(store.GetString(kPatientSection, "Birthday", ""));
     return facts;

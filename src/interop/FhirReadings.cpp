@@ -12,9 +12,9 @@ Json Quantity(Json value, std::string_view unit, std::string_view code) {
 }
 
 Json ErrorReason() {
-    return Json{{"coding", Json::array({Json{{"system", kDataAbsentReason},
-                                             {"code", "error"},
-                                             {"display", "Error"}}})}};
+    return Json{
+        {"coding", Json::array({Json{
+                       {"system", kDataAbsentReason}, {"code", "error"}, {"display", "Error"}}})}};
 }
 
 // What every reading's Observation has: status, category, code, subject, profile, time.
@@ -30,7 +30,9 @@ Json ReadingBase(const Measurement& m, std::string_view profile, Json code,
     return out;
 }
 
-Json Note(const std::string& text) { return Json::array({Json{{"text", text}}}); }
+Json Note(const std::string& text) {
+    return Json::array({Json{{"text", text}}});
+}
 
 // Why a failed reading has no values, in words: the stored failure text, else the result
 // code's text, else that the values were not plausible.
@@ -64,12 +66,16 @@ ReadingStanding StandingOf(const Measurement& m) {
     return m.valid == 1 ? ReadingStanding::Analysed : ReadingStanding::Excluded;
 }
 
-Json PressureQuantity(Json value) { return Quantity(std::move(value), "mmHg", kPressureUnit); }
-Json RateQuantity(Json value) { return Quantity(std::move(value), "beats/minute", kRateUnit); }
+Json PressureQuantity(Json value) {
+    return Quantity(std::move(value), "mmHg", kPressureUnit);
+}
+Json RateQuantity(Json value) {
+    return Quantity(std::move(value), "beats/minute", kRateUnit);
+}
 
 Json LoincConcept(std::string_view code, std::string_view display) {
-    return Json{{"coding", Json::array({Json{{"system", kLoinc}, {"code", code},
-                                             {"display", display}}})}};
+    return Json{
+        {"coding", Json::array({Json{{"system", kLoinc}, {"code", code}, {"display", display}}})}};
 }
 
 Json VitalSignsCategory() {
@@ -79,7 +85,8 @@ Json VitalSignsCategory() {
 }
 
 Json PanelObservation(const Measurement& m, const std::string& subject, const TextSource& texts) {
-    Json code = LoincConcept(kBloodPressurePanel, "Blood pressure panel with all children optional");
+    Json code =
+        LoincConcept(kBloodPressurePanel, "Blood pressure panel with all children optional");
     code["text"] = "Blood pressure";
     Json out = ReadingBase(m, kBloodPressureProfile, std::move(code), subject);
     const ReadingStanding standing = StandingOf(m);
@@ -91,10 +98,10 @@ Json PanelObservation(const Measurement& m, const std::string& subject, const Te
         if (const std::string note = FailureNote(m, texts); !note.empty()) out["note"] = Note(note);
         return out;
     }
-    out["component"] = Json::array(
-        {Component(kSystolic, "Systolic blood pressure", PressureQuantity(m.sys)),
-         Component(kDiastolic, "Diastolic blood pressure", PressureQuantity(m.dia)),
-         Component(kMeanArterial, "Mean blood pressure", PressureQuantity(m.map))});
+    out["component"] =
+        Json::array({Component(kSystolic, "Systolic blood pressure", PressureQuantity(m.sys)),
+                     Component(kDiastolic, "Diastolic blood pressure", PressureQuantity(m.dia)),
+                     Component(kMeanArterial, "Mean blood pressure", PressureQuantity(m.map))});
     if (standing == ReadingStanding::Excluded) MarkExcluded(m, texts, out);
     return out;
 }

@@ -11,33 +11,37 @@ namespace vitalis::fhir {
 namespace {
 
 // Means are given to a tenth of a mmHg, as the summary shows them.
-double Tenths(double value) { return std::round(value * 10.0) / 10.0; }
+double Tenths(double value) {
+    return std::round(value * 10.0) / 10.0;
+}
 
 Json MeanCode(Period period, const TextSource& texts) {
-    Json code{{"coding", Json::array({Json{{"system", kLoinc},
-                                          {"code", kMeanPanel},
-                                          {"display",
-                                           "Blood pressure panel mean systolic and mean diastolic"}},
-                                      Json{{"system", kLoinc},
-                                          {"code", kBloodPressurePanel},
-                                          {"display",
-                                           "Blood pressure panel with all children optional"}}})}};
+    Json code{
+        {"coding",
+         Json::array({Json{{"system", kLoinc},
+                           {"code", kMeanPanel},
+                           {"display", "Blood pressure panel mean systolic and mean diastolic"}},
+                      Json{{"system", kLoinc},
+                           {"code", kBloodPressurePanel},
+                           {"display", "Blood pressure panel with all children optional"}}})}};
     const std::string name = texts.Text(kFhirTextSection, kMeanKey);
     const std::string periodName = clinical::PeriodText(period, texts);
     if (!name.empty() && !periodName.empty()) code["text"] = name + ", " + periodName;
     return code;
 }
 
-Json MeanComponent(std::string_view meanCode, std::string_view meanDisplay,
-                   std::string_view code, std::string_view display, double value) {
-    Json meaning{{"coding", Json::array({Json{{"system", kLoinc}, {"code", meanCode},
-                                             {"display", meanDisplay}},
-                                        Json{{"system", kLoinc}, {"code", code},
-                                             {"display", display}}})}};
+Json MeanComponent(std::string_view meanCode, std::string_view meanDisplay, std::string_view code,
+                   std::string_view display, double value) {
+    Json meaning{
+        {"coding",
+         Json::array({Json{{"system", kLoinc}, {"code", meanCode}, {"display", meanDisplay}},
+                      Json{{"system", kLoinc}, {"code", code}, {"display", display}}})}};
     return Json{{"code", std::move(meaning)}, {"valueQuantity", PressureQuantity(Tenths(value))}};
 }
 
-ClockTime ClockOf(int64_t minutes) { return ClockTimeFromMinutes(minutes); }
+ClockTime ClockOf(int64_t minutes) {
+    return ClockTimeFromMinutes(minutes);
+}
 
 }  // namespace
 
@@ -54,18 +58,18 @@ std::optional<Json> PeriodMeanObservation(Period period, const clinical::Guideli
     const std::optional<clinical::PeriodMeans>& means = verdict.Means(period);
     const std::vector<clinical::TimedReading>& list = readings.Of(period);
     if (!means || list.empty()) return std::nullopt;
-    return Json{
-        {"resourceType", "Observation"},
-        {"status", "final"},
-        {"category", Json::array({VitalSignsCategory()})},
-        {"code", MeanCode(period, texts)},
-        {"subject", Json{{"reference", subject}}},
-        {"effectivePeriod", PeriodJson(ClockOf(list.front().minutes), ClockOf(list.back().minutes))},
-        {"component",
-         Json::array({MeanComponent(kSystolicMean, "Systolic blood pressure mean", kSystolic,
-                                    "Systolic blood pressure", means->sys),
-                      MeanComponent(kDiastolicMean, "Diastolic blood pressure mean", kDiastolic,
-                                    "Diastolic blood pressure", means->dia)})}};
+    return Json{{"resourceType", "Observation"},
+                {"status", "final"},
+                {"category", Json::array({VitalSignsCategory()})},
+                {"code", MeanCode(period, texts)},
+                {"subject", Json{{"reference", subject}}},
+                {"effectivePeriod",
+                 PeriodJson(ClockOf(list.front().minutes), ClockOf(list.back().minutes))},
+                {"component",
+                 Json::array({MeanComponent(kSystolicMean, "Systolic blood pressure mean",
+                                            kSystolic, "Systolic blood pressure", means->sys),
+                              MeanComponent(kDiastolicMean, "Diastolic blood pressure mean",
+                                            kDiastolic, "Diastolic blood pressure", means->dia)})}};
 }
 
 std::string ConclusionText(const clinical::ClinicalBlock& block, const TextSource& texts) {

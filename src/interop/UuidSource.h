@@ -9,7 +9,7 @@ namespace vitalis::fhir {
 // Where the identities of exported resources come from. An export asks for one per
 // resource; tests put in a source whose identities they know.
 class UuidSource {
-public:
+  public:
     virtual ~UuidSource() = default;
     // A UUID in its 36-character lower-case text form.
     virtual std::string Next() = 0;
@@ -17,11 +17,11 @@ public:
 
 // Random version-4 UUIDs, a fresh series for every source.
 class RandomUuids final : public UuidSource {
-public:
+  public:
     RandomUuids();
     std::string Next() override;
 
-private:
+  private:
     std::mt19937_64 engine_;
 };
 

@@ -1,11 +1,11 @@
 #include "shell/AppConfig.h"
 
 #include "case/ProfileStore.h"
+#include "case/TextSource.h"
 #include "shell/ConfigLocation.h"
 #include "shell/GuidelineSetting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ThresholdKeys.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -79,8 +79,7 @@ bool AppConfig::Load() {
     }
     // Choosing the language stores the name again, so the file is read before this.
     languages_.SetLanguage(language);
-    if (readFailed_)
-        TellReadFailure();
+    if (readFailed_) TellReadFailure();
 
     currentConfig = std::string(kFamily);
     const std::string section = ConfigSection();
@@ -91,8 +90,7 @@ bool AppConfig::Load() {
     caseFolder = DefaultCaseFolder();
     if (useDefaultPath == 0) {
         const std::string stored = file.GetString(section, "Patient File Path", caseFolder);
-        if (!stored.empty())
-            caseFolder = stored;
+        if (!stored.empty()) caseFolder = stored;
     }
     thresholds = ReadThresholdSettings(file, section);
     guideline = ReadGuidelineId(file, section);
@@ -111,7 +109,8 @@ void AppConfig::AdoptReportProgramLanguage() {
 bool AppConfig::Save() {
     AdoptReportProgramLanguage();
     // What we hold of a file we could not read is not its content.
-    if (readFailed_ && ConfigReadPath(applicationDirectory_) == ConfigWritePath(applicationDirectory_))
+    if (readFailed_ &&
+        ConfigReadPath(applicationDirectory_) == ConfigWritePath(applicationDirectory_))
         return false;
     ProfileStore file(ConfigWritePath(applicationDirectory_));
     ProfileStore::Batch batch(file);
@@ -126,23 +125,20 @@ bool AppConfig::Save() {
     WriteGuidelineId(file, section, guideline);
     file.WriteString(section, "Config Name", currentConfig);
     file.WriteString(kGlobal, "Language", language);
-    if (!batch.Commit())
-        return false;
+    if (!batch.Commit()) return false;
     stored_ = Values();
     return true;
 }
 
 AppConfig::StoredValues AppConfig::Values() const {
-    return {useBluetooth, showSelectDevice, language,  useDefaultPath, caseFolder,
-            thresholds,   guideline,        upload,    currentConfig};
+    return {useBluetooth, showSelectDevice, language, useDefaultPath, caseFolder,
+            thresholds,   guideline,        upload,   currentConfig};
 }
 
 bool AppConfig::SaveIfChanged() {
     AdoptReportProgramLanguage();
-    if (stored_ && *stored_ == Values())
-        return true;
-    if (Save())
-        return true;
+    if (stored_ && *stored_ == Values()) return true;
+    if (Save()) return true;
     Tell(readFailed_ ? "IDS_CONFIG_UNREADABLE" : "IDS_CONFIG_NOT_SAVED",
          ConfigWritePath(applicationDirectory_));
     return false;
@@ -177,8 +173,7 @@ bool AppConfig::SelectConfig(const std::string&) {
 
 bool AppConfig::DeleteConfigSection(const std::string& name) {
     // The configuration in use keeps its section.
-    if (name.empty() || name == currentConfig)
-        return false;
+    if (name.empty() || name == currentConfig) return false;
     ProfileStore file(ConfigFilePath());
     return file.DeleteSection("Config" + name);
 }
@@ -197,8 +192,7 @@ ReportLayouts& AppConfig::ReportsOnFile() {
 }
 
 bool AppConfig::Report(bool ok, std::string_view operation) {
-    if (!ok)
-        messages_->ShowMessage("Error in " + std::string(operation) + "!");
+    if (!ok) messages_->ShowMessage("Error in " + std::string(operation) + "!");
     return ok;
 }
 

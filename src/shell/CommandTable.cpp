@@ -10,8 +10,12 @@ constexpr std::string_view kDialog = kDialogTexts;
 constexpr std::string_view kCase = kCaseTexts;
 constexpr std::string_view kClinical = kClinicalTexts;
 
-TextKey Menu(std::string_view key) { return {kMenu, key}; }
-TextKey Button(std::string_view key) { return {kGlobal, key}; }
+TextKey Menu(std::string_view key) {
+    return {kMenu, key};
+}
+TextKey Button(std::string_view key) {
+    return {kGlobal, key};
+}
 
 }  // namespace
 
@@ -63,11 +67,17 @@ const CommandInfo* FindCommand(int id) {
 const std::vector<MenuEntry>& MenuBar() {
     using namespace command;
     static const std::vector<MenuEntry> menu = {
-        {Menu("IDS_FILE"), 0, {kOpenCase, kCopyCases, kDeleteCases, 0, kExportCsv, kExportFhir, 0, kLinkWay, 0, kExit}},
+        {Menu("IDS_FILE"),
+         0,
+         {kOpenCase, kCopyCases, kDeleteCases, 0, kExportCsv, kExportFhir, 0, kLinkWay, 0, kExit}},
         {Menu("IDS_DOWNLOADING"), 0, {kCaseFolderSettings, kDownload}},
         {Menu("IDS_UPLOAD"), kUpload, {}},
-        {Menu("IDS_REPORTS"), 0, {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},
-        {Menu("IDS_EDITS"), 0, {kEditReadings, kPatientData, kSleepPeriod, kDiary, kThresholdSettings}},
+        {Menu("IDS_REPORTS"),
+         0,
+         {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},
+        {Menu("IDS_EDITS"),
+         0,
+         {kEditReadings, kPatientData, kSleepPeriod, kDiary, kThresholdSettings}},
         {Menu("IDS_LANGUAGE"), kLanguage, {}},
         {TextKey{kCase, "IDS_HELPS"}, 0, {kWearInstructions, kHelp, kAbout}},
     };
@@ -76,10 +86,11 @@ const std::vector<MenuEntry>& MenuBar() {
 
 const std::vector<int>& ToolbarCommands() {
     using namespace command;
-    static const std::vector<int> buttons = {
-        kWearInstructions, kUpload,   kDownload,         kOpenCase,  kTrendGraph,
-        kEditReadings,     kBarGraph, kPieChart,         kCorrelationChart, kClinicalSummary, kReport,
-        kStatistics,       kRecordingInfo, kHelp,        kExit};
+    static const std::vector<int> buttons = {kWearInstructions, kUpload,     kDownload,
+                                             kOpenCase,         kTrendGraph, kEditReadings,
+                                             kBarGraph,         kPieChart,   kCorrelationChart,
+                                             kClinicalSummary,  kReport,     kStatistics,
+                                             kRecordingInfo,    kHelp,       kExit};
     return buttons;
 }
 

@@ -62,8 +62,8 @@ const CommandInfo* FindCommand(int id);
 // a plain entry runs its command directly.
 struct MenuEntry {
     TextKey text;
-    int command = 0;                // plain entry
-    std::vector<int> popupItems;    // popup entry
+    int command = 0;              // plain entry
+    std::vector<int> popupItems;  // popup entry
     bool IsPopup() const { return command == 0; }
 };
 const std::vector<MenuEntry>& MenuBar();

@@ -20,8 +20,7 @@ std::string Environment(const char* name) {
 // Writable means the file can be replaced: the folder takes new entries and an existing
 // file may be written.
 bool CanWriteBeside(const std::string& folder, const std::string& file) {
-    if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return false;
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
     return !FileExists(file) || ::access(file.c_str(), W_OK) == 0;
 }
 
@@ -35,8 +34,7 @@ std::string UserConfigPath() {
     std::string base = Environment("XDG_CONFIG_HOME");
     if (base.empty()) {
         const std::string home = Environment("HOME");
-        if (home.empty())
-            return {};
+        if (home.empty()) return {};
         base = home + "/.config";
     }
     return base + "/Vitalis" + kFileName;
@@ -50,14 +48,11 @@ std::string ConfigReadPath(const std::string& applicationDirectory) {
 std::string ConfigWritePath(const std::string& applicationDirectory) {
     const std::string user = UserConfigPath();
     const std::string program = ProgramConfigPath(applicationDirectory);
-    if (!user.empty() && FileExists(user))
-        return user;
-    if (user.empty() || CanWriteBeside(applicationDirectory, program))
-        return program;
+    if (!user.empty() && FileExists(user)) return user;
+    if (user.empty() || CanWriteBeside(applicationDirectory, program)) return program;
     if (!CreateFolders(std::filesystem::path(user).parent_path().string()))
         return user;  // the save then fails and says so
-    if (const auto shipped = ReadWholeFile(program))
-        ReplaceFileContent(user, shipped->bytes);
+    if (const auto shipped = ReadWholeFile(program)) ReplaceFileContent(user, shipped->bytes);
     return user;
 }
 

@@ -19,7 +19,8 @@ constexpr std::string_view kGlobalSection = "Previous Config";
 constexpr std::string_view kLanguageKey = "Language";
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 // The language name a file stands for: its name up to the first ".".
@@ -31,17 +32,14 @@ std::string NameOfFile(const fs::path& file) {
 }  // namespace
 
 std::string ExpandLanguageName(std::string_view stored) {
-    if (EqualsIgnoringCase(stored, "ChineseSimp"))
-        return "Chinese(Simplified)";
-    if (EqualsIgnoringCase(stored, "ChineseTrad"))
-        return "Chinese(Traditional,Taiwan)";
+    if (EqualsIgnoringCase(stored, "ChineseSimp")) return "Chinese(Simplified)";
+    if (EqualsIgnoringCase(stored, "ChineseTrad")) return "Chinese(Traditional,Taiwan)";
     return std::string(stored);
 }
 
 int PreselectedLanguage(const std::vector<std::string>& names, std::string_view current) {
     for (size_t i = 0; i < names.size(); ++i) {
-        if (StartsWithIgnoringCase(names[i], current))
-            return static_cast<int>(i);
+        if (StartsWithIgnoringCase(names[i], current)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -73,15 +71,12 @@ void LanguageTable::ScanLanguages(const std::string& folder) {
         std::error_code ignored;
         if (entry.is_directory(ignored)) {
             // Hidden folders (version control, editors' backups) hold no languages.
-            if (entry.path().filename().string().starts_with('.'))
-                it.disable_recursion_pending();
+            if (entry.path().filename().string().starts_with('.')) it.disable_recursion_pending();
             continue;
         }
-        if (!entry.is_regular_file(ignored))
-            continue;
+        if (!entry.is_regular_file(ignored)) continue;
         std::string name = NameOfFile(entry.path());
-        if (!name.empty())
-            names_.insert(std::move(name));
+        if (!name.empty()) names_.insert(std::move(name));
     }
 }
 
@@ -106,7 +101,8 @@ std::string LanguageTable::StoredLanguageName(bool writeBack) {
 // creates or rewrites the file.
 void LanguageTable::StoreLanguageName(const std::string& name) const {
     const ProfileStore stored(ConfigFilePath(), ProfileOpen::ExistingOnly);
-    if (stored.ReadFailed() || stored.GetString(kGlobalSection, kLanguageKey, kDefaultLanguage) == name)
+    if (stored.ReadFailed() ||
+        stored.GetString(kGlobalSection, kLanguageKey, kDefaultLanguage) == name)
         return;
     ProfileStore config(ConfigWritePath(applicationDirectory_));
     config.WriteString(kGlobalSection, kLanguageKey, name);
@@ -119,12 +115,10 @@ std::string LanguageTable::GetCurrentLanguageName() {
 std::string LanguageTable::FileForName(std::string_view name) const {
     const std::string folder = LanguageFolder();
     for (const std::string& known : names_) {
-        if (!EqualsIgnoringCase(known, name))
-            continue;
+        if (!EqualsIgnoringCase(known, name)) continue;
         std::string path = folder + "/" + known + ".lng";
         // A name found only through a file of another kind has no texts of its own.
-        if (FileExists(path))
-            return path;
+        if (FileExists(path)) return path;
         break;
     }
     return folder + "/" + std::string(kDefaultLanguage) + ".lng";
@@ -135,8 +129,7 @@ void LanguageTable::SelectLanguageFile(std::string_view name) {
 }
 
 void LanguageTable::SetLanguage(std::string name) {
-    if (name.empty())
-        name = kDefaultLanguage;
+    if (name.empty()) name = kDefaultLanguage;
     SelectLanguageFile(name);
     StoreLanguageName(name);
 }
@@ -149,12 +142,10 @@ bool LanguageTable::LoadLanguage() {
         ProfileStore file(filePath_, ProfileOpen::ExistingOnly);
         ProfileStore::Batch oneRead(file);
         for (std::string& sectionName : file.SectionNames()) {
-            if (sectionName.empty())
-                continue;
+            if (sectionName.empty()) continue;
             Section& section = loaded[sectionName];
             for (std::string& key : file.KeyNames(sectionName)) {
-                if (key.empty() || section.contains(key))
-                    continue;
+                if (key.empty() || section.contains(key)) continue;
                 std::string value = file.GetString(sectionName, key, "");
                 section.emplace(std::move(key), std::move(value));
             }
@@ -174,8 +165,7 @@ bool LanguageTable::LoadStoredLanguage() {
 std::string LanguageTable::GetText(std::string_view section, std::string_view key) const {
     std::shared_lock guard(lock_);
     const auto found = sections_.find(section);
-    if (found == sections_.end())
-        return {};
+    if (found == sections_.end()) return {};
     const auto text = found->second.find(key);
     return text == found->second.end() ? std::string() : text->second;
 }
@@ -189,10 +179,8 @@ std::vector<std::string> LanguageTable::KeyNames(std::string_view section) const
     std::shared_lock guard(lock_);
     std::vector<std::string> keys;
     const auto found = sections_.find(section);
-    if (found == sections_.end())
-        return keys;
-    for (const auto& entry : found->second)
-        keys.push_back(entry.first);
+    if (found == sections_.end()) return keys;
+    for (const auto& entry : found->second) keys.push_back(entry.first);
     return keys;
 }
 

@@ -18,8 +18,7 @@ LanguageTable& Languages() {
 
 AppConfig& Config() {
     std::unique_ptr<AppConfig>& config = InstalledConfig();
-    if (!config)
-        config = std::make_unique<AppConfigHeron>(Languages());
+    if (!config) config = std::make_unique<AppConfigHeron>(Languages());
     return *config;
 }
 
@@ -27,8 +26,7 @@ AppConfig& InstallConfig(std::unique_ptr<AppConfig> config) {
     std::unique_ptr<AppConfig>& installed = InstalledConfig();
     installed.reset();
     installed = std::move(config);
-    if (!installed)
-        installed = std::make_unique<AppConfigHeron>(Languages());
+    if (!installed) installed = std::make_unique<AppConfigHeron>(Languages());
     return *installed;
 }
 

@@ -7,9 +7,9 @@
 
 #include "analysis/PeriodSummary.h"
 #include "case/AnalysisResults.h"
-#include "case/ThresholdSettings.h"
 #include "case/Diary.h"
 #include "case/Measurement.h"
+#include "case/ThresholdSettings.h"
 #include "shell/ReportClinicalRecord.h"
 #include "shell/ReportLayout.h"
 
@@ -145,7 +145,7 @@ struct ReportData {
     std::optional<SecondaryHistogramRecord> secondary;
     std::optional<MeasurementListRecord> dataReadings;  // 11.rp
     std::optional<ClinicalRecord> clinical;             // Clinical.rp
-    std::optional<Diary> diary;                          // diary.rp, when the case has one
+    std::optional<Diary> diary;                         // diary.rp, when the case has one
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.
     std::string guideline;

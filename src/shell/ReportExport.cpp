@@ -6,8 +6,8 @@
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
 #include "analysis/Histograms.h"
-#include "case/Parameter.h"
 #include "analysis/clinical/ClinicalBlock.h"
+#include "case/Parameter.h"
 #include "case/ProfileStore.h"
 #include "shell/ReportFiles.h"
 #include "shell/ReportHandOffFolder.h"
@@ -189,10 +189,12 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
         // Its own division, as the screen's summary and the command line's analysis make it,
         // so the printed figures are theirs.
         d.clinical = ClinicalRecord{
-            clinicalPages, clinical::ComputeClinicalBlock(
-                               recording, clinical::GuidelineOrDefault(guideline), recording.office)};
+            clinicalPages,
+            clinical::ComputeClinicalBlock(recording, clinical::GuidelineOrDefault(guideline),
+                                           recording.office)};
     }
-    if (!recording.diary.nights.empty() || !recording.diary.events.empty()) d.diary = recording.diary;
+    if (!recording.diary.nights.empty() || !recording.diary.events.empty())
+        d.diary = recording.diary;
     return d;
 }
 

@@ -92,7 +92,8 @@ ReportWriteResult WriteReportFiles(const std::string& folder, const ReportData& 
             return result;
         }
     }
-    if (data.diary && WriteReportDiary(folder, *data.diary)) result.written.push_back(kReportDiaryFile);
+    if (data.diary && WriteReportDiary(folder, *data.diary))
+        result.written.push_back(kReportDiaryFile);
     result.ok = true;
     return result;
 }

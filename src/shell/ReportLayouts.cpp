@@ -55,8 +55,7 @@ std::vector<std::string> ReadNames(const ProfileStore& file) {
         const bool known = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
             return EqualsIgnoringCase(n, name);
         });
-        if (!name.empty() && !known)
-            names.push_back(std::move(name));
+        if (!name.empty() && !known) names.push_back(std::move(name));
     }
     return names;
 }
@@ -69,8 +68,7 @@ bool WriteNames(ProfileStore& file, const std::vector<std::string>& names) {
         ok = file.WriteString(kInfo, ListKey(i), names[i]) && ok;
     }
     for (size_t i = names.size(); i < static_cast<size_t>(std::max(oldCount, 0)); ++i) {
-        if (!file.HasKey(kInfo, ListKey(i)))
-            break;
+        if (!file.HasKey(kInfo, ListKey(i))) break;
         ok = file.DeleteKey(kInfo, ListKey(i)) && ok;
     }
     return file.WriteInt(kInfo, kCountKey, static_cast<int>(names.size())) && ok;
@@ -98,15 +96,13 @@ void ReportLayouts::Restore(Snapshot snapshot) {
 
 int ReportLayouts::IndexOf(std::string_view name) const {
     for (size_t i = 0; i < names.size(); ++i) {
-        if (EqualsIgnoringCase(names[i], name))
-            return static_cast<int>(i);
+        if (EqualsIgnoringCase(names[i], name)) return static_cast<int>(i);
     }
     return -1;
 }
 
 bool ReportLayouts::Load(const ReportTitles& titles) {
-    if (filePath_.empty())
-        return false;
+    if (filePath_.empty()) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch oneRead(file);
     currentName = file.GetString(kInfo, kCurrentKey, "");
@@ -123,14 +119,12 @@ bool ReportLayouts::Load(const ReportTitles& titles) {
 }
 
 bool ReportLayouts::Save() {
-    if (filePath_.empty())
-        return false;
+    if (filePath_.empty()) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch batch(file);
     bool ok = file.WriteString(kInfo, kCurrentKey, currentName);
     // A name that cannot be a layout's own section (a damaged file) gets no section written.
-    if (UsableLayoutName(currentName))
-        ok = WriteLayout(file, currentName, current) && ok;
+    if (UsableLayoutName(currentName)) ok = WriteLayout(file, currentName, current) && ok;
     ok = WriteNames(file, names) && ok;
     if (!ok) {
         batch.Abandon();
@@ -140,8 +134,7 @@ bool ReportLayouts::Save() {
 }
 
 bool ReportLayouts::LoadSection(std::string_view name) {
-    if (filePath_.empty() || name.empty())
-        return false;
+    if (filePath_.empty() || name.empty()) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch oneRead(file);
     edited = ReadLayout(file, name, "", kReportPageCount);
@@ -149,31 +142,26 @@ bool ReportLayouts::LoadSection(std::string_view name) {
 }
 
 bool ReportLayouts::SaveSection(std::string_view name) {
-    if (filePath_.empty() || !UsableLayoutName(name))
-        return false;
+    if (filePath_.empty() || !UsableLayoutName(name)) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch batch(file);
     if (!WriteLayout(file, name, edited)) {
         batch.Abandon();
         return false;
     }
-    if (!batch.Commit())
-        return false;
-    if (!currentName.empty() && EqualsIgnoringCase(name, currentName))
-        current = edited;
+    if (!batch.Commit()) return false;
+    if (!currentName.empty() && EqualsIgnoringCase(name, currentName)) current = edited;
     return true;
 }
 
 bool ReportLayouts::Add(std::string_view name) {
-    if (filePath_.empty() || !UsableLayoutName(name) || IndexOf(name) >= 0)
-        return false;
+    if (filePath_.empty() || !UsableLayoutName(name) || IndexOf(name) >= 0) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch batch(file);
     names.emplace_back(name);
     const bool ok = file.WriteString(kInfo, ListKey(names.size() - 1), names.back()) &&
                     file.WriteInt(kInfo, kCountKey, static_cast<int>(names.size()));
-    if (ok && batch.Commit())
-        return true;
+    if (ok && batch.Commit()) return true;
     batch.Abandon();
     names.pop_back();
     return false;
@@ -181,8 +169,7 @@ bool ReportLayouts::Add(std::string_view name) {
 
 bool ReportLayouts::Delete(std::string_view name, const ReportTitles& titles) {
     const int index = IndexOf(name);
-    if (filePath_.empty() || index < 0)
-        return false;
+    if (filePath_.empty() || index < 0) return false;
     Snapshot before = Take();
     const std::string section = names[index];
     names.erase(names.begin() + index);
@@ -196,16 +183,14 @@ bool ReportLayouts::Delete(std::string_view name, const ReportTitles& titles) {
     bool ok = file.DeleteSection(section);
     ok = file.WriteString(kInfo, kCurrentKey, currentName) && ok;
     ok = WriteNames(file, names) && ok;
-    if (ok && batch.Commit())
-        return true;
+    if (ok && batch.Commit()) return true;
     batch.Abandon();
     Restore(std::move(before));
     return false;
 }
 
 bool ReportLayouts::SetCurrent(std::string_view name, const ReportTitles& titles) {
-    if (filePath_.empty() || (!name.empty() && IndexOf(name) < 0))
-        return false;
+    if (filePath_.empty() || (!name.empty() && IndexOf(name) < 0)) return false;
     ProfileStore file(filePath_);
     ProfileStore::Batch batch(file);
     const std::string chosen = name.empty() ? std::string() : names[IndexOf(name)];

@@ -1,7 +1,7 @@
 #include "shell/WearInstructions.h"
 
-#include "shell/ProgramFolder.h"
 #include "case/TextSource.h"
+#include "shell/ProgramFolder.h"
 
 namespace vitalis {
 

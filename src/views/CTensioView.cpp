@@ -4,12 +4,12 @@
 #include <QContextMenuEvent>
 #include "views/TrendDiaryMarkers.h"
 
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -21,9 +21,9 @@
 #include <QWheelEvent>
 
 #include "analysis/AnalysisOrder.h"
+#include "case/TextSource.h"
 #include "views/ChartPages.h"
 #include "views/ChartStyle.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -40,8 +40,8 @@ int EntryOf(int64_t minute) {
 }  // namespace
 
 CTensioView::CTensioView(CaseDocument& doc, const TextSource& texts,
-                         std::function<const ThresholdSettings&()> thresholds, UserMessages messages,
-                         QWidget* parent)
+                         std::function<const ThresholdSettings&()> thresholds,
+                         UserMessages messages, QWidget* parent)
     : QWidget(parent),
       doc_(doc),
       texts_(texts),
@@ -352,8 +352,8 @@ void CTensioView::mouseMoveEvent(QMouseEvent* event) {
     }
     if (controller_.Hover(at.toPoint(), PageArea(), Context())) update();
     if (OnTrend()) {
-        setToolTip(DiaryMarkerTip(at.toPoint(), trend_->layout(), doc_.recording(),
-                                  Context().texts));
+        setToolTip(
+            DiaryMarkerTip(at.toPoint(), trend_->layout(), doc_.recording(), Context().texts));
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 #include <functional>
-#include <string>
 #include <optional>
+#include <string>
 
 #include "analysis/PeriodSummary.h"
 #include "analysis/StatisticsTable.h"
@@ -27,7 +27,7 @@ namespace vitalis {
 class CTensioView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static inline const QColor kBackground{199, 237, 204};
 
     CTensioView(CaseDocument& doc, const TextSource& texts,
@@ -53,7 +53,9 @@ public:
     const PeriodSummary& summary() const { return summary_; }
     RangeBounds ranges() const;
     QRadioButton* periodButton(Period period) const;
-    QSpinBox* rangeSpin(int index) const { return rangeSpins_[index]; }  // 0..5: SYS, DIA, PR low/high
+    QSpinBox* rangeSpin(int index) const {
+        return rangeSpins_[index];
+    }  // 0..5: SYS, DIA, PR low/high
     QString statusText() const;
 
     // The reading a click on the trend graph chose last, by its place in allMeasurements.
@@ -62,7 +64,7 @@ public:
     // The day selector of the trend page: the whole recording, then each calendar day.
     QComboBox* daySelector() const { return days_; }
 
-signals:
+  signals:
     void statusTextChanged(const QString& text);
     // The graph never changes the case itself; its owner carries these out.
     void excludeReadingRequested(int measurementIndex);  // toggle exclusion of that reading
@@ -70,7 +72,7 @@ signals:
     void readingSelected(int measurementIndex);  // a click selects a reading
     void statisticsRequested(const StatisticsTable& table);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -82,7 +84,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void ChoosePeriod(Period period);
     void RangesChanged();

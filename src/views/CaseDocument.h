@@ -9,7 +9,7 @@ namespace vitalis {
 // What the main view needs of the document that holds the open case: the recording, whether
 // one is open, and opening another. The document of the main window implements it.
 class CaseDocument {
-public:
+  public:
     virtual ~CaseDocument() = default;
 
     virtual bool caseOpen() const = 0;

@@ -24,9 +24,8 @@ std::unique_ptr<PagePainter> MakeChartPainter(PageKind kind, PaintFailureReport 
 }
 
 void InstallChartPages(PageController& controller, PaintFailureReport report) {
-    for (const PageKind kind :
-         {PageKind::Trend, PageKind::Histogram, PageKind::Pie, PageKind::Correlation,
-          PageKind::Clinical}) {
+    for (const PageKind kind : {PageKind::Trend, PageKind::Histogram, PageKind::Pie,
+                                PageKind::Correlation, PageKind::Clinical}) {
         controller.SetPainter(kind, MakeChartPainter(kind, report));
     }
 }

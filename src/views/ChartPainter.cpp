@@ -1,7 +1,7 @@
 #include "views/ChartPainter.h"
 
-#include "views/ChartStyle.h"
 #include "case/TextSource.h"
+#include "views/ChartStyle.h"
 
 namespace vitalis {
 
@@ -24,8 +24,8 @@ void ChartPainter::Report(const PageContext& context) {
     failing_ = true;
     if (!report_) return;
     try {
-        report_(ToQString(context.texts.Text(kGlobalTexts, "IDS_SYS_ERROR")) +
-                QLatin1Char(' ') + ToQString(location_));
+        report_(ToQString(context.texts.Text(kGlobalTexts, "IDS_SYS_ERROR")) + QLatin1Char(' ') +
+                ToQString(location_));
     } catch (...) {
         // Nothing more can be said from inside a paint.
     }

@@ -4,8 +4,8 @@
 
 #include "analysis/ChartTexts.h"
 #include "analysis/RegressionLines.h"
-#include "views/ChartStyle.h"
 #include "case/TextSource.h"
+#include "views/ChartStyle.h"
 
 namespace vitalis {
 namespace {

@@ -25,13 +25,13 @@ struct PageContext {
     Period period;
     const ThresholdSettings& thresholds;
     const TextSource& texts;
-    RangeBounds ranges{};  // the pie page's bounds, for its legend
+    RangeBounds ranges{};                    // the pie page's bounds, for its legend
     std::string_view guideline = "esh2023";  // the clinical summary's profile
 };
 
 // Draws one page into any painter and rectangle: the screen, a printed page or a PDF.
 class PagePainter {
-public:
+  public:
     virtual ~PagePainter() = default;
     virtual void Paint(QPainter& painter, const QRect& area, const PageContext& context) = 0;
     // A click on the page; true when it changed the recording (the view then re-divides).
@@ -42,7 +42,7 @@ public:
 
 // Chooses the page the view shows and hands painting and clicks to its painter.
 class PageController {
-public:
+  public:
     void SetPainter(PageKind kind, std::unique_ptr<PagePainter> painter);
     bool HasPage(PageKind kind) const { return painters_.count(kind) != 0; }
     PageKind kind() const { return kind_; }
@@ -52,7 +52,7 @@ public:
     bool Click(const QPoint& point, const QRect& area, Recording& recording) const;
     bool Hover(const QPoint& point, const QRect& area, const PageContext& context) const;
 
-private:
+  private:
     std::map<PageKind, std::unique_ptr<PagePainter>> painters_;
     PageKind kind_ = PageKind::Trend;
 };

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <functional>
 
-#include "views/ChartStyle.h"
 #include "case/TextSource.h"
+#include "views/ChartStyle.h"
 
 namespace vitalis {
 namespace {

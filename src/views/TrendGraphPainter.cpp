@@ -9,10 +9,10 @@
 #include <cstdio>
 
 #include "case/ResultCodes.h"
+#include "case/TextSource.h"
 #include "views/ChartStyle.h"
 #include "views/TrendDrawing.h"
 #include "views/TrendLegend.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -200,8 +200,7 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         PainterStateGuard own(painter);
         marks_(painter, layout_);
     }
-    const QString caption =
-        QStringLiteral("mmHg/") + Text(context, kMenuTexts, "IDS_HEART_RATE");
+    const QString caption = QStringLiteral("mmHg/") + Text(context, kMenuTexts, "IDS_HEART_RATE");
     trend::DrawValueScale(painter, layout_, range_, caption);
     const double captionEnd =
         plot.left() - 3.6 * layout_.textPixels +
@@ -220,9 +219,9 @@ void TrendGraphPainter::DrawHovered(QPainter& painter, const QRect& area,
         if (f == failed_.end()) return;
         char time[24];
         std::snprintf(time, sizeof time, "%02d:%02d", f->clock.hour, f->clock.minute);
-        trend::DrawInfoBox(painter, layout_, area, {layout_.XOf(f->minute), plot.bottom()},
-                           {{texts.Text(kMessageTexts, "IDS_TIMES"), time},
-                            {FailureText(f->status, texts), {}}});
+        trend::DrawInfoBox(
+            painter, layout_, area, {layout_.XOf(f->minute), plot.bottom()},
+            {{texts.Text(kMessageTexts, "IDS_TIMES"), time}, {FailureText(f->status, texts), {}}});
         return;
     }
     const auto hovered = std::find_if(rows_.begin(), rows_.end(), [this](const TrendRow& row) {

@@ -3,8 +3,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "views/ChartStyle.h"
 #include "case/TextSource.h"
+#include "views/ChartStyle.h"
 
 namespace vitalis::trend {
 namespace {

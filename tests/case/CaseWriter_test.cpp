@@ -56,11 +56,12 @@ TEST(CaseWriter, HeaderKeysInOrderAndAddressByDeviceType) {
     header.awakeStartMinutes = 455;  // truncated to half-hour 15
     ASSERT_TRUE(WriteHeader(path, header));
     const std::string text = ReadBytes(path);
-    const char* ordered[] = {"[PATIENT DATA]\r\nName=Ada Lovelace\r\nID=P-0042\r\nTest Count=1\r\n"
-                             "BTH_ADDR=000000000101\r\n[TEST 1]\r\nDeviceType=1\r\n",
-                             "SpecialMinEnd=0\r\nTimePeriod=0\r\nTestBeginDate=1/3/2026 8:05\r\n"
-                             "YearBegin=2026\r\nMonthBegin=3\r\nDayBegin=1\r\nHourBegin=8\r\n"
-                             "MinBegin=5\r\nAwake Time=15\r\nAsleep Time=44\r\n"};
+    const char* ordered[] = {
+        "[PATIENT DATA]\r\nName=Ada Lovelace\r\nID=P-0042\r\nTest Count=1\r\n"
+        "BTH_ADDR=000000000101\r\n[TEST 1]\r\nDeviceType=1\r\n",
+        "SpecialMinEnd=0\r\nTimePeriod=0\r\nTestBeginDate=1/3/2026 8:05\r\n"
+        "YearBegin=2026\r\nMonthBegin=3\r\nDayBegin=1\r\nHourBegin=8\r\n"
+        "MinBegin=5\r\nAwake Time=15\r\nAsleep Time=44\r\n"};
     for (const char* part : ordered) EXPECT_NE(text.find(part), std::string::npos) << part;
 
     header.deviceType = 4;
@@ -106,14 +107,14 @@ TEST(CaseWriter, MonthlyFilesAcrossAMonthBoundaryAndLaterExtension) {
     header.monitorAddress = "00803712AB01";
     const SplitWriteResult first = WriteMonthlyCases(folder.path(), readings, header, KeyTexts());
     ASSERT_TRUE(first.ok);
-    ASSERT_EQ(first.paths, (std::vector<std::string>{folder.File("2026/3.awp"),
-                                                     folder.File("2026/4.awp")}));
+    ASSERT_EQ(first.paths,
+              (std::vector<std::string>{folder.File("2026/3.awp"), folder.File("2026/4.awp")}));
     Recording march;
     march.casePath = first.paths[0];
     ASSERT_TRUE(march.Load());
     EXPECT_EQ(march.testBegin, lateMarch);
     EXPECT_EQ(march.allMeasurements().size(), 8u);  // 20:00 .. 23:30
-    EXPECT_TRUE(march.multiDay);  // per-month files have short names
+    EXPECT_TRUE(march.multiDay);                    // per-month files have short names
     ProfileStore marchStore(first.paths[0]);
     EXPECT_EQ(marchStore.GetString("PATIENT DATA", "Type", ""), "Heron");
     EXPECT_EQ(marchStore.GetString("TEST 1", "StartCount", ""), "0");

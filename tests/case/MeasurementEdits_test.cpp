@@ -15,7 +15,7 @@ using test::ReadBytes;
 using test::TempFolder;
 
 class EditingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 40);
         recording.casePath = path;

@@ -6,8 +6,8 @@
 
 #include "case/CaseFileNames.h"
 #include "case/ProfileStore.h"
-#include "case/Recording.h"
 #include "case/ReadingText.h"
+#include "case/Recording.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
 
@@ -47,7 +47,8 @@ void ExcludeWithRemark(const std::string& path, int number, const std::string& r
 TEST(MonthlyCases, TheSameRecordingAgainAddsOnlyTheNewReadingsInTimeOrder) {
     TempFolder folder;
     const auto first = test::SampleReadings(kMarch, 10);
-    const SplitWriteResult once = WriteMonthlyCases(folder.path(), first, MonitorHeader(), KeyTexts());
+    const SplitWriteResult once =
+        WriteMonthlyCases(folder.path(), first, MonitorHeader(), KeyTexts());
     ASSERT_TRUE(once.ok);
     const std::string path = folder.File("2026/3.awp");
     ExcludeWithRemark(path, 3, "cuff moved");
@@ -55,14 +56,16 @@ TEST(MonthlyCases, TheSameRecordingAgainAddsOnlyTheNewReadingsInTimeOrder) {
     // The monitor holds the same ten and two more, handed over latest first.
     auto again = test::SampleReadings(kMarch, 12);
     std::swap(again[10], again[11]);
-    const SplitWriteResult twice = WriteMonthlyCases(folder.path(), again, MonitorHeader(), KeyTexts());
+    const SplitWriteResult twice =
+        WriteMonthlyCases(folder.path(), again, MonitorHeader(), KeyTexts());
     ASSERT_TRUE(twice.ok);
     EXPECT_EQ(twice.alreadyFiled, 10);
     EXPECT_EQ(twice.paths, std::vector<std::string>{path});
     const Recording recording = Loaded(path);
     ASSERT_EQ(recording.allMeasurements().size(), 12u);
     for (size_t i = 0; i < 12; ++i)
-        EXPECT_EQ(recording.allMeasurements()[i].Clock(), AddMinutes(kMarch, 15 * static_cast<int>(i)));
+        EXPECT_EQ(recording.allMeasurements()[i].Clock(),
+                  AddMinutes(kMarch, 15 * static_cast<int>(i)));
     EXPECT_EQ(recording.allMeasurements()[2].valid, 0);  // still excluded
     EXPECT_EQ(recording.allMeasurements()[2].remark, "cuff moved");
 
@@ -76,7 +79,8 @@ TEST(MonthlyCases, AReadingWithTheSameTimeButOtherValuesIsFiled) {
     auto readings = test::SampleReadings(kMarch, 3);
     ASSERT_TRUE(WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts()).ok);
     readings[1].sys += 1;
-    const SplitWriteResult again = WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
+    const SplitWriteResult again =
+        WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
     EXPECT_EQ(again.alreadyFiled, 2);
     EXPECT_EQ(Loaded(folder.File("2026/3.awp")).allMeasurements().size(), 4u);
 }
@@ -86,7 +90,8 @@ TEST(MonthlyCases, ReadingsWithoutARealDateAreLeftOutAndCounted) {
     auto readings = test::SampleReadings(kMarch, 4);
     readings[1].year = readings[1].month = readings[1].day = 0;
     readings[2].month = 13;
-    const SplitWriteResult result = WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
+    const SplitWriteResult result =
+        WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.skipped, 2);
     EXPECT_EQ(result.paths, std::vector<std::string>{folder.File("2026/3.awp")});
@@ -98,13 +103,15 @@ TEST(MonthlyCases, AFailureOnALaterMonthChangesNoFile) {
     TempFolder folder;
     const ClockTime lateMarch{2026, 3, 31, 22, 0};
     ASSERT_TRUE(WriteMonthlyCases(folder.path(), test::SampleReadings(lateMarch, 2),
-                                  MonitorHeader(), KeyTexts()).ok);
+                                  MonitorHeader(), KeyTexts())
+                    .ok);
     const std::string march = folder.File("2026/3.awp");
     const std::string before = ReadBytes(march);
     fs::create_directories(folder.File("2026/4.awp"));  // April's file cannot be written
 
     const auto readings = test::SampleReadings(lateMarch, 12);  // into April
-    const SplitWriteResult result = WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
+    const SplitWriteResult result =
+        WriteMonthlyCases(folder.path(), readings, MonitorHeader(), KeyTexts());
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failedPath, folder.File("2026/4.awp"));
     EXPECT_EQ(ReadBytes(march), before);

@@ -16,7 +16,7 @@ using test::TempFolder;
 using test::WriteBytes;
 
 class ProfileStoreTest : public ::testing::Test {
-protected:
+  protected:
     TempFolder folder;
     std::string path = folder.File("settings.ini");
 };
@@ -210,8 +210,9 @@ TEST_F(ProfileStoreTest, EncodingsReadAndUpdateInTheirOwnForm) {
     EXPECT_EQ(mixed.GetString("P", "City", ""), "M\xC3\xBCnchen");
     ASSERT_TRUE(mixed.WriteString("P", "ID", "7"));
     ASSERT_TRUE(mixed.WriteString("P", "Note", "J\xC3\xBCrgen K."));
-    EXPECT_EQ(ReadBytes(path), "[P]\r\nName=M\xFCller\r\nCity=M\xC3\xBCnchen\r\n"
-                               "Note=J\xC3\xBCrgen K.\r\nID=7\r\n");
+    EXPECT_EQ(ReadBytes(path),
+              "[P]\r\nName=M\xFCller\r\nCity=M\xC3\xBCnchen\r\n"
+              "Note=J\xC3\xBCrgen K.\r\nID=7\r\n");
 
     // UTF-16LE with byte-order mark stays UTF-16LE.
     const std::string wide = folder.File("wide.lng");

@@ -9,7 +9,10 @@ const ClockTime kBegin{2026, 3, 1, 8, 0};
 
 TEST(ReadingText, ParsesEveryField) {
     //                         00 0078 50 46 5A 001E 00 0 000 0 0 0 0
-    const Measurement m = ParseReadingText("0000785046" "5A001E0000000000", 4, kBegin);
+    const Measurement m = ParseReadingText(
+        "0000785046"
+        "5A001E0000000000",
+        4, kBegin);
     EXPECT_EQ(m.index, 4);
     EXPECT_EQ(m.sys, 120);
     EXPECT_EQ(m.dia, 80);
@@ -28,7 +31,10 @@ TEST(ReadingText, SignAndHighByteOfTheOffset) {
     const Measurement shortText = ParseReadingText("00007850465A001E000000100", 0, kBegin);
     EXPECT_EQ(shortText.offsetMinutes, 30);
     // 0x010000 minutes = 65536 minutes later.
-    const Measurement high = ParseReadingText("0100785046" "5A00000000000000", 0, kBegin);
+    const Measurement high = ParseReadingText(
+        "0100785046"
+        "5A00000000000000",
+        0, kBegin);
     EXPECT_EQ(high.offsetMinutes, 65536);
     EXPECT_EQ(high.Clock(), AddMinutes(kBegin, 65536));
 }

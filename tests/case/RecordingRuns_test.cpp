@@ -105,7 +105,7 @@ TEST(RecordingRuns, EditsOfAPickedTestGoBackToTheirOwnReadings) {
     const std::vector<RecordingRun> runs = FindRecordingRuns(file);
     ASSERT_EQ(runs.size(), 2u);
     Recording second = SelectRecordingRun(file, runs[1]);
-    second.editableMeasurements()[0].valid = 0;          // reading 9 of the file
+    second.editableMeasurements()[0].valid = 0;           // reading 9 of the file
     second.editableMeasurements()[1].remark = "talking";  // reading 10
     ASSERT_TRUE(second.SaveEdits());
 

@@ -16,11 +16,12 @@ using test::WriteBytes;
 std::string CaseText(const std::string& testLines, const std::string& patientLines = "") {
     return "[PATIENT DATA]\r\nName=Ada\r\nID=A1\r\nTest Count=1\r\n" + patientLines +
            "[TEST 1]\r\nYearBegin=2026\r\nMonthBegin=3\r\nDayBegin=1\r\nHourBegin=8\r\n"
-           "MinBegin=0\r\n" + testLines;
+           "MinBegin=0\r\n" +
+           testLines;
 }
 
 class LoadTest : public ::testing::Test {
-protected:
+  protected:
     bool LoadText(const std::string& text, const std::string& name = "260301080000.awp") {
         recording.casePath = folder.File(name);
         WriteBytes(recording.casePath, text);
@@ -50,11 +51,12 @@ TEST(Plausibility, StrictOrderRangesAndClock) {
 }
 
 TEST_F(LoadTest, ReadsPatientTestAndReadings) {
-    ASSERT_TRUE(LoadText(CaseText("Awake Time=15\r\nAwakeDuration=255\r\nAsleepDuration=30\r\n"
-                                  "Count=3\r\n1=00007850465A001E0000000000\r\nC1=fine\r\n"
-                                  "3=00007850465A003C0000001000\r\n"
-                                  "Comments=line one++line two\r\n",
-                                  "Birthday=1980-2-29\r\nGender=2\r\n")));
+    ASSERT_TRUE(
+        LoadText(CaseText("Awake Time=15\r\nAwakeDuration=255\r\nAsleepDuration=30\r\n"
+                          "Count=3\r\n1=00007850465A001E0000000000\r\nC1=fine\r\n"
+                          "3=00007850465A003C0000001000\r\n"
+                          "Comments=line one++line two\r\n",
+                          "Birthday=1980-2-29\r\nGender=2\r\n")));
     EXPECT_EQ(recording.patientName, "Ada");
     EXPECT_EQ(recording.gender, 2);
     EXPECT_EQ(recording.birthday, (CalendarDate{1980, 2, 29}));
@@ -81,8 +83,8 @@ TEST_F(LoadTest, FailsWithoutTestCountBeginOrEnoughReadings) {
     EXPECT_FALSE(LoadText(CaseText("Count=100001\r\n")));
     EXPECT_FALSE(LoadText(CaseText("Count=-1\r\n")));
     EXPECT_TRUE(LoadText(CaseText("Count=0\r\n")));
-    EXPECT_FALSE(LoadText(CaseText("Count=1\r\n").replace(CaseText("").find("MonthBegin=3"), 12,
-                                                          "MonthBegin=13")));
+    EXPECT_FALSE(LoadText(
+        CaseText("Count=1\r\n").replace(CaseText("").find("MonthBegin=3"), 12, "MonthBegin=13")));
 }
 
 TEST_F(LoadTest, MissingFileFailsAndIsNotCreated) {
@@ -119,8 +121,8 @@ TEST_F(LoadTest, ShortNamesAndDisorderSetMultiDay) {
 TEST_F(LoadTest, SeventyTwoHourRule) {
     // 72 h 59 min: 4379 minutes = 0x0111B; 73 h: 4380 = 0x111C.
     const auto span = [](const char* lastOffset) {
-        return "Count=2\r\n1=00007850465A00000000000000\r\n2=00007850465A" + std::string(lastOffset) +
-               "0000000000\r\n";
+        return "Count=2\r\n1=00007850465A00000000000000\r\n2=00007850465A" +
+               std::string(lastOffset) + "0000000000\r\n";
     };
     ASSERT_TRUE(LoadText(CaseText(span("111B"))));
     EXPECT_FALSE(recording.multiDay);
@@ -141,8 +143,7 @@ TEST(CaseFileStem, NameBetweenSeparatorAndDot) {
 namespace vitalis {
 namespace {
 
-const std::string kOneReading =
-    "Count=1\r\n1=00007850465A001E0000000000\r\n";
+const std::string kOneReading = "Count=1\r\n1=00007850465A001E0000000000\r\n";
 
 TEST_F(LoadTest, OfficePressureWhenBothValuesAreStored) {
     ASSERT_TRUE(LoadText(CaseText(kOneReading, "OfficeSys=142\r\nOfficeDia=91\r\n")));

@@ -39,7 +39,8 @@ TEST(TextEncoding, EightBitLinesAreReadAsWindows1252EachOnItsOwnAndWrittenBackAs
     // ü, the euro sign and the left double quote of Windows-1252; beside them UTF-8 lines,
     // with and without a byte-order mark.
     const std::string bytes = "A=M\xFCller \x80 \x93\r\nB=J\xC3\xBCrgen\r\nC=\xE9";
-    const std::string utf8 = "A=M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C\r\nB=J\xC3\xBCrgen\r\nC=\xC3\xA9";
+    const std::string utf8 =
+        "A=M\xC3\xBCller \xE2\x82\xAC \xE2\x80\x9C\r\nB=J\xC3\xBCrgen\r\nC=\xC3\xA9";
     for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
         const auto decoded = DecodeFileText(bom + bytes);
         EXPECT_EQ(decoded.encoding, bom.empty() ? FileEncoding::Utf8 : FileEncoding::Utf8WithBom);

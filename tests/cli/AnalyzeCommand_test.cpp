@@ -49,16 +49,14 @@ Measurement At(int sys, int dia, int pr, int minutesAfterBegin) {
 void WriteSmallCase(const std::string& path) {
     std::vector<Measurement> readings{At(141, 91, 61, 240), At(130, 80, 70, 300),
                                       At(130, 85, 72, 360), At(125, 70, 70, 900)};
-    for (size_t i = 0; i < readings.size(); ++i)
-        readings[i].index = static_cast<int>(i);
+    for (size_t i = 0; i < readings.size(); ++i) readings[i].index = static_cast<int>(i);
     WriteReadings(path, readings, NoTexts());
     WriteHeader(path, test::SampleHeader(kBegin));
 }
 
 std::vector<std::string> Keys(const Json& object) {
     std::vector<std::string> keys;
-    for (auto it = object.begin(); it != object.end(); ++it)
-        keys.push_back(it.key());
+    for (auto it = object.begin(); it != object.end(); ++it) keys.push_back(it.key());
     return keys;
 }
 
@@ -176,8 +174,9 @@ TEST_F(AnalyzeCli, CaseThatCannotBeDividedStillGivesEveryMember) {
                "1=00007850465A001E0000000000\r\n");
     const CliRun run = RunCli({"analyze", casePath});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_NE(run.err.find("damaged or not a case file: " + casePath + " (truncated: 1 of 2 readings)"),
-              std::string::npos)
+    EXPECT_NE(
+        run.err.find("damaged or not a case file: " + casePath + " (truncated: 1 of 2 readings)"),
+        std::string::npos)
         << run.err;
     ASSERT_FALSE(run.json.is_discarded());
     EXPECT_FALSE(run.json.at("loaded").get<bool>());
@@ -246,9 +245,9 @@ TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
     WriteSmallCase(casePath);
     const CliRun run = RunCli({"analyze", casePath});
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(Keys(run.json), (std::vector<std::string>{"file", "loaded", "compatible", "recording",
-                                                        "measurements", "analysis", "clinical",
-                                                        "diary"}));
+    EXPECT_EQ(Keys(run.json),
+              (std::vector<std::string>{"file", "loaded", "compatible", "recording", "measurements",
+                                        "analysis", "clinical", "diary"}));
     const Json& c = run.json.at("clinical");
     EXPECT_EQ(Keys(c), (std::vector<std::string>{"quality", "variability", "dipping",
                                                  "morningSurge", "aasi", "hourly", "guideline"}));
@@ -277,7 +276,8 @@ TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
 
     const Json& hourly = c.at("hourly");
     ASSERT_EQ(hourly.size(), 24u);
-    EXPECT_EQ(hourly.at(12), Json::parse(R"({"hour":12,"count":1,"sys":141.0,"dia":91.0,"pr":61.0})"));
+    EXPECT_EQ(hourly.at(12),
+              Json::parse(R"({"hour":12,"count":1,"sys":141.0,"dia":91.0,"pr":61.0})"));
     EXPECT_EQ(hourly.at(0), Json::parse(R"({"hour":0,"count":0,"sys":null,"dia":null,"pr":null})"));
 
     EXPECT_EQ(c.at("guideline"), Json::parse(R"({"id":"esh2023","name":"ESH 2023",
@@ -288,8 +288,10 @@ TEST_F(AnalyzeCli, ClinicalBlockOfTheSmallCase) {
 
 TEST_F(AnalyzeCli, GuidelineAndOfficeFromTheCommandLineTheConfigurationOrTheCase) {
     WriteSmallCase(casePath);
-    const Json given = RunCli({"analyze", casePath, "--guideline", "acc-aha2017", "--office",
-                               "128/79"}).json.at("clinical").at("guideline");
+    const Json given =
+        RunCli({"analyze", casePath, "--guideline", "acc-aha2017", "--office", "128/79"})
+            .json.at("clinical")
+            .at("guideline");
     EXPECT_EQ(given.at("id"), "acc-aha2017");
     EXPECT_EQ(given.at("office"), Json::parse(R"({"sys":128,"dia":79})"));
     EXPECT_EQ(given.at("officeElevated"), false);
@@ -309,7 +311,9 @@ TEST_F(AnalyzeCli, GuidelineAndOfficeFromTheCommandLineTheConfigurationOrTheCase
     EXPECT_EQ(g.at("phenotype"), "sustained");
     // The command line wins over the configuration and the case.
     const Json over = RunCli({"analyze", casePath, "--config", config, "--guideline", "esh2023",
-                              "--office", "120/70"}).json.at("clinical").at("guideline");
+                              "--office", "120/70"})
+                          .json.at("clinical")
+                          .at("guideline");
     EXPECT_EQ(over.at("id"), "esh2023");
     EXPECT_EQ(over.at("phenotype"), "masked");
 }
@@ -335,8 +339,9 @@ TEST_F(AnalyzeCli, DiaryNightDividesItsReadingsAndSaysSo) {
     WriteSmallCase(casePath);
     EXPECT_EQ(RunCli({"analyze", casePath}).json.at("analysis").at("asleepCount"), 1);
     std::string bytes = test::ReadBytes(casePath);
-    bytes += "[DIARY]\r\nNight1=2026-03-01 23:30 07:00\r\nNight2=2026-03-05 22:00 06:00\r\n"
-             "Event1=2026-03-01 12:30 symptom dizzy\\, \\[short\\]\r\n";
+    bytes +=
+        "[DIARY]\r\nNight1=2026-03-01 23:30 07:00\r\nNight2=2026-03-05 22:00 06:00\r\n"
+        "Event1=2026-03-01 12:30 symptom dizzy\\, \\[short\\]\r\n";
     WriteBytes(casePath, bytes);
     const CliRun run = RunCli({"analyze", casePath});
     ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include "support/CaseFixtures.h"
 #include "support/RunProgram.h"
@@ -12,7 +12,9 @@ namespace {
 using test::RunProgram;
 using test::TempFolder;
 
-test::ProgramResult Cli(const std::vector<std::string>& args) { return RunProgram(VITALIS_CLI, args); }
+test::ProgramResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(VITALIS_CLI, args);
+}
 
 TEST(CliAnalyze, PrintsTheCaseAsJson) {
     TempFolder folder;

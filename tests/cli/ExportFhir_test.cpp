@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "sim/SimRecording.h"
 #include "case/CaseWriter.h"
 #include "case/TextSource.h"
+#include "sim/SimRecording.h"
 #include "support/CaseFixtures.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
@@ -20,9 +20,13 @@ using nlohmann::json;
 using test::RunProgram;
 using test::TempFolder;
 
-test::ProgramResult Cli(const std::vector<std::string>& args) { return RunProgram(VITALIS_CLI, args); }
+test::ProgramResult Cli(const std::vector<std::string>& args) {
+    return RunProgram(VITALIS_CLI, args);
+}
 
-json ReadJson(const std::string& path) { return json::parse(test::ReadBytes(path)); }
+json ReadJson(const std::string& path) {
+    return json::parse(test::ReadBytes(path));
+}
 
 // Readings of a bundle by kind: reading panels (they have a time of their own), means,
 // pulses.
@@ -38,9 +42,12 @@ BundleParts PartsOf(const json& bundle) {
         if (r["resourceType"] == "DiagnosticReport") parts.report = r;
         if (r["resourceType"] != "Observation") continue;
         const std::string code = r["code"]["coding"][0]["code"];
-        if (code == "8867-4") parts.pulses.push_back(r);
-        else if (code == "96607-7") parts.means.push_back(r);
-        else if (code == "85354-9") parts.panels.push_back(r);
+        if (code == "8867-4")
+            parts.pulses.push_back(r);
+        else if (code == "96607-7")
+            parts.means.push_back(r);
+        else if (code == "85354-9")
+            parts.panels.push_back(r);
     }
     return parts;
 }
@@ -99,9 +106,12 @@ void CompareWithAnalyze(const std::string& casePath, const json& bundle, bool al
     std::vector<json> analysed;
     size_t failed = 0, excluded = 0;
     for (const json& m : a["measurements"]) {
-        if (!m["plausible"]) ++failed;
-        else if (m["valid"] == 1) analysed.push_back(m);
-        else ++excluded;
+        if (!m["plausible"])
+            ++failed;
+        else if (m["valid"] == 1)
+            analysed.push_back(m);
+        else
+            ++excluded;
     }
     const BundleParts parts = PartsOf(bundle);
     ASSERT_EQ(parts.panels.size(), all ? a["measurements"].size() : analysed.size()) << casePath;

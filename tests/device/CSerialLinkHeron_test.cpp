@@ -87,8 +87,7 @@ TEST_F(SerialLinkTest, NoAnsweringPortFailsWithEveryPortClosed) {
     EXPECT_FALSE(link.OpenToDown());
     EXPECT_EQ(link.HeronVariant(), 0);
     ASSERT_EQ(ports.Lines().size(), 3u);
-    for (const ScriptedStream* line : ports.Lines())
-        EXPECT_TRUE(line->WasClosed());
+    for (const ScriptedStream* line : ports.Lines()) EXPECT_TRUE(line->WasClosed());
     // A silent port costs one read, not six.
     EXPECT_EQ(ports.Lines()[0]->ReadCalls(), 2u);  // the reply byte and the drain
     std::array<uint8_t, 1> byte{};
@@ -104,8 +103,7 @@ TEST_F(SerialLinkTest, UploadOpenRunsAtTheSlowRate) {
     });
     ports.AddPort("ttyS1", [](uint32_t rate) {
         auto line = std::make_unique<ScriptedStream>();
-        if (rate == kHeronUploadRate)
-            line->Expect(Bytes({0xAA}), Bytes({0x6C}));
+        if (rate == kHeronUploadRate) line->Expect(Bytes({0xAA}), Bytes({0x6C}));
         return line;
     });
     CSerialLinkHeron link(ports, pacer, timing);

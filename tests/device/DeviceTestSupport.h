@@ -24,8 +24,7 @@ class InstantPacer final : public Pacer {
 
 inline std::vector<uint8_t> Bytes(std::initializer_list<int> values) {
     std::vector<uint8_t> bytes;
-    for (const int v : values)
-        bytes.push_back(static_cast<uint8_t>(v));
+    for (const int v : values) bytes.push_back(static_cast<uint8_t>(v));
     return bytes;
 }
 

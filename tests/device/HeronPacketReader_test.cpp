@@ -4,9 +4,9 @@
 
 #include "DeviceTestSupport.h"
 #include "device/link/CBthLinkHeron.h"
-#include "support/ScriptedStream.h"
 #include "sim/HeronPacketWriter.h"
 #include "support/CaseFixtures.h"
+#include "support/ScriptedStream.h"
 
 namespace vitalis {
 namespace {
@@ -41,8 +41,7 @@ TEST_F(ReaderTest, ReadsPacketsOneAfterAnotherUntilTheLineGoesQuiet) {
     Send(sim::HeronMeasurementPacket(At(2)));
     HeronPacketReader reader(link);
     std::vector<HeronPacket> packets;
-    while (reader.Next())
-        packets.push_back(DecodeHeronPacket(reader.Area(), test::KeyTexts()));
+    while (reader.Next()) packets.push_back(DecodeHeronPacket(reader.Area(), test::KeyTexts()));
     ASSERT_EQ(packets.size(), 4u);
     EXPECT_TRUE(std::holds_alternative<HeronAddress>(packets[0]));
     EXPECT_EQ(std::get<HeronCount>(packets[1]).records, 2u);

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "DeviceTestSupport.h"
-#include "support/CaseFixtures.h"
 #include "device/heron/HeronPackets.h"
 #include "sim/HeronPacketWriter.h"
+#include "support/CaseFixtures.h"
 
 namespace vitalis {
 namespace {
@@ -18,13 +18,13 @@ using test::KeyTexts;
 // 2026-12-07 09:30, sys 120, map 90, dia 80, pr 70, status 0. The year's low byte 0xEA is the
 // only raw byte with bit 7, so the first group's head is 0x82 (bit 1) and the others 0x80.
 const std::vector<uint8_t> kMeasurement{
-    0x07,                                            // type
-    0x82, 0x87, 0xEA, 0x8C, 0x87, 0x89, 0x9E,        // head; year 07 EA, month, day, hour, min
-    0x08,                                            // marker
-    0x80, 0x80, 0xF8, 0x80, 0xDA, 0x80, 0xD0,        // head; sys 0078, map 005A, dia 0050
-    0x09,                                            // marker
-    0x80, 0x80, 0xC6, 0x80,                          // head; pr 0046, status 00
-    0x00};                                           // end of body
+    0x07,                                      // type
+    0x82, 0x87, 0xEA, 0x8C, 0x87, 0x89, 0x9E,  // head; year 07 EA, month, day, hour, min
+    0x08,                                      // marker
+    0x80, 0x80, 0xF8, 0x80, 0xDA, 0x80, 0xD0,  // head; sys 0078, map 005A, dia 0050
+    0x09,                                      // marker
+    0x80, 0x80, 0xC6, 0x80,                    // head; pr 0046, status 00
+    0x00};                                     // end of body
 
 // Address 00 1A 7D DA 71 13: 0xDA (data byte 3) keeps bit 7, so the head is 0x88.
 const std::vector<uint8_t> kAddress{0x12, 0x88, 0x80, 0x9A, 0xFD, 0xDA, 0xF1, 0x93, 0x00};
@@ -75,7 +75,8 @@ TEST(HeronWireBytes, AMeasurementWithAMisplacedMarkerIsNotTaken) {
     for (const size_t at : {size_t{8}, size_t{16}}) {
         auto bytes = kMeasurement;
         bytes[at] = 0x0A;
-        EXPECT_TRUE(std::holds_alternative<HeronIgnored>(DecodeHeronPacket(Area(bytes), KeyTexts())))
+        EXPECT_TRUE(
+            std::holds_alternative<HeronIgnored>(DecodeHeronPacket(Area(bytes), KeyTexts())))
             << "marker at " << at;
     }
 }

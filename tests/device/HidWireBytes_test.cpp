@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "DeviceTestSupport.h"
-#include "support/CaseFixtures.h"
 #include "device/hid/HidBlocks.h"
 #include "device/link/HighBitPacking.h"
+#include "support/CaseFixtures.h"
 
 namespace vitalis {
 namespace {
@@ -20,8 +20,8 @@ constexpr int kDeviceType = 3;
 // sys 200 (00 C8), dia 95, map 120, pr 72, offset 300 minutes (00 01 2C), status 0, extra 0.
 // Only 0xC8 (raw byte 1) has bit 7, so the first group's head is 0x82.
 const std::vector<uint8_t> kRecordRaw{0x00, 0xC8, 0x5F, 0x78, 0x48, 0x00, 0x01, 0x2C, 0x00, 0x00};
-const std::vector<uint8_t> kRecordFrame{0x82, 0x80, 0xC8, 0xDF, 0xF8, 0xC8, 0x80, 0x81,
-                                        0x80, 0xAC, 0x80, 0x80};
+const std::vector<uint8_t> kRecordFrame{0x82, 0x80, 0xC8, 0xDF, 0xF8, 0xC8,
+                                        0x80, 0x81, 0x80, 0xAC, 0x80, 0x80};
 
 // "F", the device type, then 42 records (00 2A), an unused byte, 2026-12-07 08:00 and an unused
 // byte, packed; 0xEA (raw byte 4) gives the head 0x90.
@@ -67,7 +67,8 @@ TEST(HidWireBytes, MeasurementHeaderFrame) {
     EXPECT_EQ(header->recordCount, 42);
     EXPECT_EQ(header->start, kStart);
     const auto raw = EncodeMeasurementHeader(*header);
-    EXPECT_EQ(PackHighBits(raw), std::vector<uint8_t>(kHeaderFrame.begin() + 2, kHeaderFrame.end()));
+    EXPECT_EQ(PackHighBits(raw),
+              std::vector<uint8_t>(kHeaderFrame.begin() + 2, kHeaderFrame.end()));
 }
 
 TEST(HidWireBytes, AHeaderFromAnotherDeviceTypeOrWithAnotherMarkerIsRefused) {

@@ -43,11 +43,9 @@ TEST(HighBitPacking, EveryLengthRoundTripsAndStaysAboveBitSeven) {
     std::mt19937 random(7);
     for (size_t n = 0; n <= 64; ++n) {
         std::vector<uint8_t> raw(n);
-        for (uint8_t& b : raw)
-            b = static_cast<uint8_t>(random());
+        for (uint8_t& b : raw) b = static_cast<uint8_t>(random());
         const auto packed = PackHighBits(raw);
-        for (const uint8_t b : packed)
-            ASSERT_GE(b, 0x80) << n;
+        for (const uint8_t b : packed) ASSERT_GE(b, 0x80) << n;
         std::vector<uint8_t> back;
         ASSERT_EQ(UnpackHighBits(packed, back, n), UnpackResult::Good) << n;
         EXPECT_EQ(back, raw) << n;

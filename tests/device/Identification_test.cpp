@@ -9,11 +9,11 @@
 #include "device/link/CSerialLinkHeron.h"
 #include "device/link/MonitorFrames.h"
 #include "device/session/PolicySessionUi.h"
-#include "support/ScriptedPlatform.h"
 #include "device/session/SessionFactory.h"
-#include "support/EngineLines.h"
 #include "sim/HeronEngine.h"
 #include "sim/HidGenerationEngine.h"
+#include "support/EngineLines.h"
+#include "support/ScriptedPlatform.h"
 
 namespace vitalis {
 namespace {
@@ -146,8 +146,7 @@ TEST_F(BluetoothIdentifyTest, AJunkAnswerToTheIdentifyIsNotTakenForTheHeronReply
 }
 
 TEST(DeviceTypes, AcceptedRanges) {
-    for (const int type : {1, 15, 0x51, 0x5F})
-        EXPECT_TRUE(IsAcceptedDeviceType(type)) << type;
+    for (const int type : {1, 15, 0x51, 0x5F}) EXPECT_TRUE(IsAcceptedDeviceType(type)) << type;
     for (const int type : {0, 16, 0x50, 0x60, 255, -1})
         EXPECT_FALSE(IsAcceptedDeviceType(type)) << type;
 }
@@ -196,8 +195,7 @@ TEST_F(CreateSessionTest, NoAnswerAsksRetryUntilCancelled) {
 
 TEST_F(CreateSessionTest, SocketTargetsConnectAndPickTheBluetoothChannels) {
     platform.socketMaker = [](const LinkTarget& target) -> std::unique_ptr<ByteStream> {
-        if (target.kind != LinkTarget::Kind::Tcp)
-            return nullptr;
+        if (target.kind != LinkTarget::Kind::Tcp) return nullptr;
         return sim::EngineStream(HidMonitor());
     };
     SessionContext context = Context();

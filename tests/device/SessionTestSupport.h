@@ -7,11 +7,11 @@
 
 #include "DeviceTestSupport.h"
 #include "device/session/PolicySessionUi.h"
-#include "support/ScriptedPlatform.h"
 #include "device/session/SessionWorker.h"
-#include "support/EngineLines.h"
 #include "sim/SimRecording.h"
 #include "support/CaseFixtures.h"
+#include "support/EngineLines.h"
+#include "support/ScriptedPlatform.h"
 #include "support/TempFolder.h"
 
 namespace vitalis::test {

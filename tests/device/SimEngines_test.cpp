@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "device/link/CHidLink.h"
 #include "device/hid/HidBlocks.h"
+#include "device/link/CHidLink.h"
 #include "device/link/MonitorFrames.h"
-#include "support/EngineLines.h"
 #include "sim/FaultPlan.h"
 #include "sim/HeronEngine.h"
 #include "sim/HidGenerationEngine.h"
 #include "support/CaseFixtures.h"
+#include "support/EngineLines.h"
 #include "support/TempFolder.h"
 
 namespace vitalis::sim {
@@ -19,8 +19,7 @@ using test::ToVector;
 
 std::vector<uint8_t> Joined(const std::vector<Message>& messages) {
     std::vector<uint8_t> all;
-    for (const auto& m : messages)
-        all.insert(all.end(), m.begin(), m.end());
+    for (const auto& m : messages) all.insert(all.end(), m.begin(), m.end());
     return all;
 }
 
@@ -99,8 +98,7 @@ TEST(HeronEngine, UploadAcknowledgesEveryByteAndHandsOverTheBlock) {
                        [&](std::span<const uint8_t> block) { received = ToVector(block); });
     EXPECT_EQ(Joined(engine.Receive(Bytes({0xAA}))), Bytes({0x6C}));
     std::vector<uint8_t> block(70);
-    for (size_t i = 0; i < block.size(); ++i)
-        block[i] = static_cast<uint8_t>(i * 3);
+    for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<uint8_t>(i * 3);
     block[0] = 0x01;  // bytes of an open frame inside the block are just data
     for (size_t i = 0; i < block.size(); ++i)
         ASSERT_EQ(Joined(engine.Receive({&block[i], 1})), Bytes({0x6C})) << i;
@@ -218,8 +216,7 @@ TEST(FaultPlan, SilenceHangUpJunkAndStallAtTheirBytes) {
     junk.junkCount = 3;
     const auto junked = FaultPlan(junk).Shape(bytes);
     ASSERT_EQ(junked[0].bytes.size(), 11u);
-    for (size_t i = 2; i < 5; ++i)
-        EXPECT_LT(junked[0].bytes[i], 0x80);
+    for (size_t i = 2; i < 5; ++i) EXPECT_LT(junked[0].bytes[i], 0x80);
     EXPECT_EQ(junked[0].bytes[5], 3);
 
     FaultOptions stall;

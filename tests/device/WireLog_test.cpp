@@ -5,14 +5,14 @@
 #include <sstream>
 
 #include "DeviceTestSupport.h"
-#include "device/session/Identification.h"
 #include "device/link/MonitorFrames.h"
-#include "support/ScriptedPlatform.h"
 #include "device/link/WireLogPlatform.h"
 #include "device/link/WireLogStream.h"
-#include "support/EngineLines.h"
+#include "device/session/Identification.h"
 #include "sim/HeronEngine.h"
 #include "sim/HidGenerationEngine.h"
+#include "support/EngineLines.h"
+#include "support/ScriptedPlatform.h"
 
 namespace vitalis {
 namespace {
@@ -59,8 +59,7 @@ TEST(WireLog, ALoggedConversationReplaysAsAScript) {
     auto replay = ReplayWireLog(ReadWireLog(in), "ttyUSB0");
     test::InstantPacer pacer;
     const auto variant = [&] {
-        for (const uint8_t byte : HeronSerialOpenFrame())
-            replay->Write({&byte, 1});
+        for (const uint8_t byte : HeronSerialOpenFrame()) replay->Write({&byte, 1});
         std::array<uint8_t, 6> reply{};
         replay->Read(reply);
         return HeronOpenReplyVariant(reply);

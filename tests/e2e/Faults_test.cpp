@@ -44,9 +44,10 @@ TEST_F(FaultsE2e, ADroppedLineSavesNothing) {
     ExpectNothingSaved(run);
     // Whether the hang-up is seen while identifying, while opening or once the data phase began
     // depends on timing; each way the user hears what went wrong.
-    const bool told = run.err.find("The monitor could not be reached.") != std::string::npos ||
-                      run.err.find("The monitor did not answer.") != std::string::npos ||
-                      run.err.find("No readings were received from the monitor.") != std::string::npos;
+    const bool told =
+        run.err.find("The monitor could not be reached.") != std::string::npos ||
+        run.err.find("The monitor did not answer.") != std::string::npos ||
+        run.err.find("No readings were received from the monitor.") != std::string::npos;
     EXPECT_TRUE(told) << run.err;
 }
 

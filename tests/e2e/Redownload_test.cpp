@@ -59,10 +59,10 @@ struct RedownloadE2e : E2eTest {
 
 TEST_F(RedownloadE2e, EveryWayOpensAndASecondDownloadDuplicatesAndWipesNothing) {
     const std::vector<std::vector<std::string>> monitors{
-        {"--serial"},                                          // Heron, monthly files
-        {"--serial", "--variant", "34", "--single-file"},      // Heron, one file
-        {"--tcp", "0"},                                        // HID generation
-        {"--tcp", "0", "--device-type", "3"},                  // HID generation, type 3
+        {"--serial"},                                      // Heron, monthly files
+        {"--serial", "--variant", "34", "--single-file"},  // Heron, one file
+        {"--tcp", "0"},                                    // HID generation
+        {"--tcp", "0", "--device-type", "3"},              // HID generation, type 3
     };
     for (size_t way = 0; way < monitors.size(); ++way) {
         SCOPED_TRACE(way);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "device/link/BthDeviceList.h"
 #include "device/gui/BluezPairingAgent.h"
+#include "device/link/BthDeviceList.h"
 
 namespace vitalis {
 namespace {

@@ -13,8 +13,8 @@
 #include "views/CorrelationPainter.h"
 #include "views/PiePanelPainter.h"
 #include "views/TrendDrawing.h"
-#include "views/TrendLegend.h"
 #include "views/TrendLayout.h"
+#include "views/TrendLegend.h"
 
 namespace vitalis {
 namespace {
@@ -287,8 +287,8 @@ TEST(TrendGraphPainter, TheLegendNamesEveryPartInTheInterfaceLanguageAboveThePlo
     for (const trend::LegendEntry& entry : trend::TrendLegend(texts, TrendGraphPainter::kNightBand))
         names.push_back(entry.text);
     const std::vector<QString> expected{
-        "Global Setting:IDS_TREND_LEGEND_SYS",   "Global Setting:IDS_TREND_LEGEND_DIA",
-        "Global Setting:IDS_TREND_LEGEND_MAP",   "Global Setting:IDS_TREND_LEGEND_PULSE",
+        "Global Setting:IDS_TREND_LEGEND_SYS",       "Global Setting:IDS_TREND_LEGEND_DIA",
+        "Global Setting:IDS_TREND_LEGEND_MAP",       "Global Setting:IDS_TREND_LEGEND_PULSE",
         "Global Setting:IDS_TREND_LEGEND_THRESHOLD", "Global Setting:IDS_TREND_LEGEND_NIGHT",
         "Global Setting:IDS_TREND_LEGEND_FAILED"};
     EXPECT_EQ(names, expected);
@@ -300,8 +300,8 @@ TEST(TrendGraphPainter, TheLegendNamesEveryPartInTheInterfaceLanguageAboveThePlo
     Page page = HighSystolicMorning();
     TrendGraphPainter trend(Recorded());
     Canvas canvas;
-    canvas.Paint(trend, {page.recording, page.summary, Period::Whole, page.limits, shortTexts,
-                         page.bounds});
+    canvas.Paint(
+        trend, {page.recording, page.summary, Period::Whole, page.limits, shortTexts, page.bounds});
     const QRectF strip(kArea.left(), kArea.top(), kArea.width(), trend.layout().plot.top() - 1);
     EXPECT_GT(canvas.Count(TrendGraphPainter::kNightBand, strip), 20);
     EXPECT_TRUE(reports.empty());

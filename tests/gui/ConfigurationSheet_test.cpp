@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "shell/AppConfig.h"
 #include "shell/gui/ConfigurationSheet.h"
@@ -13,7 +13,7 @@ namespace vitalis {
 namespace {
 
 class SheetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         config.SetApplicationDirectory(app.path());
         config.Load();
@@ -53,7 +53,8 @@ TEST_F(SheetTest, CaseFolderPageFollowsTheDefaultBox) {
 }
 
 TEST_F(SheetTest, LayoutEditorRefusesNoPagesEmptyAndTakenNames) {
-    LayoutEditorDialog editor(texts, ReportLayout::Defaults(), QString(), true, {"Clinic"}, Recorded());
+    LayoutEditorDialog editor(texts, ReportLayout::Defaults(), QString(), true, {"Clinic"},
+                              Recorded());
     editor.accept();
     EXPECT_EQ(told.back(), QStringLiteral("ZuzodIriz:IDS_SPECIFY_FILE"));
     editor.nameField()->setText(QStringLiteral(" clinic "));

@@ -1,10 +1,10 @@
 // A download started from the window against the simulator, ending with the new case offered.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -52,7 +52,8 @@ TEST(DownloadWindow, SavedDownloadIsOfferedInTheOpenDialog) {
         auto* dialog = qobject_cast<CaseOpenDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr || !offered.isEmpty()) return;
         const auto selected = dialog->list()->selectedItems();
-        offered = selected.isEmpty() ? QStringLiteral("(none)") : selected.front()->data(0, Qt::UserRole).toString();
+        offered = selected.isEmpty() ? QStringLiteral("(none)")
+                                     : selected.front()->data(0, Qt::UserRole).toString();
         emit dialog->buttons()->accepted();
     });
     watcher.start(20);
@@ -86,7 +87,8 @@ TEST(DownloadWindow, CancelStopsTheSessionAndSavesNothing) {
     LanguageTable languages;
     AppConfigHeron config(languages);
     config.SetApplicationDirectory(app.path());
-    Workstation station(config, {[](QWidget*, const QString&) {}, [](QWidget*, const QString&) { return true; }});
+    Workstation station(
+        config, {[](QWidget*, const QString&) {}, [](QWidget*, const QString&) { return true; }});
     station.Start({QStringLiteral("--link"), QString::fromStdString("tcp:" + line.substr(5))});
     std::vector<QString> told;
     station.sessions().SetAnswers({[&](QWidget*, const QString& t) { told.push_back(t); },
@@ -98,7 +100,8 @@ TEST(DownloadWindow, CancelStopsTheSessionAndSavesNothing) {
         QWidget* dialog = QApplication::activeModalWidget();
         if (dialog != nullptr && !cancelled && dialog->inherits("vitalis::SessionProgressDialog")) {
             cancelled = true;
-            QTimer::singleShot(300, dialog, [dialog] { QMetaObject::invokeMethod(dialog, "reject"); });
+            QTimer::singleShot(300, dialog,
+                               [dialog] { QMetaObject::invokeMethod(dialog, "reject"); });
         }
     });
     watcher.start(20);

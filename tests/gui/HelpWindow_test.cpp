@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QTextBrowser>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class HelpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());
@@ -46,10 +46,12 @@ protected:
 };
 
 TEST_F(HelpTest, TheGuideOpensInAWindowOfTheProgram) {
-    WriteGuide("English", "<html><body><h1>Taking a recording</h1><p>Wrap the cuff.</p></body></html>");
+    WriteGuide("English",
+               "<html><body><h1>Taking a recording</h1><p>Wrap the cuff.</p></body></html>");
     Workstation station(config, Recorded());
     station.Start({});
-    EXPECT_EQ(station.frame().Action(command::kHelp)->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    EXPECT_EQ(station.frame().Action(command::kHelp)->shortcut(),
+              QKeySequence(QKeySequence::HelpContents));
     HelpWindow* help = OpenHelp(station);
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());

@@ -1,5 +1,5 @@
-#include <QComboBox>
 #include <gtest/gtest.h>
+#include <QComboBox>
 
 #include <filesystem>
 

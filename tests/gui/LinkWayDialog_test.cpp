@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "device/gui/LinkWayDialog.h"
 #include "shell/AppConfig.h"

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+#include <QAction>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QAction>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "case/CaseEditor.h"
 #include "case/gui/MeasurementEditorDialog.h"
@@ -15,7 +15,7 @@ namespace {
 using test::TempFolder;
 
 class EditorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 40);
         recording.casePath = path;
@@ -33,7 +33,8 @@ protected:
 };
 
 TEST_F(EditorTest, MarksFollowTheRulesAndOkAppliesThem) {
-    MeasurementEditorDialog dialog(recording, texts, Recorded(), [](QWidget*) { return QString(); });
+    MeasurementEditorDialog dialog(recording, texts, Recorded(),
+                                   [](QWidget*) { return QString(); });
     QTreeWidget* list = dialog.list();
     ASSERT_EQ(list->topLevelItemCount(), 40);
     EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("*=3/40(7.5%)"));
@@ -60,7 +61,8 @@ TEST_F(EditorTest, MarksFollowTheRulesAndOkAppliesThem) {
 }
 
 TEST_F(EditorTest, SpaceExcludesTheCurrentRowAndAFailedSaveKeepsTheEdits) {
-    MeasurementEditorDialog dialog(recording, texts, Recorded(), [](QWidget*) { return QString(); });
+    MeasurementEditorDialog dialog(recording, texts, Recorded(),
+                                   [](QWidget*) { return QString(); });
     EXPECT_EQ(dialog.saveButton(), nullptr);
     int saves = 0;
     bool saveSucceeds = false;
@@ -90,8 +92,9 @@ TEST_F(EditorTest, SpaceExcludesTheCurrentRowAndAFailedSaveKeepsTheEdits) {
 
 TEST_F(EditorTest, CancelDropsTheEditsAndExportReportsTheOutcome) {
     {
-        MeasurementEditorDialog dialog(recording, texts, Recorded(),
-                                       [&](QWidget*) { return QString::fromStdString(folder.File("out")); });
+        MeasurementEditorDialog dialog(recording, texts, Recorded(), [&](QWidget*) {
+            return QString::fromStdString(folder.File("out"));
+        });
         dialog.ClickMark(0);
         dialog.ExportCsv();
         dialog.reject();
@@ -101,8 +104,9 @@ TEST_F(EditorTest, CancelDropsTheEditsAndExportReportsTheOutcome) {
     EXPECT_EQ(told.back(), QStringLiteral("Global Setting:IDS_SAVEFILESUCCESS"));
     EXPECT_FALSE(test::ReadBytes(folder.File("out.CSV")).empty());
 
-    MeasurementEditorDialog failing(recording, texts, Recorded(),
-                                    [&](QWidget*) { return QString::fromStdString(folder.File("no/dir/x")); });
+    MeasurementEditorDialog failing(recording, texts, Recorded(), [&](QWidget*) {
+        return QString::fromStdString(folder.File("no/dir/x"));
+    });
     failing.ExportCsv();
     EXPECT_EQ(told.back(), QStringLiteral("Global Setting:IDS_AWPTOFILEERROR"));
 }

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
@@ -23,7 +23,7 @@ const ClockTime kFirst{2026, 3, 2, 20, 0};
 const ClockTime kSecond{2026, 3, 12, 19, 0};
 
 class RecordingPickerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());

@@ -46,7 +46,8 @@ class ReportPdfTest : public ::testing::Test {
     // The text of every page, or of one page (counted from 1).
     std::string Text(int page = 0) {
         std::vector<std::string> args{"-layout", pdf, "-"};
-        if (page > 0) args.insert(args.begin(), {"-f", std::to_string(page), "-l", std::to_string(page)});
+        if (page > 0)
+            args.insert(args.begin(), {"-f", std::to_string(page), "-l", std::to_string(page)});
         const auto run = test::RunProgram("/usr/bin/pdftotext", args);
         EXPECT_EQ(run.exitCode, 0) << run.err;
         return run.out;

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>

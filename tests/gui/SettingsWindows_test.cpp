@@ -22,11 +22,10 @@
 #include "shell/WearInstructions.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
+#include "shell/gui/ConfigurationSheet.h"
 #include "shell/gui/DiaryDialog.h"
 #include "shell/gui/PatientSheetDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
-#include "shell/gui/ConfigurationSheet.h"
-#include "shell/gui/ThresholdPage.h"
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "shell/gui/Workstation.h"
@@ -126,7 +125,9 @@ TEST_F(SettingsWindowsTest, SleepPeriodIsWrittenAndTheCaseDividedAgain) {
     station.Run(editcommand::kSave);
     EXPECT_EQ(ProfileStore(casePath).GetInt("TEST 1", "Awake Time", 0), 20);
     EXPECT_EQ(ProfileStore(casePath).GetInt("TEST 1", "Asleep Time", 0), 36);
-    EXPECT_NE(test::ReadBytes(casePath).find("asleep 18:00\xE2\x80\x93" "10:00\r\n"), std::string::npos);
+    EXPECT_NE(test::ReadBytes(casePath).find("asleep 18:00\xE2\x80\x93"
+                                             "10:00\r\n"),
+              std::string::npos);
     EXPECT_TRUE(told.empty());
 }
 
@@ -213,7 +214,8 @@ TEST(ThresholdWindow, GuidelineProfileIsChosenAndItsThresholdsCanBeTaken) {
     EXPECT_EQ(page.values().awakeSys, 135);
     EXPECT_EQ(page.values().awakeDia, 85);
     EXPECT_EQ(page.values().asleepSys, 130);
-    page.guidelineBox()->setCurrentIndex(page.guidelineBox()->findData(QStringLiteral("acc-aha2017")));
+    page.guidelineBox()->setCurrentIndex(
+        page.guidelineBox()->findData(QStringLiteral("acc-aha2017")));
     EXPECT_EQ(page.guideline(), "acc-aha2017");
     page.profileButton()->click();
     const ThresholdSettings taken = page.values();
@@ -297,15 +299,16 @@ TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows)
 
     // Opened again, the sheet shows the line break as typed, and the saved history.
     QString shown, history;
-    EXPECT_TRUE(RunWithDialog<PatientSheetDialog>(
-        station, command::kPatientData, [&](PatientSheetDialog& d) {
-            shown = d.medicationsEdit()->toPlainText();
-            ASSERT_NE(d.historyView(), nullptr);
-            EXPECT_TRUE(d.historyView()->isReadOnly());
-            history = d.historyView()->toPlainText();
-        }));
+    EXPECT_TRUE(RunWithDialog<PatientSheetDialog>(station, command::kPatientData,
+                                                  [&](PatientSheetDialog& d) {
+                                                      shown = d.medicationsEdit()->toPlainText();
+                                                      ASSERT_NE(d.historyView(), nullptr);
+                                                      EXPECT_TRUE(d.historyView()->isReadOnly());
+                                                      history = d.historyView()->toPlainText();
+                                                  }));
     EXPECT_EQ(shown, QStringLiteral("Ramipril\nmorning"));
-    EXPECT_TRUE(history.endsWith(QStringLiteral("  patient sheet edited"))) << history.toStdString();
+    EXPECT_TRUE(history.endsWith(QStringLiteral("  patient sheet edited")))
+        << history.toStdString();
     EXPECT_TRUE(told.empty());
 }
 

@@ -122,12 +122,15 @@ TEST_F(UploadDialogTest, NoToTheWarningKeepsTheDialogOpenAndYesClosesIt) {
 }
 
 TEST_F(UploadDialogTest, TheDayTheScheduleGivesIsShownAsItChanges) {
-    initial.awakeSpan = 3;  // 07:00 every 15 minutes
+    initial.awakeSpan = 3;   // 07:00 every 15 minutes
     initial.asleepSpan = 5;  // 22:00 every 30 minutes
     const auto dialog = Dialog();
     const auto& f = dialog->fields();
     EXPECT_EQ(f.plan->text(), Text("Message Setting", "IDS_PLAN_READINGS")
-                                  .arg(78).arg(60).arg(QStringLiteral("15:00")).arg(18)
+                                  .arg(78)
+                                  .arg(60)
+                                  .arg(QStringLiteral("15:00"))
+                                  .arg(18)
                                   .arg(QStringLiteral("9:00")));
     EXPECT_TRUE(f.warning->text().isEmpty());
     f.asleepSpan->setCurrentIndex(0);
@@ -156,8 +159,9 @@ TEST_F(UploadDialogTest, ASpecialPeriodEndingBeforeItBeginsIsRefused) {
 TEST_F(UploadDialogTest, TabGoesThroughTheFieldsInTheOrderTheyAreLaidOut) {
     const auto dialog = Dialog();
     const auto& f = dialog->fields();
-    const std::vector<QWidget*> expected{f.id, f.awakeTime, f.awakeSpan, f.asleepTime, f.asleepSpan,
-                                         f.specialBegin, f.specialSpan, f.specialEnd, f.startKey};
+    const std::vector<QWidget*> expected{f.id,          f.awakeTime,  f.awakeSpan,
+                                         f.asleepTime,  f.asleepSpan, f.specialBegin,
+                                         f.specialSpan, f.specialEnd, f.startKey};
     QWidget* at = f.name;
     for (QWidget* next : expected) {
         at = at->nextInFocusChain();

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -28,7 +28,7 @@ using test::TempFolder;
 
 // An application folder with the shipped languages and nothing else.
 class WorkstationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder.AddShippedLanguages();
         config.SetApplicationDirectory(folder.path());
@@ -82,7 +82,8 @@ TEST_F(WorkstationTest, CaseOnTheCommandLineOpensAndEnablesTheCaseCommands) {
     EXPECT_TRUE(config.caseOpen);
     EXPECT_TRUE(station.frame().Action(command::kStatistics)->isEnabled());
     EXPECT_EQ(station.doc().recording().analysis.validCount, 45);
-    EXPECT_TRUE(station.view().statusText().startsWith(QStringLiteral("Patient:   Ada Lovelace   ID:   P-0042")));
+    EXPECT_TRUE(station.view().statusText().startsWith(
+        QStringLiteral("Patient:   Ada Lovelace   ID:   P-0042")));
     EXPECT_EQ(station.CaseFolder(), QString::fromStdString(folder.File("data")));
 
     // The view asks for the statistics; the window shows them over the view.
@@ -107,7 +108,8 @@ TEST_F(WorkstationTest, CaseOnTheCommandLineOpensAndEnablesTheCaseCommands) {
     EXPECT_FALSE(station.OpenCase(QString::fromStdString(folder.File("data/junk.awp"))));
     EXPECT_FALSE(station.frame().Action(command::kStatistics)->isEnabled());
     ASSERT_FALSE(told.empty());
-    EXPECT_EQ(told.back(), QStringLiteral("damaged or not a case file: junk.awp (not a case file)"));
+    EXPECT_EQ(told.back(),
+              QStringLiteral("damaged or not a case file: junk.awp (not a case file)"));
 }
 
 TEST_F(WorkstationTest, LanguageSwitchRelabelsTheWindow) {
@@ -122,8 +124,9 @@ TEST_F(WorkstationTest, LanguageSwitchRelabelsTheWindow) {
     EXPECT_EQ(ProfileStore(folder.File("Cnf.start")).GetString("START", "Language", ""), "German");
     station.Exit();
     // The language chosen during the run reaches the settings file at the save.
-    EXPECT_EQ(ProfileStore(folder.File("VurConfig.ini")).GetString("Previous Config", "Language", ""),
-              "German");
+    EXPECT_EQ(
+        ProfileStore(folder.File("VurConfig.ini")).GetString("Previous Config", "Language", ""),
+        "German");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Widget tests share one application object and run offscreen.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "ui/ApplicationStyle.h"
 

@@ -21,7 +21,7 @@ using test::Reading;
 
 // Every test here reads times in one fixed zone, whatever the machine's.
 class FhirBundleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* tz = std::getenv("TZ");
         savedTz_ = tz ? std::optional<std::string>(tz) : std::nullopt;
@@ -29,8 +29,10 @@ protected:
         tzset();
     }
     void TearDown() override {
-        if (savedTz_) setenv("TZ", savedTz_->c_str(), 1);
-        else unsetenv("TZ");
+        if (savedTz_)
+            setenv("TZ", savedTz_->c_str(), 1);
+        else
+            unsetenv("TZ");
         tzset();
     }
 
@@ -83,7 +85,7 @@ protected:
     }
     static const Json& Report(const Json& bundle) { return bundle["entry"].back()["resource"]; }
 
-private:
+  private:
     std::optional<std::string> savedTz_;
 };
 
@@ -173,7 +175,8 @@ TEST_F(FhirBundleTest, ReportRefersToEveryPanelAndMeanAndSpansTheWornTime) {
         EXPECT_EQ(report["effectivePeriod"]["end"], "2026-03-02T03:30:00+01:00");
         std::vector<std::string> expected;
         for (const Json& e : bundle["entry"]) {
-            for (const Json& c : e["resource"].value("code", Json::object()).value("coding", Json::array()))
+            for (const Json& c :
+                 e["resource"].value("code", Json::object()).value("coding", Json::array()))
                 if (c["code"] == "85354-9") expected.push_back(e["fullUrl"]);
         }
         ASSERT_EQ(report["result"].size(), expected.size()) << all;
@@ -220,8 +223,8 @@ TEST_F(FhirBundleTest, ConclusionIsTheClinicalVerdictInWords) {
     ASSERT_NE(options.guideline, nullptr);
     const Json bundle = fhir::BuildBundle(r, options, uuids, test::KeyTexts());
     const std::string conclusion = Report(bundle)["conclusion"];
-    EXPECT_EQ(conclusion.find("Clinical Setting:IDS_GUIDELINE: " +
-                              std::string(options.guideline->name) + "\n"),
+    EXPECT_EQ(conclusion.find(
+                  "Clinical Setting:IDS_GUIDELINE: " + std::string(options.guideline->name) + "\n"),
               0u);
     EXPECT_NE(conclusion.find("Clinical Setting:IDS_QUALITY: "), std::string::npos);
     EXPECT_NE(conclusion.find("Clinical Setting:IDS_PERIOD_AWAKE: 140.0/90.0"), std::string::npos);

@@ -14,7 +14,7 @@ namespace {
 
 // Sets the process's time zone for one test and puts the old one back after it.
 class ZoneScope {
-public:
+  public:
     explicit ZoneScope(const char* zone) {
         const char* tz = std::getenv("TZ");
         if (tz) saved_ = tz;
@@ -22,12 +22,14 @@ public:
         tzset();
     }
     ~ZoneScope() {
-        if (saved_) setenv("TZ", saved_->c_str(), 1);
-        else unsetenv("TZ");
+        if (saved_)
+            setenv("TZ", saved_->c_str(), 1);
+        else
+            unsetenv("TZ");
         tzset();
     }
 
-private:
+  private:
     std::optional<std::string> saved_;
 };
 

@@ -9,11 +9,11 @@ namespace vitalis::test {
 
 // Identities 00000000-0000-4000-8000-000000000001, ...02, ... in turn.
 class CountingUuids final : public fhir::UuidSource {
-public:
+  public:
     std::string Next() override { return fhir::FormatUuid4(0, ++count_); }
     static std::string Url(int n) { return "urn:uuid:" + fhir::FormatUuid4(0, n); }
 
-private:
+  private:
     uint64_t count_ = 0;
 };
 

@@ -27,8 +27,7 @@ Vocabulary ReadVocabulary() {
     std::string line;
     while (std::getline(in, line)) {
         const size_t tab = line.find('\t');
-        if (line.empty() || tab == std::string::npos)
-            continue;
+        if (line.empty() || tab == std::string::npos) continue;
         vocabulary[line.substr(0, tab)].insert(line.substr(tab + 1));
     }
     return vocabulary;
@@ -55,11 +54,9 @@ bool ValidUtf8(const std::string& bytes) {
                               : lead >= 0xE0 ? 3
                               : lead >= 0xC2 ? 2
                                              : 0;
-        if (length == 0 || i + length > bytes.size())
-            return false;
+        if (length == 0 || i + length > bytes.size()) return false;
         for (size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
         }
         i += length;
     }
@@ -73,8 +70,7 @@ std::vector<std::pair<std::string, int>> Columns(const std::string& text) {
     std::string entry;
     while (std::getline(entries, entry, ';')) {
         const size_t comma = entry.rfind(',');
-        if (comma == std::string::npos)
-            return {};
+        if (comma == std::string::npos) return {};
         columns.emplace_back(entry.substr(0, comma), std::stoi(entry.substr(comma + 1)));
     }
     return columns;
@@ -83,16 +79,17 @@ std::vector<std::pair<std::string, int>> Columns(const std::string& text) {
 // The sections, each with at least the texts it was made with; later texts only add to them.
 TEST(Vocabulary, CoversEverySection) {
     const Vocabulary vocabulary = ReadVocabulary();
-    const std::map<std::string, size_t> expected{{"Global Setting", 88},  // with the questions about unsaved case changes
-                                                 {"Message Setting", 48},
-                                                 {"Dialog Setting", 66},
-                                                 {"Menu Setting", 53},  // with undo, redo, save and exclude
-                                                 {"Case Setting", 39},
-                                                 {"ZuzodIriz", 41},  // with the four texts of the download session's outcomes
-                                                 {"Clinical Setting", 58},
-                                                 {"Report Setting", 55},
-                                                 {"Title", 1},
-                                                 {"Diary Setting", 19}};
+    const std::map<std::string, size_t> expected{
+        {"Global Setting", 88},  // with the questions about unsaved case changes
+        {"Message Setting", 48},
+        {"Dialog Setting", 66},
+        {"Menu Setting", 53},  // with undo, redo, save and exclude
+        {"Case Setting", 39},
+        {"ZuzodIriz", 41},  // with the four texts of the download session's outcomes
+        {"Clinical Setting", 58},
+        {"Report Setting", 55},
+        {"Title", 1},
+        {"Diary Setting", 19}};
     ASSERT_EQ(vocabulary.size(), expected.size());
     for (const auto& [section, count] : expected) {
         EXPECT_GE(vocabulary.at(section).size(), count) << section;
@@ -153,8 +150,7 @@ TEST_P(ShippedLanguage, CsvHeadingAndFolderNamesAreUsable) {
 
 TEST_P(ShippedLanguage, EveryFailedReadingGetsAText) {
     for (int status = 1; status <= 25; ++status) {
-        if (status == 3)
-            continue;
+        if (status == 3) continue;
         EXPECT_FALSE(FailureText(status, table).empty()) << "result code " << status;
     }
     EXPECT_TRUE(FailureText(0, table).empty());

@@ -97,8 +97,7 @@ TEST_F(LanguageTableTest, TextsAreFoundExactlyAndKeptWhole) {
 TEST_F(LanguageTableTest, Utf16FilesLoadLikeEightBitOnes) {
     // "[T]\r\nK=Café" in UTF-16LE with its byte-order mark.
     std::string utf16 = "\xFF\xFE";
-    for (const char c : std::string("[T]\r\nK=Caf"))
-        utf16 += std::string{c, '\0'};
+    for (const char c : std::string("[T]\r\nK=Caf")) utf16 += std::string{c, '\0'};
     utf16 += std::string("\xE9\0", 2);
     WriteBytes(folder + "/German.lng", utf16);
     table.ScanLanguages(folder);

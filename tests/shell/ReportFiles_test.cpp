@@ -75,8 +75,8 @@ TEST_F(ReportFilesTest, WhatIsWrittenReadsBackTheSame) {
     const ReportData report = FullReport();
     const ReportWriteResult written = WriteReportFiles(folder, report);
     ASSERT_TRUE(written.ok) << written.error;
-    const std::vector<std::string> names = {"Report.txt", "Clinical.rp", "1.rp", "2.rp",
-                                            "3.rp",       "45.rp",       "6.rp", "7.rp",
+    const std::vector<std::string> names = {"Report.txt", "Clinical.rp", "1.rp",  "2.rp",
+                                            "3.rp",       "45.rp",       "6.rp",  "7.rp",
                                             "8.rp",       "9.rp",        "10.rp", "11.rp"};
     EXPECT_EQ(written.written, names);
 
@@ -105,10 +105,11 @@ TEST_F(ReportFilesTest, TheClinicalRecordHasItsOwnFileAndByteLayout) {
     record.pages = {1, 0};
     record.block.quality = {3, 2, 0.5, 2, 0, false, {clinical::QualityProblem::FewAsleep}};
     const std::string bytes = EncodeClinical(record);
-    const std::string quality("\x01\0\0\0\0\0\0\0"
-                              "\x03\0\0\0\x02\0\0\0\x01\0\0\0\0\0\0\xE0\x3F"
-                              "\x02\0\0\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0",
-                              8 + 8 + 9 + 8 + 1 + 8);
+    const std::string quality(
+        "\x01\0\0\0\0\0\0\0"
+        "\x03\0\0\0\x02\0\0\0\x01\0\0\0\0\0\0\xE0\x3F"
+        "\x02\0\0\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0",
+        8 + 8 + 9 + 8 + 1 + 8);
     EXPECT_EQ(bytes.substr(0, quality.size()), quality);
     // Thirty absent figures and two absent weighted SDs, six absent dipping values, no
     // morning, no AASI, 24 hours of (hour, count, three absent means), then "esh2023" in

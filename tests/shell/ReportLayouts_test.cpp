@@ -20,8 +20,7 @@ class CollectedMessages final : public MessageSink {
 ReportLayout Pages(std::initializer_list<int> on, std::string title = {}) {
     ReportLayout layout;
     layout.title = std::move(title);
-    for (int page : on)
-        layout.pages[page - 1] = 1;
+    for (int page : on) layout.pages[page - 1] = 1;
     return layout;
 }
 
@@ -83,7 +82,6 @@ TEST_F(ReportLayoutsTest, TitlesAndPagesAtStartUp) {
     config.reports.edited.clinicalPages = {1, 0};
     ASSERT_TRUE(config.SaveReportSection("Short"));
     EXPECT_EQ(Restarted().current.clinicalPages, (std::array<int, 2>{1, 0}));
-
 }
 
 TEST_F(ReportLayoutsTest, TheListSurvivesEvenWithoutACurrentLayout) {

@@ -11,7 +11,7 @@ namespace vitalis::test {
 
 // Texts that name their own key, so tests can see which text a writer chose.
 class KeyTexts final : public TextSource {
-public:
+  public:
     std::string Text(std::string_view section, std::string_view key) const override {
         return std::string(section) + ":" + std::string(key);
     }

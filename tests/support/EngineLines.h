@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
+#include "sim/MonitorEngine.h"
 #include "support/ScriptedHidDevice.h"
 #include "support/ScriptedStream.h"
-#include "sim/MonitorEngine.h"
 
 namespace vitalis::sim {
 

@@ -40,12 +40,10 @@ std::unique_ptr<ByteStream> ScriptedSerialPorts::Open(const std::string& port,
                                                       const SerialSettings& settings,
                                                       const StreamTimeouts& timeouts) {
     const auto it = makers_.find(port);
-    if (it == makers_.end() || !it->second)
-        return nullptr;
+    if (it == makers_.end() || !it->second) return nullptr;
     opens_.emplace_back(port, settings.baudRate);
     auto line = it->second(settings.baudRate);
-    if (!line)
-        return nullptr;
+    if (!line) return nullptr;
     line->SetTimeouts(timeouts);
     lines_.push_back(line.get());
     keep_.push_back(std::move(line));

@@ -30,8 +30,7 @@ void ScriptedStream::RunScript() {
             mismatch_ = true;
             return;
         }
-        if (pendingWrite_.size() < step.expect.size())
-            return;
+        if (pendingWrite_.size() < step.expect.size()) return;
         pendingWrite_.erase(pendingWrite_.begin(), pendingWrite_.begin() + compare);
         Queue(step.reply);
         ++step_;
@@ -39,10 +38,8 @@ void ScriptedStream::RunScript() {
 }
 
 StreamResult ScriptedStream::Write(std::span<const uint8_t> data) {
-    if (!IsOpen())
-        return {0, StreamStatus::Failed};
-    if (cancelled_)
-        return {0, StreamStatus::Cancelled};
+    if (!IsOpen()) return {0, StreamStatus::Failed};
+    if (cancelled_) return {0, StreamStatus::Cancelled};
     written_.insert(written_.end(), data.begin(), data.end());
     if (step_ < script_.size() && !mismatch_) {
         pendingWrite_.insert(pendingWrite_.end(), data.begin(), data.end());
@@ -55,10 +52,8 @@ StreamResult ScriptedStream::Write(std::span<const uint8_t> data) {
 
 StreamResult ScriptedStream::Read(std::span<uint8_t> buffer) {
     ++readCalls_;
-    if (!IsOpen())
-        return {0, StreamStatus::Failed};
-    if (cancelled_)
-        return {0, StreamStatus::Cancelled};
+    if (!IsOpen()) return {0, StreamStatus::Failed};
+    if (cancelled_) return {0, StreamStatus::Cancelled};
     const size_t count = std::min({buffer.size(), inbox_.size(), vanishAfter_});
     std::copy_n(inbox_.begin(), count, buffer.begin());
     inbox_.erase(inbox_.begin(), inbox_.begin() + static_cast<std::ptrdiff_t>(count));
@@ -69,8 +64,7 @@ StreamResult ScriptedStream::Read(std::span<uint8_t> buffer) {
             return {count, StreamStatus::Failed};
         }
     }
-    if (count == buffer.size())
-        return {count, StreamStatus::Complete};
+    if (count == buffer.size()) return {count, StreamStatus::Complete};
     ++shortReads_;
     return {count, StreamStatus::TimedOut};
 }
@@ -89,18 +83,15 @@ std::unique_ptr<ScriptedStream> ReplayWireLog(const std::vector<WireLogEntry>& e
         received.clear();
     };
     for (const WireLogEntry& entry : entries) {
-        if (entry.line != line)
-            continue;
+        if (entry.line != line) continue;
         if (entry.direction == WireLog::Direction::Sent) {
-            if (!received.empty())
-                flush();
+            if (!received.empty()) flush();
             sent.insert(sent.end(), entry.bytes.begin(), entry.bytes.end());
         } else {
             received.insert(received.end(), entry.bytes.begin(), entry.bytes.end());
         }
     }
-    if (!sent.empty() || !received.empty())
-        flush();
+    if (!sent.empty() || !received.empty()) flush();
     return replay;
 }
 

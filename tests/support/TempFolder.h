@@ -6,7 +6,7 @@ namespace vitalis::test {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     // Makes the folder an application folder with the shipped language files in "Language".
     void AddShippedLanguages() const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -50,8 +50,8 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
         if (column == kRemarkColumn) list_->editItem(item, kRemarkColumn);
     });
     connect(list_, &QTreeWidget::itemChanged, this, &MeasurementEditorDialog::RemarkEdited);
-    toggleAction_ = new QAction(
-        QString::fromStdString(texts_.Text(kMenuTexts, "IDS_EXCLUDE_READING")), list_);
+    toggleAction_ =
+        new QAction(QString::fromStdString(texts_.Text(kMenuTexts, "IDS_EXCLUDE_READING")), list_);
     toggleAction_->setShortcut(QKeySequence(Qt::Key_Space));
     toggleAction_->setShortcutContext(Qt::WidgetShortcut);
     list_->addAction(toggleAction_);
@@ -122,9 +122,9 @@ void MeasurementEditorDialog::ExportCsv() {
     if (chosen.isEmpty()) return;
     const std::string path = CsvExportPath(chosen.toStdString());
     const bool saved = vitalis::ExportCsv(recording_, path, texts_);
-    messages_.inform(this,
-                     QString::fromStdString(texts_.Text(
-                         kGlobalTexts, saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
+    messages_.inform(
+        this, QString::fromStdString(
+                  texts_.Text(kGlobalTexts, saved ? "IDS_SAVEFILESUCCESS" : "IDS_AWPTOFILEERROR")));
 }
 
 void MeasurementEditorDialog::SetSaving(Saving saving) {

@@ -26,12 +26,13 @@ QString RecordingDateText(const ClockTime& t) {
 }
 
 QString RecordingTimeText(const ClockTime& t) {
-    return QStringLiteral("%1:%2").arg(t.hour, 2, 10, QLatin1Char('0')).arg(t.minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(t.hour, 2, 10, QLatin1Char('0'))
+        .arg(t.minute, 2, 10, QLatin1Char('0'));
 }
 
 RecordingPickerDialog::RecordingPickerDialog(const TextSource& texts,
-                                             const std::vector<RecordingRun>& runs,
-                                             QWidget* parent)
+                                             const std::vector<RecordingRun>& runs, QWidget* parent)
     : QDialog(parent), runCount_(runs.size()) {
     const auto text = [&texts](std::string_view key) {
         return QString::fromStdString(texts.Text(kSection, key));
@@ -46,14 +47,16 @@ RecordingPickerDialog::RecordingPickerDialog(const TextSource& texts,
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("recordingList"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({text("IDS_RECORDING_BEGIN"), text("IDS_RECORDING_END"),
-                            text("IDS_RECORDING_COUNT")});
+    list_->setHeaderLabels(
+        {text("IDS_RECORDING_BEGIN"), text("IDS_RECORDING_END"), text("IDS_RECORDING_COUNT")});
     // Latest first: the test a download has just filed.
     for (size_t i = runs.size(); i-- > 0;) {
         const RecordingRun& run = runs[i];
         auto* item = new QTreeWidgetItem(list_);
-        item->setText(0, RecordingDateText(run.begin) + QLatin1Char(' ') + RecordingTimeText(run.begin));
-        item->setText(1, RecordingDateText(run.end) + QLatin1Char(' ') + RecordingTimeText(run.end));
+        item->setText(
+            0, RecordingDateText(run.begin) + QLatin1Char(' ') + RecordingTimeText(run.begin));
+        item->setText(1,
+                      RecordingDateText(run.end) + QLatin1Char(' ') + RecordingTimeText(run.end));
         item->setText(2, QString::number(run.count));
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(0, kRunRole, static_cast<qulonglong>(i));

@@ -17,7 +17,7 @@ namespace vitalis {
 class RecordingPickerDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     RecordingPickerDialog(const TextSource& texts, const std::vector<RecordingRun>& runs,
                           QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
     std::optional<size_t> chosenRun() const;
     QTreeWidget* list() const { return list_; }
 
-private:
+  private:
     QTreeWidget* list_ = nullptr;
     size_t runCount_ = 0;
 };

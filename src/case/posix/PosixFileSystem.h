@@ -6,7 +6,7 @@ namespace vitalis {
 
 // The files of a POSIX system, through open, pread and stat.
 class PosixFileSystem : public FileSystem {
-public:
+  public:
     std::optional<FileStatus> StatusOf(const std::string& path) const override;
     std::optional<FileStatus> StatusOfOpen(int handle) const override;
     int OpenForReading(const std::string& path) const override;

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "case/TextSource.h"
-#include "device/link/BthDeviceList.h"
 #include "device/gui/BluetoothDiscoverer.h"
+#include "device/link/BthDeviceList.h"
 #include "ui/UserMessages.h"
 
 class QProgressBar;

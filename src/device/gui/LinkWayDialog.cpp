@@ -4,8 +4,8 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -34,7 +34,8 @@ LinkWayDialog::LinkWayDialog(const TextSource& texts, int useBluetooth, int show
     for (const SerialPortChoice& port : ports_) {
         const QString path = QString::fromStdString(port.devicePath);
         QString label = text(kDialog, "IDS_LINK_SERIAL");
-        label = label.contains(QStringLiteral("%1")) ? label.arg(path) : label + QLatin1Char(' ') + path;
+        label = label.contains(QStringLiteral("%1")) ? label.arg(path)
+                                                     : label + QLatin1Char(' ') + path;
         if (!port.description.empty())
             label += QStringLiteral(" (%1)").arg(QString::fromStdString(port.description));
         auto* button = new QRadioButton(label, group);
@@ -93,16 +94,21 @@ void LinkWayDialog::Select(const std::optional<LinkTarget>& current, int useBlue
     (useBluetooth == 1 ? bluetooth_ : usb_)->setChecked(true);
 }
 
-int LinkWayDialog::useBluetooth() const { return bluetooth_->isChecked() ? 1 : 0; }
+int LinkWayDialog::useBluetooth() const {
+    return bluetooth_->isChecked() ? 1 : 0;
+}
 
-int LinkWayDialog::showSelectDevice() const { return notAgain_->isChecked() ? 0 : 1; }
+int LinkWayDialog::showSelectDevice() const {
+    return notAgain_->isChecked() ? 0 : 1;
+}
 
 std::optional<LinkTarget> LinkWayDialog::chosenLink() const {
     if (bluetooth_->isChecked()) return std::nullopt;
     for (size_t i = 0; i < serial_.size(); ++i) {
         if (serial_[i]->isChecked()) return ParseLinkTarget("serial:" + ports_[i].devicePath);
     }
-    if (network_->isChecked()) return ParseLinkTarget("tcp:" + address_->text().trimmed().toStdString());
+    if (network_->isChecked())
+        return ParseLinkTarget("tcp:" + address_->text().trimmed().toStdString());
     return ParseLinkTarget("usb");
 }
 

@@ -27,7 +27,7 @@ struct SerialPortChoice {
 class LinkWayDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     LinkWayDialog(const TextSource& texts, int useBluetooth, int showSelectDevice,
                   QWidget* parent = nullptr, std::vector<SerialPortChoice> serialPorts = {},
                   std::optional<LinkTarget> current = std::nullopt);
@@ -45,11 +45,11 @@ public:
     QCheckBox* notAgainBox() const { return notAgain_; }
     QLabel* networkError() const { return addressError_; }
 
-public slots:
+  public slots:
     // OK: a network address must be host:port before the dialog closes.
     void Confirm();
 
-private:
+  private:
     void Select(const std::optional<LinkTarget>& current, int useBluetooth);
 
     std::vector<SerialPortChoice> ports_;

@@ -17,7 +17,7 @@ namespace vitalis {
 class QtSessionUi final : public QObject, public SessionUi {
     Q_OBJECT
 
-public:
+  public:
     struct Answers {
         std::function<void(QWidget*, const QString&)> show;
         std::function<bool(QWidget*, const QString&)> retry;  // true: Retry
@@ -33,7 +33,7 @@ public:
 
     QString TextOf(const UiMessage& message) const;
 
-private:
+  private:
     // Runs f on the window's thread and waits for it.
     void OnWindowThread(const std::function<void()>& f);
 

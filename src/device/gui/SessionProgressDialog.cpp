@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "case/NumberedText.h"
+#include "case/TextSource.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/SessionWorker.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "device/session/ProgrammingPlan.h"
 #include "case/TextSource.h"
+#include "device/session/ProgrammingPlan.h"
 
 namespace vitalis {
 namespace {
@@ -54,8 +54,9 @@ UploadParameterDialog::UploadParameterDialog(const TextSource& texts, const Uplo
     fields_.warning->setWordWrap(true);
     fields_.warning->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
     layout->addWidget(fields_.warning);
-    for (QComboBox* list : {fields_.awakeTime, fields_.awakeSpan, fields_.asleepTime, fields_.asleepSpan,
-                            fields_.specialBegin, fields_.specialEnd, fields_.specialSpan}) {
+    for (QComboBox* list :
+         {fields_.awakeTime, fields_.awakeSpan, fields_.asleepTime, fields_.asleepSpan,
+          fields_.specialBegin, fields_.specialEnd, fields_.specialSpan}) {
         connect(list, &QComboBox::currentIndexChanged, this, &UploadParameterDialog::ShowPlan);
     }
     ShowPlan();

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include "case/TextSource.h"
 #include "device/heron/HeronCaseFiles.h"
 #include "device/heron/HeronPacketReader.h"
 #include "device/link/MonitorFrames.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/UploadBlocks.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -122,7 +122,8 @@ bool CProtocolHeron::Finish(const HeronDownloadData& data, uint8_t variant) {
     context_.progress.SetState(SessionState::Saved);
     std::string detail = JoinLines(written.paths);
     if (written.skipped > 0)
-        detail += "\r\n" + Text(kGlobal, "IDS_SKIPPED_READINGS") + " " + std::to_string(written.skipped);
+        detail +=
+            "\r\n" + Text(kGlobal, "IDS_SKIPPED_READINGS") + " " + std::to_string(written.skipped);
     Show(kGlobal, "IDS_MSG_FINISH", detail);
     return true;
 }

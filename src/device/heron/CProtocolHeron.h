@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/session/CProtocolBase.h"
 #include "device/heron/HeronDownloadData.h"
+#include "device/session/CProtocolBase.h"
 
 namespace vitalis {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "case/CaseFileNames.h"
-#include "device/session/DeviceIdentity.h"
 #include "case/TextSource.h"
+#include "device/session/DeviceIdentity.h"
 
 namespace vitalis {
 namespace {

@@ -16,12 +16,9 @@ bool HeronPacketReader::Next() {
     area_.fill(0);
     uint8_t type = 0;
     for (size_t skipped = 0;; ++skipped) {
-        if (!ReadByte(type))
-            return false;
-        if (HeronBodyLength(type))
-            break;
-        if (skipped == junkLimit_)
-            return false;
+        if (!ReadByte(type)) return false;
+        if (HeronBodyLength(type)) break;
+        if (skipped == junkLimit_) return false;
         ++junkSkipped_;
     }
     area_[0] = type;

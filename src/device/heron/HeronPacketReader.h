@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "device/link/CDeviceLink.h"
 #include "device/heron/HeronPackets.h"
+#include "device/link/CDeviceLink.h"
 
 namespace vitalis {
 

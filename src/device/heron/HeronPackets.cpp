@@ -29,8 +29,7 @@ int Word(std::span<const uint8_t> area, size_t i) {
 // not zero), so a whole body is a run of exactly its length of non-zero bytes after the type.
 bool BodyIsWhole(std::span<const uint8_t> area, size_t bodyLength) {
     for (size_t i = 1; i <= bodyLength; ++i) {
-        if (At(area, i) == 0)
-            return false;
+        if (At(area, i) == 0) return false;
     }
     return At(area, bodyLength + 1) == 0;
 }
@@ -41,10 +40,8 @@ bool UnpackGroups(std::span<const uint8_t> area, std::span<const std::pair<size_
     bool good = true;
     for (const auto& [first, length] : groups) {
         std::array<uint8_t, 8> group{};
-        for (size_t i = 0; i < length; ++i)
-            group[i] = At(area, first + i);
-        if (!UnpackGroup(std::span(group).first(length), raw))
-            good = false;
+        for (size_t i = 0; i < length; ++i) group[i] = At(area, first + i);
+        if (!UnpackGroup(std::span(group).first(length), raw)) good = false;
     }
     return good;
 }
@@ -56,8 +53,7 @@ HeronPacket DecodeMeasurement(std::span<const uint8_t> area, const TextSource& t
         return HeronIgnored{};
     static constexpr std::array<std::pair<size_t, size_t>, 3> kGroups{{{1, 7}, {9, 7}, {17, 4}}};
     std::vector<uint8_t> raw;
-    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 15)
-        return HeronIgnored{};
+    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 15) return HeronIgnored{};
     Measurement m;
     m.year = raw[0] << 8 | raw[1];
     m.month = raw[2];
@@ -75,12 +71,10 @@ HeronPacket DecodeMeasurement(std::span<const uint8_t> area, const TextSource& t
 }
 
 HeronPacket DecodeAddress(std::span<const uint8_t> area) {
-    if (!BodyIsWhole(area, kAddressBody))
-        return HeronIgnored{};
+    if (!BodyIsWhole(area, kAddressBody)) return HeronIgnored{};
     static constexpr std::array<std::pair<size_t, size_t>, 1> kGroups{{{1, 7}}};
     std::vector<uint8_t> raw;
-    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 6)
-        return HeronIgnored{};
+    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 6) return HeronIgnored{};
     char text[13];
     std::snprintf(text, sizeof text, "%02x%02x%02x%02x%02x%02x", raw[0], raw[1], raw[2], raw[3],
                   raw[4], raw[5]);
@@ -88,12 +82,10 @@ HeronPacket DecodeAddress(std::span<const uint8_t> area) {
 }
 
 HeronPacket DecodeCount(std::span<const uint8_t> area) {
-    if (!BodyIsWhole(area, kCountBody))
-        return HeronIgnored{};
+    if (!BodyIsWhole(area, kCountBody)) return HeronIgnored{};
     static constexpr std::array<std::pair<size_t, size_t>, 1> kGroups{{{1, 5}}};
     std::vector<uint8_t> raw;
-    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 4)
-        return HeronIgnored{};
+    if (!UnpackGroups(area, kGroups, raw) || raw.size() != 4) return HeronIgnored{};
     return HeronCount{static_cast<uint32_t>(raw[0]) << 24 | static_cast<uint32_t>(raw[1]) << 16 |
                       static_cast<uint32_t>(raw[2]) << 8 | raw[3]};
 }
@@ -105,8 +97,7 @@ ClockTime ClockAt(std::span<const uint8_t> area, size_t first) {
 
 // Positions are the header's own byte numbers: the type byte sits at 0 in the area.
 HeronPacket DecodeHeader(std::span<const uint8_t> area) {
-    if (area.size() < kHeaderBody + 1)
-        return HeronIgnored{};
+    if (area.size() < kHeaderBody + 1) return HeronIgnored{};
     HeronHeader h;
     h.patientName = FixedWidthText(area.subspan(1, 30));
     h.patientId = FixedWidthText(area.subspan(31, 11));

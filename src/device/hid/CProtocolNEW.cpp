@@ -4,9 +4,9 @@
 
 #include "case/CaseFileNames.h"
 #include "case/CaseWriter.h"
+#include "case/TextSource.h"
 #include "device/session/SessionMessages.h"
 #include "device/session/UploadBlocks.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {

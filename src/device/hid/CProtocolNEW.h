@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "device/session/CProtocolBase.h"
 #include "device/hid/HidBlocks.h"
 #include "device/link/MonitorFrames.h"
+#include "device/session/CProtocolBase.h"
 
 namespace vitalis {
 
@@ -47,7 +47,6 @@ class CProtocolNEW final : public CProtocolBase {
     bool Finish(const HidSettings& settings, const std::vector<DataSet>& sets);
     bool SendSettings(std::span<const uint8_t> frame);
     bool AckedWrite(std::span<const uint8_t> part, uint8_t command);
-
 };
 
 }  // namespace vitalis

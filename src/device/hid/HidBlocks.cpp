@@ -14,12 +14,9 @@ namespace {
 std::optional<std::vector<uint8_t>> UnpackFrame(std::span<const uint8_t> frame,
                                                 std::optional<uint8_t> marker, int deviceType,
                                                 size_t rawLength) {
-    if (frame.size() != kBlockPrefixLength + PackedLength(rawLength))
-        return std::nullopt;
-    if (marker ? frame[0] != *marker : (frame[0] & 0x80) != 0)
-        return std::nullopt;
-    if (frame[1] != deviceType)
-        return std::nullopt;
+    if (frame.size() != kBlockPrefixLength + PackedLength(rawLength)) return std::nullopt;
+    if (marker ? frame[0] != *marker : (frame[0] & 0x80) != 0) return std::nullopt;
+    if (frame[1] != deviceType) return std::nullopt;
     std::vector<uint8_t> raw;
     if (UnpackHighBits(frame.subspan(kBlockPrefixLength), raw, rawLength) != UnpackResult::Good)
         return std::nullopt;
@@ -74,8 +71,7 @@ std::array<uint8_t, kSettingsRawLength> EncodeSettings(const HidSettings& s) {
                         s.setting47,       s.awakeHour,       s.awakeMin,       s.awakeInterval,
                         s.asleepHour,      s.asleepMin,       s.asleepInterval, s.specialStartHour,
                         s.specialStartMin, s.specialInterval, s.specialEndHour, s.specialEndMin};
-    for (size_t i = 0; i < std::size(rest); ++i)
-        raw[43 + i] = static_cast<uint8_t>(rest[i]);
+    for (size_t i = 0; i < std::size(rest); ++i) raw[43 + i] = static_cast<uint8_t>(rest[i]);
     raw[60] = static_cast<uint8_t>(s.option);
     raw[62] = static_cast<uint8_t>(s.setting62 >> 8);
     raw[63] = static_cast<uint8_t>(s.setting62);
@@ -85,8 +81,7 @@ std::array<uint8_t, kSettingsRawLength> EncodeSettings(const HidSettings& s) {
 
 std::optional<HidSettings> DecodeSettingsFrame(std::span<const uint8_t> frame, int deviceType) {
     const auto raw = UnpackFrame(frame, std::nullopt, deviceType, kSettingsRawLength);
-    if (!raw)
-        return std::nullopt;
+    if (!raw) return std::nullopt;
     return DecodeSettings(std::span<const uint8_t, kSettingsRawLength>(raw->data(), raw->size()));
 }
 
@@ -94,8 +89,7 @@ std::optional<HidMeasurementHeader> DecodeMeasurementHeaderFrame(std::span<const
                                                                  int deviceType) {
     const auto raw =
         UnpackFrame(frame, kMeasurementHeaderMarker, deviceType, kMeasurementHeaderRawLength);
-    if (!raw)
-        return std::nullopt;
+    if (!raw) return std::nullopt;
     const auto& r = *raw;
     HidMeasurementHeader header;
     header.recordCount = r[0] << 8 | r[1];
@@ -106,24 +100,20 @@ std::optional<HidMeasurementHeader> DecodeMeasurementHeaderFrame(std::span<const
 std::optional<HidOxygenHeader> DecodeOxygenHeaderFrame(std::span<const uint8_t> frame,
                                                        int deviceType) {
     const auto raw = UnpackFrame(frame, kOxygenHeaderMarker, deviceType, kOxygenHeaderRawLength);
-    if (!raw)
-        return std::nullopt;
+    if (!raw) return std::nullopt;
     const auto& r = *raw;
     HidOxygenHeader header;
     header.sampleCount = r[0] << 16 | r[1] << 8 | r[2];
     header.type = r[3];
-    if (header.type == 1)
-        header.value = r[4] << 8 | r[5];
+    if (header.type == 1) header.value = r[4] << 8 | r[5];
     return header;
 }
 
 std::optional<Measurement> DecodeRecordFrame(std::span<const uint8_t> frame, const ClockTime& start,
                                              const TextSource& texts) {
-    if (frame.size() != RecordFrameLength())
-        return std::nullopt;
+    if (frame.size() != RecordFrameLength()) return std::nullopt;
     std::vector<uint8_t> r;
-    if (UnpackHighBits(frame, r, kRecordRawLength) != UnpackResult::Good)
-        return std::nullopt;
+    if (UnpackHighBits(frame, r, kRecordRawLength) != UnpackResult::Good) return std::nullopt;
     Measurement m;
     m.sys = r[0] << 8 | r[1];
     m.dia = r[2];

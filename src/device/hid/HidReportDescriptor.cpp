@@ -28,16 +28,14 @@ struct Item {
 bool NextItem(std::span<const uint8_t> d, size_t& pos, Item& item, bool& isLong) {
     const uint8_t prefix = d[pos];
     if (prefix == 0xFE) {  // long item: size, tag, data
-        if (pos + 3 > d.size() || pos + 3 + d[pos + 1] > d.size())
-            return false;
+        if (pos + 3 > d.size() || pos + 3 + d[pos + 1] > d.size()) return false;
         isLong = true;
         pos += 3 + d[pos + 1];
         return true;
     }
     static constexpr std::array<size_t, 4> kSizes{0, 1, 2, 4};
     const size_t size = kSizes[prefix & 3];
-    if (pos + 1 + size > d.size())
-        return false;
+    if (pos + 1 + size > d.size()) return false;
     item.type = (prefix >> 2) & 3;
     item.tag = prefix >> 4;
     item.value = 0;
@@ -60,10 +58,8 @@ HidReportSizes ParseHidReportDescriptor(std::span<const uint8_t> d) {
     while (pos < d.size()) {
         Item item;
         bool isLong = false;
-        if (!NextItem(d, pos, item, isLong))
-            return sizes;
-        if (isLong)
-            continue;
+        if (!NextItem(d, pos, item, isLong)) return sizes;
+        if (isLong) continue;
         if (item.type == 1) {
             switch (item.tag) {
                 case 7:
@@ -77,13 +73,11 @@ HidReportSizes ParseHidReportDescriptor(std::span<const uint8_t> d) {
                     globals.reportCount = item.value;
                     break;
                 case 10:
-                    if (stack.size() >= kMaxPushDepth)
-                        return sizes;
+                    if (stack.size() >= kMaxPushDepth) return sizes;
                     stack.push_back(globals);
                     break;
                 case 11:
-                    if (stack.empty())
-                        return sizes;
+                    if (stack.empty()) return sizes;
                     globals = stack.back();
                     stack.pop_back();
                     break;
@@ -96,8 +90,7 @@ HidReportSizes ParseHidReportDescriptor(std::span<const uint8_t> d) {
             auto& entry = bits[globals.reportId];
             uint64_t& total = item.tag == 8 ? entry.first : entry.second;
             total += globals.reportSize * globals.reportCount;
-            if (total > kMaxReportBits)
-                return sizes;
+            if (total > kMaxReportBits) return sizes;
         }
     }
     for (const auto& [id, inOut] : bits) {

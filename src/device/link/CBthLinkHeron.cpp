@@ -14,14 +14,11 @@ CBthLinkHeron::CBthLinkHeron(CBthSocket& socket, Pacer& pacer, const LinkTiming&
 bool CBthLinkHeron::OpenToUp() {
     socket_.DiscardPending();
     const uint8_t open = kHeronUploadOpen;
-    if (!socket_.Send({&open, 1}))
-        return false;
-    if (!pacer_.Pause(timing_.bluetoothUploadOpenPause))
-        return false;
+    if (!socket_.Send({&open, 1})) return false;
+    if (!pacer_.Pause(timing_.bluetoothUploadOpenPause)) return false;
     uint8_t reply = 0;
     size_t received = 0;
-    if (!socket_.Receive({&reply, 1}, received, timing_.bluetoothUploadOpenPolls))
-        return false;
+    if (!socket_.Receive({&reply, 1}, received, timing_.bluetoothUploadOpenPolls)) return false;
     return reply == kHeronUploadAck;
 }
 
@@ -32,10 +29,8 @@ bool CBthLinkHeron::OpenToDown() {
     const Frame6 frame = HeronOpenFrame();
     for (int attempt = 0; attempt < timing_.bluetoothDownloadOpenAttempts; ++attempt) {
         socket_.DiscardPending();
-        if (!socket_.Send(frame))
-            return false;
-        if (!pacer_.Pause(timing_.bluetoothDownloadOpenPause))
-            return false;
+        if (!socket_.Send(frame)) return false;
+        if (!pacer_.Pause(timing_.bluetoothDownloadOpenPause)) return false;
         std::array<uint8_t, kHeronOpenReplyLength> reply{};
         size_t received = 0;
         const bool got = socket_.Receive(reply, received, timing_.bluetoothDownloadOpenPolls);
@@ -45,8 +40,7 @@ bool CBthLinkHeron::OpenToDown() {
                 return true;
             }
         }
-        if (pacer_.IsCancelled() || !socket_.IsConnected())
-            return false;
+        if (pacer_.IsCancelled() || !socket_.IsConnected()) return false;
     }
     return false;
 }

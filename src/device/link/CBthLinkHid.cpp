@@ -11,8 +11,7 @@ LinkRead CBthLinkHid::ByteByByte(std::span<uint8_t> buffer, int pollsPerByte) {
     LinkRead read;
     for (uint8_t& byte : buffer) {
         size_t received = 0;
-        if (!socket_.Receive({&byte, 1}, received, pollsPerByte))
-            return read;
+        if (!socket_.Receive({&byte, 1}, received, pollsPerByte)) return read;
         ++read.count;
     }
     read.ok = true;

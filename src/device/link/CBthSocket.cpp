@@ -18,26 +18,22 @@ void CBthSocket::Attach(std::unique_ptr<ByteStream> connected) {
 }
 
 bool CBthSocket::Send(std::span<const uint8_t> data) {
-    if (data.empty() || !IsConnected())
-        return false;
+    if (data.empty() || !IsConnected()) return false;
     return stream_->Write(data).complete();
 }
 
 bool CBthSocket::Receive(std::span<uint8_t> buffer, size_t& received, int polls) {
     received = 0;
-    if (buffer.empty() || polls < 1 || !IsConnected())
-        return false;
+    if (buffer.empty() || polls < 1 || !IsConnected()) return false;
     StreamTimeouts first{};
     first.readInterval = std::chrono::milliseconds(0);
     first.readConstant = poll_ * polls;
     first.readPerByte = std::chrono::milliseconds(0);
     stream_->SetTimeouts(first);
     StreamResult result = stream_->Read(buffer.first(1));
-    if (!result.complete())
-        return false;
+    if (!result.complete()) return false;
     received = 1;
-    if (buffer.size() == 1)
-        return true;
+    if (buffer.size() == 1) return true;
     StreamTimeouts rest = first;
     rest.readInterval = poll_;
     rest.readConstant = poll_ * kFollowPolls;
@@ -48,8 +44,7 @@ bool CBthSocket::Receive(std::span<uint8_t> buffer, size_t& received, int polls)
 }
 
 void CBthSocket::DiscardPending() {
-    if (!IsConnected())
-        return;
+    if (!IsConnected()) return;
     StreamTimeouts quick{};
     quick.readInterval = poll_;
     quick.readConstant = poll_;
@@ -60,8 +55,7 @@ void CBthSocket::DiscardPending() {
     while (discarded < kDiscardLimit) {
         const StreamResult result = stream_->Read(scratch);
         discarded += result.count;
-        if (!result.complete())
-            break;
+        if (!result.complete()) break;
     }
 }
 
@@ -71,14 +65,12 @@ void CBthSocket::Close() {
         std::lock_guard lock(swap_);
         closing = std::move(stream_);
     }
-    if (closing)
-        closing->Close();
+    if (closing) closing->Close();
 }
 
 void CBthSocket::Cancel() {
     std::lock_guard lock(swap_);
-    if (stream_)
-        stream_->Cancel();
+    if (stream_) stream_->Cancel();
 }
 
 }  // namespace vitalis

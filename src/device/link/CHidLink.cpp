@@ -39,20 +39,17 @@ bool CHidLink::Usable() const {
 }
 
 bool CHidLink::Write(std::span<const uint8_t> message) {
-    if (!Usable())
-        return false;
+    if (!Usable()) return false;
     const auto length = static_cast<size_t>(reportLength_);
     bool all = true;
     for (size_t i = 0; i < ReportCount(message.size(), length); ++i) {
-        if (!device_->Write(BuildReport(message, i, length)))
-            all = false;
+        if (!device_->Write(BuildReport(message, i, length))) all = false;
     }
     return all;
 }
 
 LinkRead CHidLink::Read(std::span<uint8_t> message) {
-    if (!Usable())
-        return {};
+    if (!Usable()) return {};
     const auto length = static_cast<size_t>(reportLength_);
     LinkRead read{true, 0};
     std::vector<uint8_t> report(length + 1);
@@ -70,8 +67,7 @@ LinkRead CHidLink::Read(std::span<uint8_t> message) {
 }
 
 void CHidLink::Close() {
-    if (device_->IsOpen())
-        device_->Close();
+    if (device_->IsOpen()) device_->Close();
     reportLength_ = 0;
 }
 

@@ -12,13 +12,11 @@ CSerialLinkHeron::CSerialLinkHeron(SerialPortProvider& ports, Pacer& pacer,
 
 CSerialLinkHeron::~CSerialLinkHeron() {
     watch_.Release();
-    if (port_)
-        port_->Close();
+    if (port_) port_->Close();
 }
 
 std::vector<std::string> CSerialLinkHeron::Candidates() {
-    if (onlyPort_)
-        return {*onlyPort_};
+    if (onlyPort_) return {*onlyPort_};
     std::vector<std::string> list = ports_.ListPorts();
     if (!preferred_.empty()) {
         list.erase(std::remove(list.begin(), list.end(), preferred_), list.end());
@@ -34,11 +32,9 @@ bool CSerialLinkHeron::Scan(uint32_t rate, Handshake handshake) {
     SerialSettings settings;
     settings.baudRate = rate;
     for (const std::string& name : Candidates()) {
-        if (pacer_.IsCancelled())
-            return false;
+        if (pacer_.IsCancelled()) return false;
         auto port = ports_.Open(name, settings, timing_.serialTimeouts);
-        if (!port)
-            continue;
+        if (!port) continue;
         port_ = std::move(port);
         watch_ = pacer_.Observe(*port_);
         if (const std::optional<uint8_t> reply = handshake(*port_)) {
@@ -53,8 +49,7 @@ bool CSerialLinkHeron::Scan(uint32_t rate, Handshake handshake) {
 
 bool CSerialLinkHeron::OpenToUp() {
     const bool opened = Scan(kHeronUploadRate, [this](ByteStream& port) -> std::optional<uint8_t> {
-        if (!SerialUploadHandshake(port, pacer_, timing_))
-            return std::nullopt;
+        if (!SerialUploadHandshake(port, pacer_, timing_)) return std::nullopt;
         return 0;
     });
     variant_ = 0;
@@ -68,8 +63,7 @@ bool CSerialLinkHeron::OpenToDown() {
 }
 
 LinkRead CSerialLinkHeron::Read(std::span<uint8_t> buffer) {
-    if (!port_)
-        return {};
+    if (!port_) return {};
     const StreamResult result = port_->Read(buffer);
     const bool ok =
         result.status == StreamStatus::Complete || result.status == StreamStatus::TimedOut;
@@ -81,8 +75,7 @@ bool CSerialLinkHeron::Write(std::span<const uint8_t> data) {
 }
 
 void CSerialLinkHeron::DrainAndClose() {
-    if (!port_)
-        return;
+    if (!port_) return;
     DrainSerial(*port_, timing_.drainLimit);
     watch_.Release();
     port_->Close();

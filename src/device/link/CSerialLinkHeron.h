@@ -8,8 +8,8 @@
 #include "device/link/ByteStream.h"
 #include "device/link/CDeviceLink.h"
 #include "device/link/LinkTiming.h"
-#include "device/session/Pacer.h"
 #include "device/link/SerialPortProvider.h"
+#include "device/session/Pacer.h"
 
 namespace vitalis {
 

@@ -14,8 +14,7 @@ constexpr std::array<std::string_view, 4> kFamilies{"ttyUSB", "ttyACM", "rfcomm"
 std::optional<std::pair<size_t, unsigned long>> Rank(std::string_view name) {
     for (size_t family = 0; family < kFamilies.size(); ++family) {
         const std::string_view prefix = kFamilies[family];
-        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix)
-            continue;
+        if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
         const std::string_view digits = name.substr(prefix.size());
         if (digits.size() > 6 || !std::all_of(digits.begin(), digits.end(), [](char c) {
                 return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -30,8 +29,7 @@ std::optional<std::pair<size_t, unsigned long>> Rank(std::string_view name) {
 
 std::vector<std::string> WindowsComPortNames() {
     std::vector<std::string> names{"COM1", "COM2"};
-    for (int i = 4; i <= 255; ++i)
-        names.push_back("COM" + std::to_string(i));
+    for (int i = 4; i <= 255; ++i) names.push_back("COM" + std::to_string(i));
     names.push_back("COM3");
     return names;
 }
@@ -46,15 +44,12 @@ std::vector<std::string> OrderLinuxPortNames(std::vector<std::string> names) {
 
 std::string DescriptionFromFriendlyName(std::string_view friendlyName) {
     std::string_view text = friendlyName;
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     if (!text.empty() && text.back() == ')') {
         const size_t open = text.rfind('(');
-        if (open != std::string_view::npos)
-            text = text.substr(0, open);
+        if (open != std::string_view::npos) text = text.substr(0, open);
     }
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return std::string(text);
 }
 

@@ -5,8 +5,8 @@
 #include "device/link/ByteStream.h"
 #include "device/link/HidDevice.h"
 #include "device/link/LinkTarget.h"
-#include "device/session/Pacer.h"
 #include "device/link/SerialPortProvider.h"
+#include "device/session/Pacer.h"
 
 namespace vitalis {
 

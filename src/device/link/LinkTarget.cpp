@@ -7,19 +7,15 @@ namespace vitalis {
 namespace {
 
 std::optional<int> HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return std::nullopt;
 }
 
 std::optional<LinkTarget> ParseTcp(std::string_view rest) {
     const size_t colon = rest.rfind(':');
-    if (colon == std::string_view::npos || colon == 0)
-        return std::nullopt;
+    if (colon == std::string_view::npos || colon == 0) return std::nullopt;
     const std::string_view portText = rest.substr(colon + 1);
     unsigned port = 0;
     const auto [end, error] =
@@ -37,16 +33,13 @@ std::optional<LinkTarget> ParseTcp(std::string_view rest) {
 }  // namespace
 
 std::optional<uint64_t> ParseBluetoothAddress(std::string_view text) {
-    if (text.size() != 17)
-        return std::nullopt;
+    if (text.size() != 17) return std::nullopt;
     uint64_t address = 0;
     for (size_t i = 0; i < 6; ++i) {
         const auto high = HexDigit(text[i * 3]);
         const auto low = HexDigit(text[i * 3 + 1]);
-        if (!high || !low)
-            return std::nullopt;
-        if (i < 5 && text[i * 3 + 2] != ':')
-            return std::nullopt;
+        if (!high || !low) return std::nullopt;
+        if (i < 5 && text[i * 3 + 2] != ':') return std::nullopt;
         address = address << 8 | static_cast<uint64_t>(*high << 4 | *low);
     }
     return address;
@@ -63,16 +56,13 @@ std::string FormatBluetoothAddress(uint64_t address) {
 }
 
 std::optional<LinkTarget> ParseLinkTarget(std::string_view text) {
-    if (text == "usb")
-        return LinkTarget{};
+    if (text == "usb") return LinkTarget{};
     const size_t colon = text.find(':');
-    if (colon == std::string_view::npos)
-        return std::nullopt;
+    if (colon == std::string_view::npos) return std::nullopt;
     const std::string_view scheme = text.substr(0, colon);
     const std::string_view rest = text.substr(colon + 1);
     if (scheme == "serial") {
-        if (rest.empty())
-            return std::nullopt;
+        if (rest.empty()) return std::nullopt;
         LinkTarget target;
         target.kind = LinkTarget::Kind::Serial;
         target.serialPort = std::string(rest);
@@ -80,15 +70,13 @@ std::optional<LinkTarget> ParseLinkTarget(std::string_view text) {
     }
     if (scheme == "bt") {
         const auto address = ParseBluetoothAddress(rest);
-        if (!address)
-            return std::nullopt;
+        if (!address) return std::nullopt;
         LinkTarget target;
         target.kind = LinkTarget::Kind::Bluetooth;
         target.bluetoothAddress = *address;
         return target;
     }
-    if (scheme == "tcp")
-        return ParseTcp(rest);
+    if (scheme == "tcp") return ParseTcp(rest);
     return std::nullopt;
 }
 

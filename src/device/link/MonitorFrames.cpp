@@ -32,12 +32,9 @@ std::array<uint8_t, 7> HeronSerialOpenFrame() {
 }
 
 std::optional<uint8_t> HeronOpenReplyVariant(std::span<const uint8_t> reply) {
-    if (reply.size() < kHeronOpenReplyLength)
-        return std::nullopt;
-    if (reply[0] != kHeronVariantA && reply[0] != kHeronVariantB)
-        return std::nullopt;
-    if (!HasSignatureAt(reply, 1))
-        return std::nullopt;
+    if (reply.size() < kHeronOpenReplyLength) return std::nullopt;
+    if (reply[0] != kHeronVariantA && reply[0] != kHeronVariantB) return std::nullopt;
+    if (!HasSignatureAt(reply, 1)) return std::nullopt;
     return reply[0];
 }
 
@@ -68,14 +65,12 @@ Frame6 EndFrame(uint8_t deviceType) {
 }
 
 std::optional<IdentifyReply> ParseIdentifyReply(std::span<const uint8_t> reply) {
-    if (reply.size() < kIdentifyReplyLength || reply[0] != kIdentifyMarker)
-        return std::nullopt;
+    if (reply.size() < kIdentifyReplyLength || reply[0] != kIdentifyMarker) return std::nullopt;
     IdentifyReply parsed;
     parsed.deviceType = reply[2];
     parsed.deviceSubType = reply[3];
     parsed.flags = reply[4];
-    if (parsed.flags & 0x80)
-        parsed.featureFlag = (parsed.flags & 0x04) != 0;
+    if (parsed.flags & 0x80) parsed.featureFlag = (parsed.flags & 0x04) != 0;
     return parsed;
 }
 

@@ -24,13 +24,11 @@ std::string WallClock() {
 }
 
 std::optional<uint8_t> HexByte(std::string_view token) {
-    if (token.size() != 2)
-        return std::nullopt;
+    if (token.size() != 2) return std::nullopt;
     int value = 0;
     for (const char c : token) {
         const char* at = std::strchr(kHex, std::toupper(static_cast<unsigned char>(c)));
-        if (at == nullptr || *at == '\0')
-            return std::nullopt;
+        if (at == nullptr || *at == '\0') return std::nullopt;
         value = value * 16 + static_cast<int>(at - kHex);
     }
     return static_cast<uint8_t>(value);
@@ -45,8 +43,7 @@ WireLog::WireLog(std::ostream& out) : out_(out), start_(std::chrono::steady_cloc
 
 std::unique_ptr<WireLog> WireLog::ToFile(const std::string& path) {
     auto file = std::make_unique<std::ofstream>(path, std::ios::app);
-    if (!*file)
-        return nullptr;
+    if (!*file) return nullptr;
     auto log = std::make_unique<WireLog>(*file);
     log->owned_ = std::move(file);
     return log;
@@ -65,8 +62,7 @@ void WireLog::Stamp(std::string_view line, char mark) {
 }
 
 void WireLog::Bytes(std::string_view line, Direction direction, std::span<const uint8_t> bytes) {
-    if (bytes.empty())
-        return;
+    if (bytes.empty()) return;
     std::lock_guard lock(mutex_);
     const char mark = direction == Direction::Sent ? '>' : '<';
     for (size_t start = 0; start < bytes.size(); start += kBytesPerLine) {
@@ -91,13 +87,11 @@ std::vector<WireLogEntry> ReadWireLog(std::istream& in) {
     std::string text;
     while (std::getline(in, text)) {
         const size_t close = text.find("] ");
-        if (text.empty() || text[0] != '[' || close == std::string::npos)
-            continue;
+        if (text.empty() || text[0] != '[' || close == std::string::npos) continue;
         std::istringstream fields(text.substr(close + 2));
         std::string line;
         std::string mark;
-        if (!(fields >> line >> mark) || (mark != ">" && mark != "<"))
-            continue;
+        if (!(fields >> line >> mark) || (mark != ">" && mark != "<")) continue;
         WireLogEntry entry{
             line, mark == ">" ? WireLog::Direction::Sent : WireLog::Direction::Received, {}};
         std::string token;
@@ -110,8 +104,7 @@ std::vector<WireLogEntry> ReadWireLog(std::istream& in) {
             }
             entry.bytes.push_back(*byte);
         }
-        if (!good || entry.bytes.empty())
-            continue;
+        if (!good || entry.bytes.empty()) continue;
         // A long transfer is written over several lines; join them back.
         if (!entries.empty() && entries.back().line == entry.line &&
             entries.back().direction == entry.direction &&

@@ -30,13 +30,11 @@ class WireLogHidDevice final : public HidDevice {
     bool Write(std::span<const uint8_t> report) override {
         const bool ok = inner_->Write(report);
         log_.Bytes(kHidName, WireLog::Direction::Sent, report);
-        if (!ok)
-            log_.Note(kHidName, "report write failed");
+        if (!ok) log_.Note(kHidName, "report write failed");
         return ok;
     }
     void Close() override {
-        if (inner_->IsOpen())
-            log_.Note(kHidName, "close");
+        if (inner_->IsOpen()) log_.Note(kHidName, "close");
         inner_->Close();
     }
     void Cancel() override { inner_->Cancel(); }

@@ -36,8 +36,7 @@ std::optional<unsigned> TermiosSpeed(uint32_t baudRate) {
 int OpenPortExclusively(const std::string& path) {
     // Non-blocking, so that a port without carrier does not hold the open.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
+    if (fd < 0) return -1;
     termios probe{};
     if (::tcgetattr(fd, &probe) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
         ::ioctl(fd, TIOCEXCL) != 0) {
@@ -53,8 +52,7 @@ bool CSerialPort::Open(const SerialSettings& settings) {
     if (!speed || settings.dataBits != 8 || settings.parity != 0 || settings.stopBits != 0)
         return false;
     const int fd = OpenPortExclusively(path_);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     termios tio{};
     ::tcgetattr(fd, &tio);
     ::cfmakeraw(&tio);

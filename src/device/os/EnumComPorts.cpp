@@ -17,16 +17,14 @@ std::string ProductName(const std::string& portName) {
     for (const char* up : {"../product", "../../product"}) {
         std::ifstream in(base + up);
         std::string product;
-        if (in && std::getline(in, product) && !product.empty())
-            return product;
+        if (in && std::getline(in, product) && !product.empty()) return product;
     }
     return {};
 }
 
 int TrailingNumber(const std::string& name) {
     size_t start = name.size();
-    while (start > 0 && std::isdigit(static_cast<unsigned char>(name[start - 1])))
-        --start;
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(name[start - 1]))) --start;
     return start < name.size() ? std::stoi(name.substr(start)) : 0;
 }
 
@@ -45,16 +43,13 @@ std::vector<ComPortEntry> EnumComPorts(bool check, const std::string& deviceFold
         port.number = TrailingNumber(name);
         if (check) {
             const int fd = OpenPortExclusively(port.devicePath);
-            if (fd < 0)
-                continue;
+            if (fd < 0) continue;
             ClosePortExclusively(fd);
         }
         port.friendlyName = ProductName(name);
-        if (port.friendlyName.empty())
-            port.friendlyName = name;
+        if (port.friendlyName.empty()) port.friendlyName = name;
         port.description = DescriptionFromFriendlyName(port.friendlyName);
-        if (port.description.empty())
-            port.description = port.friendlyName;
+        if (port.description.empty()) port.description = port.friendlyName;
         ports.push_back(std::move(port));
     }
     return ports;

@@ -53,20 +53,17 @@ ssize_t WriteHoldingSigpipe(int fd, const uint8_t* data, size_t size) {
 FdStream::FdStream(std::string name) : name_(std::move(name)) {}
 
 FdStream::~FdStream() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 void FdStream::Adopt(int fd) {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
     fd_ = fd;
     isSocket_ = fd >= 0 && IsSocket(fd);
 }
 
 void FdStream::Close() {
-    if (fd_ < 0)
-        return;
+    if (fd_ < 0) return;
     BeforeClose(fd_);
     ::close(fd_);
     fd_ = -1;
@@ -74,8 +71,7 @@ void FdStream::Close() {
 }
 
 StreamResult FdStream::Read(std::span<uint8_t> buffer) {
-    if (fd_ < 0)
-        return {0, StreamStatus::Failed};
+    if (fd_ < 0) return {0, StreamStatus::Failed};
     const auto deadline = Clock::now() + timeouts_.ReadTotal(buffer.size());
     Clock::time_point lastByte{};
     size_t got = 0;
@@ -83,8 +79,7 @@ StreamResult FdStream::Read(std::span<uint8_t> buffer) {
         auto left = Until(deadline);
         if (got > 0 && timeouts_.readInterval.count() > 0)
             left = std::min(left, Until(lastByte + timeouts_.readInterval));
-        if (left.count() <= 0)
-            return {got, StreamStatus::TimedOut};
+        if (left.count() <= 0) return {got, StreamStatus::TimedOut};
         switch (WaitFd(fd_, POLLIN, wake_, left)) {
             case FdReady::Woken:
                 return {got, StreamStatus::Cancelled};
@@ -107,14 +102,12 @@ StreamResult FdStream::Read(std::span<uint8_t> buffer) {
 }
 
 StreamResult FdStream::Write(std::span<const uint8_t> data) {
-    if (fd_ < 0)
-        return {0, StreamStatus::Failed};
+    if (fd_ < 0) return {0, StreamStatus::Failed};
     const auto deadline = Clock::now() + timeouts_.WriteTotal(data.size());
     size_t done = 0;
     while (done < data.size()) {
         const auto left = Until(deadline);
-        if (left.count() <= 0)
-            return {done, StreamStatus::TimedOut};
+        if (left.count() <= 0) return {done, StreamStatus::TimedOut};
         switch (WaitFd(fd_, POLLOUT, wake_, left)) {
             case FdReady::Woken:
                 return {done, StreamStatus::Cancelled};
@@ -126,9 +119,9 @@ StreamResult FdStream::Write(std::span<const uint8_t> data) {
                 break;
         }
         // A socket is told not to raise SIGPIPE at all when the monitor has hung up.
-        const ssize_t n =
-            isSocket_ ? ::send(fd_, data.data() + done, data.size() - done, MSG_NOSIGNAL)
-                      : WriteHoldingSigpipe(fd_, data.data() + done, data.size() - done);
+        const ssize_t n = isSocket_
+                              ? ::send(fd_, data.data() + done, data.size() - done, MSG_NOSIGNAL)
+                              : WriteHoldingSigpipe(fd_, data.data() + done, data.size() - done);
         if (n > 0) {
             done += static_cast<size_t>(n);
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {

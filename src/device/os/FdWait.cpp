@@ -13,8 +13,7 @@ namespace vitalis {
 WakeFd::WakeFd() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
 WakeFd::~WakeFd() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
 }
 
 void WakeFd::Poke() {
@@ -34,8 +33,7 @@ void WakeFd::Clear() {
 }
 
 FdReady WaitFd(int fd, short events, const WakeFd& wake, std::chrono::milliseconds timeout) {
-    if (wake.Poked())
-        return FdReady::Woken;
+    if (wake.Poked()) return FdReady::Woken;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(
@@ -44,18 +42,13 @@ FdReady WaitFd(int fd, short events, const WakeFd& wake, std::chrono::millisecon
         const int count = ::poll(fds, wake.fd() >= 0 ? 2 : 1,
                                  static_cast<int>(std::max<int64_t>(left.count(), 0)));
         if (count < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return FdReady::Broken;
         }
-        if (wake.Poked() || (fds[1].revents & POLLIN))
-            return FdReady::Woken;
-        if (count == 0)
-            return FdReady::TimedOut;
-        if (fds[0].revents & events)
-            return FdReady::Ready;
-        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
-            return FdReady::Broken;
+        if (wake.Poked() || (fds[1].revents & POLLIN)) return FdReady::Woken;
+        if (count == 0) return FdReady::TimedOut;
+        if (fds[0].revents & events) return FdReady::Ready;
+        if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return FdReady::Broken;
     }
 }
 

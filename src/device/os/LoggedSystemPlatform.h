@@ -12,7 +12,7 @@ namespace vitalis {
 // This machine's links for one session, every byte of them written to a wire log when a log
 // path is given.
 class LoggedSystemPlatform {
-public:
+  public:
     // fresh: the log starts empty instead of being extended.
     explicit LoggedSystemPlatform(const std::string& logPath = {}, bool fresh = false);
 
@@ -22,7 +22,7 @@ public:
     // A line of the session's own in the log (nothing without a log or for an empty text).
     void Note(std::string_view text);
 
-private:
+  private:
     SystemLinkPlatform system_;
     std::unique_ptr<WireLog> log_;
     std::unique_ptr<WireLogPlatform> logged_;

@@ -25,8 +25,7 @@ std::optional<uint8_t> ChannelOf(sdp_list_t* records) {
         sdp_list_t* protocols = nullptr;
         if (!channel && sdp_get_access_protos(record, &protocols) == 0) {
             const int port = sdp_get_proto_port(protocols, RFCOMM_UUID);
-            if (port > 0 && port <= 30)
-                channel = static_cast<uint8_t>(port);
+            if (port > 0 && port <= 30) channel = static_cast<uint8_t>(port);
             FreeProtocols(protocols);
         }
         sdp_record_free(record);
@@ -38,8 +37,7 @@ std::optional<uint8_t> ChannelOf(sdp_list_t* records) {
 bool ConnectedInTime(sdp_session_t* session, const WakeFd& wake,
                      std::chrono::milliseconds timeout) {
     const int fd = sdp_get_socket(session);
-    if (WaitFd(fd, POLLOUT, wake, timeout) != FdReady::Ready)
-        return false;
+    if (WaitFd(fd, POLLOUT, wake, timeout) != FdReady::Ready) return false;
     int error = 0;
     socklen_t length = sizeof error;
     return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
@@ -48,8 +46,7 @@ bool ConnectedInTime(sdp_session_t* session, const WakeFd& wake,
 }  // namespace
 
 std::optional<std::array<uint8_t, 16>> ParseUuid(std::string_view text) {
-    if (text.size() != 36)
-        return std::nullopt;
+    if (text.size() != 36) return std::nullopt;
     unsigned a = 0, b = 0, c = 0, d[8] = {};
     int end = 0;
     const std::string copy(text);
@@ -69,15 +66,12 @@ std::optional<std::array<uint8_t, 16>> ParseUuid(std::string_view text) {
 std::optional<uint8_t> FindSerialPortChannel(uint64_t address, const WakeFd& wake,
                                              std::chrono::milliseconds timeout) {
     const auto uuidBytes = ParseUuid(kSerialPortServiceUuid);
-    if (!uuidBytes)
-        return std::nullopt;
+    if (!uuidBytes) return std::nullopt;
     bdaddr_t any{};
     bdaddr_t target{};
-    for (int i = 0; i < 6; ++i)
-        target.b[i] = static_cast<uint8_t>(address >> (8 * i));
+    for (int i = 0; i < 6; ++i) target.b[i] = static_cast<uint8_t>(address >> (8 * i));
     sdp_session_t* session = sdp_connect(&any, &target, SDP_NON_BLOCKING);
-    if (session == nullptr)
-        return std::nullopt;
+    if (session == nullptr) return std::nullopt;
     std::optional<uint8_t> channel;
     if (ConnectedInTime(session, wake, timeout)) {
         uuid_t service{};

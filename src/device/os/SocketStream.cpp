@@ -30,8 +30,7 @@ std::string Unbracketed(const std::string& host) {
 }  // namespace
 
 bool SocketStream::FinishConnect(int fd, std::chrono::milliseconds timeout) {
-    if (WaitFd(fd, POLLOUT, wake(), timeout) != FdReady::Ready)
-        return false;
+    if (WaitFd(fd, POLLOUT, wake(), timeout) != FdReady::Ready) return false;
     int error = 0;
     socklen_t length = sizeof error;
     return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
@@ -50,8 +49,7 @@ bool SocketStream::ConnectTcp(const std::string& host, uint16_t port,
     for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
         const int fd =
             ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
-        if (fd < 0)
-            continue;
+        if (fd < 0) continue;
         const int rc = ::connect(fd, a->ai_addr, a->ai_addrlen);
         if ((rc == 0 || errno == EINPROGRESS) && (rc == 0 || FinishConnect(fd, timeout))) {
             const int one = 1;
@@ -60,8 +58,7 @@ bool SocketStream::ConnectTcp(const std::string& host, uint16_t port,
             return true;
         }
         ::close(fd);
-        if (wake().Poked())
-            return false;
+        if (wake().Poked()) return false;
     }
     return false;
 }
@@ -69,16 +66,13 @@ bool SocketStream::ConnectTcp(const std::string& host, uint16_t port,
 bool SocketStream::ConnectRfcomm(uint64_t address, std::chrono::milliseconds timeout) {
     Close();
     const uint8_t channel = FindSerialPortChannel(address, wake(), timeout).value_or(1);
-    if (wake().Poked())
-        return false;
+    if (wake().Poked()) return false;
     const int fd =
         ::socket(AF_BLUETOOTH, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, BTPROTO_RFCOMM);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     sockaddr_rc peer{};
     peer.rc_family = AF_BLUETOOTH;
-    for (int i = 0; i < 6; ++i)
-        peer.rc_bdaddr.b[i] = static_cast<uint8_t>(address >> (8 * i));
+    for (int i = 0; i < 6; ++i) peer.rc_bdaddr.b[i] = static_cast<uint8_t>(address >> (8 * i));
     peer.rc_channel = channel;
     const int rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
     if ((rc == 0 || errno == EINPROGRESS) && (rc == 0 || FinishConnect(fd, timeout))) {

@@ -9,8 +9,7 @@ namespace vitalis {
 
 std::vector<std::string> SystemSerialPorts::ListPorts() {
     std::vector<std::string> paths;
-    for (const ComPortEntry& port : EnumComPorts(true))
-        paths.push_back(port.devicePath);
+    for (const ComPortEntry& port : EnumComPorts(true)) paths.push_back(port.devicePath);
     return paths;
 }
 
@@ -18,8 +17,7 @@ std::unique_ptr<ByteStream> SystemSerialPorts::Open(const std::string& port,
                                                     const SerialSettings& settings,
                                                     const StreamTimeouts& timeouts) {
     auto serial = std::make_unique<CSerialPort>(port);
-    if (!serial->Open(settings))
-        return nullptr;
+    if (!serial->Open(settings)) return nullptr;
     serial->SetTimeouts(timeouts);
     return serial;
 }
@@ -40,8 +38,7 @@ std::unique_ptr<ByteStream> SystemLinkPlatform::ConnectSocket(const LinkTarget& 
             connected =
                 socket->ConnectRfcomm(target.bluetoothAddress, options_.bluetoothConnectTimeout);
     }
-    if (!connected)
-        return nullptr;
+    if (!connected) return nullptr;
     return socket;
 }
 

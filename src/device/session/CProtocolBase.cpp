@@ -3,8 +3,8 @@
 #include <cerrno>
 
 #include "case/FileAccess.h"
-#include "device/session/SessionMessages.h"
 #include "case/TextSource.h"
+#include "device/session/SessionMessages.h"
 
 namespace vitalis {
 
@@ -95,7 +95,8 @@ bool CProtocolBase::Write(Side side, std::span<const uint8_t> data) {
 std::string SessionEndNote(const SessionResult& result) {
     if (result.savedPaths.empty()) return {};
     std::string note = "saved " + std::to_string(result.savedPaths.size()) + " case file(s)";
-    note += ", readings left out for want of a valid date: " + std::to_string(result.skippedReadings);
+    note +=
+        ", readings left out for want of a valid date: " + std::to_string(result.skippedReadings);
     return note;
 }
 

@@ -30,8 +30,7 @@ DeviceIdentity HeronIdentity(uint8_t variant) {
 std::optional<DeviceIdentity> ProbeHid(LinkPlatform& platform, Pacer& pacer,
                                        const LinkTiming& timing) {
     CHidLink link(platform.MakeHidDevice(), pacer);
-    if (!link.OpenToDown())
-        return std::nullopt;
+    if (!link.OpenToDown()) return std::nullopt;
     std::optional<DeviceIdentity> found;
     std::array<uint8_t, kIdentifyReplyLength> reply{};
     if (link.WriteDown(IdentifyFrame()) && pacer.Pause(timing.hidIdentifyPause) &&
@@ -51,15 +50,13 @@ std::optional<DeviceIdentity> ProbeSerialPort(SerialPortProvider& ports, const s
     SerialSettings settings;
     settings.baudRate = kHeronDownloadRate;
     const auto port = ports.Open(name, settings, timing.serialTimeouts);
-    if (!port)
-        return std::nullopt;
+    if (!port) return std::nullopt;
     Pacer::Watch watch = pacer.Observe(*port);
     const std::optional<uint8_t> variant = SerialDownloadHandshake(*port, pacer, timing);
     DrainSerial(*port, timing.drainLimit);
     watch.Release();
     port->Close();
-    if (!variant)
-        return std::nullopt;
+    if (!variant) return std::nullopt;
     DeviceIdentity identity = HeronIdentity(*variant);
     identity.port = name;
     return identity;
@@ -69,17 +66,14 @@ DeviceIdentity IdentifyWiredUnguarded(LinkPlatform& platform, Pacer& pacer,
                                       const LinkTiming& timing,
                                       const std::optional<std::string>& onlyPort) {
     if (!onlyPort) {
-        if (auto found = ProbeHid(platform, pacer, timing))
-            return *found;
+        if (auto found = ProbeHid(platform, pacer, timing)) return *found;
     }
     SerialPortProvider& ports = platform.SerialPorts();
     const std::vector<std::string> names =
         onlyPort ? std::vector<std::string>{*onlyPort} : ports.ListPorts();
     for (const std::string& name : names) {
-        if (pacer.IsCancelled())
-            break;
-        if (auto found = ProbeSerialPort(ports, name, pacer, timing))
-            return *found;
+        if (pacer.IsCancelled()) break;
+        if (auto found = ProbeSerialPort(ports, name, pacer, timing)) return *found;
     }
     return {};
 }
@@ -93,25 +87,20 @@ DeviceIdentity IdentifyBluetoothUnguarded(CBthSocket& socket, Pacer& pacer,
     if (socket.Send(IdentifyFrame()) &&
         socket.Receive(reply, received, timing.bluetoothIdentifyPolls) &&
         received == reply.size()) {
-        if (const auto parsed = ParseIdentifyReply(reply))
-            return FromIdentifyReply(*parsed);
+        if (const auto parsed = ParseIdentifyReply(reply)) return FromIdentifyReply(*parsed);
     }
-    if (pacer.IsCancelled() || !socket.IsConnected())
-        return {};
+    if (pacer.IsCancelled() || !socket.IsConnected()) return {};
     // Whatever a monitor said to the identify must not be taken for the Heron reply.
     socket.DiscardPending();
     std::array<uint8_t, 7> heron{};
     if (!socket.Send(HeronSerialOpenFrame()) || !pacer.Pause(timing.bluetoothHeronProbePause))
         return {};
-    if (!socket.Receive(heron, received, timing.bluetoothHeronProbePolls))
-        return {};
+    if (!socket.Receive(heron, received, timing.bluetoothHeronProbePolls)) return {};
     const auto variant =
         HeronOpenReplyVariant(std::span(heron).first(std::min<size_t>(received, 6)));
-    if (!variant)
-        return {};
+    if (!variant) return {};
     // A reply of the first form counts only when all seven bytes came.
-    if (*variant == kHeronVariantA && received < heron.size())
-        return {};
+    if (*variant == kHeronVariantA && received < heron.size()) return {};
     return HeronIdentity(*variant);
 }
 

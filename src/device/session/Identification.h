@@ -4,9 +4,9 @@
 #include <string>
 
 #include "device/link/CBthSocket.h"
-#include "device/session/DeviceIdentity.h"
 #include "device/link/LinkPlatform.h"
 #include "device/link/LinkTiming.h"
+#include "device/session/DeviceIdentity.h"
 #include "device/session/Pacer.h"
 
 namespace vitalis {

@@ -14,8 +14,7 @@ void Pacer::Cancel() {
     std::lock_guard lock(mutex_);
     cancelled_ = true;
     // Under the lock, so that no watched line can be released and destroyed meanwhile.
-    for (Cancellable* line : watched_)
-        line->Cancel();
+    for (Cancellable* line : watched_) line->Cancel();
     wake_.notify_all();
 }
 
@@ -27,16 +26,14 @@ bool Pacer::IsCancelled() const {
 Pacer::Watch Pacer::Observe(Cancellable& line) {
     std::lock_guard lock(mutex_);
     watched_.push_back(&line);
-    if (cancelled_)
-        line.Cancel();
+    if (cancelled_) line.Cancel();
     return Watch(this, &line);
 }
 
 void Pacer::Forget(Cancellable* line) {
     std::lock_guard lock(mutex_);
     const auto it = std::find(watched_.begin(), watched_.end(), line);
-    if (it != watched_.end())
-        watched_.erase(it);
+    if (it != watched_.end()) watched_.erase(it);
 }
 
 Pacer::Watch::Watch(Watch&& other) noexcept : pacer_(other.pacer_), line_(other.line_) {
@@ -56,8 +53,7 @@ Pacer::Watch& Pacer::Watch::operator=(Watch&& other) noexcept {
 }
 
 void Pacer::Watch::Release() {
-    if (pacer_ != nullptr)
-        pacer_->Forget(line_);
+    if (pacer_ != nullptr) pacer_->Forget(line_);
     pacer_ = nullptr;
     line_ = nullptr;
 }

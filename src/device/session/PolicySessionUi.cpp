@@ -8,8 +8,7 @@ PolicySessionUi::PolicySessionUi(int retries, bool answerYes, Sink sink)
 void PolicySessionUi::Note(const UiMessage& message) {
     std::lock_guard lock(mutex_);
     seen_.push_back(message);
-    if (sink_)
-        sink_(message);
+    if (sink_) sink_(message);
 }
 
 void PolicySessionUi::ShowMessage(const UiMessage& message) {
@@ -19,8 +18,7 @@ void PolicySessionUi::ShowMessage(const UiMessage& message) {
 bool PolicySessionUi::AskRetry(const UiMessage& message) {
     Note(message);
     std::lock_guard lock(mutex_);
-    if (retriesLeft_ <= 0)
-        return false;
+    if (retriesLeft_ <= 0) return false;
     --retriesLeft_;
     ++retriesGiven_;
     return true;

@@ -18,8 +18,8 @@ ProgrammingPlan PlanOf(const UploadChoices& choices) {
     const UploadSettings s = SettingsFromChoices(choices);
     const bool special = s.specialStart >= 0 && s.specialEnd > s.specialStart;
     ProgrammingPlan plan;
-    plan.specialEndsBeforeItBegins =
-        choices.specialBegin > 0 && choices.specialEnd > 0 && choices.specialEnd <= choices.specialBegin;
+    plan.specialEndsBeforeItBegins = choices.specialBegin > 0 && choices.specialEnd > 0 &&
+                                     choices.specialEnd <= choices.specialBegin;
     // The same start for both periods leaves the whole day awake.
     const bool awakeAllDay = s.awakeStart == s.asleepStart;
     for (int minute = 0; minute < kDayMinutes; ++minute) {

@@ -4,10 +4,10 @@
 
 #include "device/link/CBthSocket.h"
 #include "device/link/CDeviceLink.h"
-#include "device/session/DeviceIdentity.h"
 #include "device/link/LinkPlatform.h"
 #include "device/link/LinkTarget.h"
 #include "device/link/LinkTiming.h"
+#include "device/session/DeviceIdentity.h"
 #include "device/session/Pacer.h"
 #include "device/session/SessionUi.h"
 

@@ -1,10 +1,10 @@
 #include "device/session/SessionWorker.h"
 
-#include "device/link/CBthSocket.h"
+#include "case/TextSource.h"
 #include "device/heron/CProtocolHeron.h"
 #include "device/hid/CProtocolNEW.h"
+#include "device/link/CBthSocket.h"
 #include "device/session/SessionMessages.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 

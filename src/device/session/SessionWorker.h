@@ -8,10 +8,10 @@
 
 #include "case/CalendarTime.h"
 #include "case/TextSource.h"
-#include "device/session/CProtocolBase.h"
 #include "device/link/LinkPlatform.h"
 #include "device/link/LinkTarget.h"
 #include "device/link/LinkTiming.h"
+#include "device/session/CProtocolBase.h"
 #include "device/session/Pacer.h"
 #include "device/session/SessionFactory.h"
 #include "device/session/SessionProgress.h"

@@ -9,7 +9,8 @@
 namespace vitalis {
 
 QString AboutDialog::VersionLine() {
-    return QString::fromLatin1(kApplicationTitle) + QStringLiteral("  ") + QString::fromLatin1(kVersionText);
+    return QString::fromLatin1(kApplicationTitle) + QStringLiteral("  ") +
+           QString::fromLatin1(kVersionText);
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {

@@ -11,7 +11,7 @@ inline constexpr const char* kVersionText = "V4.5.0";
 class AboutDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit AboutDialog(QWidget* parent = nullptr);
     static QString VersionLine();  // "Vitalis  V4.5.0"
 };

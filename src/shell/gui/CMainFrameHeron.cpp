@@ -9,9 +9,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "case/TextSource.h"
 #include "shell/CommandTable.h"
 #include "shell/gui/CommandIcons.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 namespace {
@@ -22,20 +22,34 @@ constexpr int kImageSize = 32;
 // Keyboard access to the commands a clinician uses most.
 QKeySequence ShortcutOf(int id) {
     switch (id) {
-        case command::kOpenCase: return QKeySequence::Open;
-        case command::kDownload: return QKeySequence(Qt::CTRL | Qt::Key_D);
-        case command::kUpload: return QKeySequence(Qt::CTRL | Qt::Key_U);
-        case command::kReport: return QKeySequence::Print;
-        case command::kEditReadings: return QKeySequence(Qt::CTRL | Qt::Key_E);
-        case command::kStatistics: return QKeySequence(Qt::CTRL | Qt::Key_I);
-        case command::kTrendGraph: return QKeySequence(Qt::CTRL | Qt::Key_1);
-        case command::kBarGraph: return QKeySequence(Qt::CTRL | Qt::Key_2);
-        case command::kPieChart: return QKeySequence(Qt::CTRL | Qt::Key_3);
-        case command::kCorrelationChart: return QKeySequence(Qt::CTRL | Qt::Key_4);
-        case command::kClinicalSummary: return QKeySequence(Qt::CTRL | Qt::Key_5);
-        case command::kHelp: return QKeySequence::HelpContents;
-        case command::kExit: return QKeySequence::Quit;
-        default: return {};
+        case command::kOpenCase:
+            return QKeySequence::Open;
+        case command::kDownload:
+            return QKeySequence(Qt::CTRL | Qt::Key_D);
+        case command::kUpload:
+            return QKeySequence(Qt::CTRL | Qt::Key_U);
+        case command::kReport:
+            return QKeySequence::Print;
+        case command::kEditReadings:
+            return QKeySequence(Qt::CTRL | Qt::Key_E);
+        case command::kStatistics:
+            return QKeySequence(Qt::CTRL | Qt::Key_I);
+        case command::kTrendGraph:
+            return QKeySequence(Qt::CTRL | Qt::Key_1);
+        case command::kBarGraph:
+            return QKeySequence(Qt::CTRL | Qt::Key_2);
+        case command::kPieChart:
+            return QKeySequence(Qt::CTRL | Qt::Key_3);
+        case command::kCorrelationChart:
+            return QKeySequence(Qt::CTRL | Qt::Key_4);
+        case command::kClinicalSummary:
+            return QKeySequence(Qt::CTRL | Qt::Key_5);
+        case command::kHelp:
+            return QKeySequence::HelpContents;
+        case command::kExit:
+            return QKeySequence::Quit;
+        default:
+            return {};
     }
 }
 
@@ -62,9 +76,8 @@ void CMainFrameHeron::CreateActions() {
         action->setData(info.id);
         action->setIcon(CommandIcon(info.id));
         action->setShortcut(ShortcutOf(info.id));
-        connect(action, &QAction::triggered, this, [this, id = info.id] {
-            emit commandTriggered(id);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, id = info.id] { emit commandTriggered(id); });
         actions_[info.id] = action;
     }
 }
@@ -74,9 +87,8 @@ void CMainFrameHeron::CreateMenus() {
         if (!entry.IsPopup()) {
             // A menu-bar item of its own: the bar would show the toolbar picture instead of text.
             auto* action = menuBar()->addAction(QString());
-            connect(action, &QAction::triggered, this, [this, id = entry.command] {
-                emit commandTriggered(id);
-            });
+            connect(action, &QAction::triggered, this,
+                    [this, id = entry.command] { emit commandTriggered(id); });
             menuBarActions_.push_back(action);
             plainMenuCommands_[action] = entry.command;
             continue;
@@ -153,15 +165,16 @@ void CMainFrameHeron::Relabel() {
     setWindowTitle(QStringLiteral("Vitalis"));
     for (const CommandInfo& info : Commands()) {
         QAction* action = actions_.at(info.id);
-        const QString menuText = info.menuText ? Text(info.menuText->section, info.menuText->key)
-                                               : QString();
+        const QString menuText =
+            info.menuText ? Text(info.menuText->section, info.menuText->key) : QString();
         const QString buttonText =
             info.buttonText ? Text(info.buttonText->section, info.buttonText->key) : QString();
         action->setText(menuText.isEmpty() ? buttonText : menuText);
         action->setIconText(buttonText.isEmpty() ? menuText : buttonText);
         const auto reason = unavailable_.find(info.id);
         const QString tip = action->iconText().remove(QLatin1Char('&'));
-        action->setToolTip(reason == unavailable_.end() ? tip : tip + QStringLiteral(" — ") + reason->second);
+        action->setToolTip(
+            reason == unavailable_.end() ? tip : tip + QStringLiteral(" — ") + reason->second);
     }
     actions_.at(editcommand::kUndo)->setText(Text(kMenuTexts, "IDS_UNDO"));
     actions_.at(editcommand::kRedo)->setText(Text(kMenuTexts, "IDS_REDO"));
@@ -193,10 +206,13 @@ void CMainFrameHeron::UpdateEnabled() {
         const bool available = unavailable_.count(info.id) == 0;
         actions_.at(info.id)->setEnabled(available && (!info.needsOpenCase || caseOpen_));
     }
-    for (const auto& [action, id] : plainMenuCommands_) action->setEnabled(actions_.at(id)->isEnabled());
+    for (const auto& [action, id] : plainMenuCommands_)
+        action->setEnabled(actions_.at(id)->isEnabled());
 }
 
-void CMainFrameHeron::SetStatusText(const QString& text) { statusPanes_[0]->setText(text); }
+void CMainFrameHeron::SetStatusText(const QString& text) {
+    statusPanes_[0]->setText(text);
+}
 
 QAction* CMainFrameHeron::Action(int commandId) const {
     const auto found = actions_.find(commandId);

@@ -27,7 +27,7 @@ inline constexpr int kSave = 33203;
 class CMainFrameHeron : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Posted by the download progress dialog when a case has been saved.
     static constexpr QEvent::Type kDownloadSavedEvent = static_cast<QEvent::Type>(6024);
 
@@ -46,13 +46,13 @@ public:
     QAction* Action(int commandId) const;
     QToolBar* Toolbar() const { return toolbar_; }
 
-signals:
+  signals:
     void commandTriggered(int commandId);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateMenus();
     void AddEditCommands(QMenu* popup);
@@ -64,7 +64,7 @@ private:
     const TextSource& texts_;
     std::map<int, QAction*> actions_;
     std::map<int, QString> unavailable_;
-    std::vector<QAction*> menuBarActions_;  // top-level entries, in menu order
+    std::vector<QAction*> menuBarActions_;       // top-level entries, in menu order
     std::map<QAction*, int> plainMenuCommands_;  // top-level entries that run a command
     QToolBar* toolbar_ = nullptr;
     QLabel* statusPanes_[4] = {};

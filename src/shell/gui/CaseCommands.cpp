@@ -7,6 +7,7 @@
 #include "case/CaseHistory.h"
 #include "case/FileAccess.h"
 #include "case/PatientSheet.h"
+#include "case/TextSource.h"
 #include "case/gui/CaseCopyDialog.h"
 #include "case/gui/CaseDeleteDialog.h"
 #include "case/gui/CaseOpenDialog.h"
@@ -20,7 +21,6 @@
 #include "shell/gui/RecordingParametersDialog.h"
 #include "shell/gui/SleepPeriodDialog.h"
 #include "views/CTensioView.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -66,10 +66,10 @@ bool CaseCommands::ConfirmCloseCase() {
     for (const std::string& change : doc.editor().UnsavedChanges()) {
         question += QStringLiteral("\n") + QString::fromStdString(change);
     }
-    const int answer = choose_(
-        &parts_.frame, question,
-        {Text(kGlobalTexts, "IDS_SAVE_CHANGES"), Text(kGlobalTexts, "IDS_DISCARD_CHANGES"),
-         Text(kMessageTexts, "IDS_CANCEL")});
+    const int answer =
+        choose_(&parts_.frame, question,
+                {Text(kGlobalTexts, "IDS_SAVE_CHANGES"), Text(kGlobalTexts, "IDS_DISCARD_CHANGES"),
+                 Text(kMessageTexts, "IDS_CANCEL")});
     if (answer == 0) return SaveCase(&parts_.frame);
     return answer == 1;
 }
@@ -79,10 +79,10 @@ bool CaseCommands::SaveCase(QWidget* parent) {
     while (!doc.Save()) {
         const QString failed =
             Text(kGlobalTexts, "IDS_FAILEDFILE") + QStringLiteral("\n") + doc.casePath();
-        const int answer = choose_(
-            parent, failed,
-            {Text(kGlobalTexts, "IDS_RETRY_SAVE"), Text(kGlobalTexts, "IDS_SAVE_CASE_AS"),
-             Text(kMessageTexts, "IDS_CANCEL")});
+        const int answer =
+            choose_(parent, failed,
+                    {Text(kGlobalTexts, "IDS_RETRY_SAVE"), Text(kGlobalTexts, "IDS_SAVE_CASE_AS"),
+                     Text(kMessageTexts, "IDS_CANCEL")});
         if (answer == 0) continue;
         if (answer != 1) return false;
         const QString other = askSaveAsPath_(parent);

@@ -130,7 +130,8 @@ void Correlation(QPainter& p) {
     Axes(p);
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
-    const QPointF dots[] = {{8, 23}, {11, 21}, {13, 18}, {16, 19}, {18, 14}, {21, 13}, {24, 9}, {26, 10}};
+    const QPointF dots[] = {{8, 23},  {11, 21}, {13, 18}, {16, 19},
+                            {18, 14}, {21, 13}, {24, 9},  {26, 10}};
     for (const QPointF& d : dots) p.drawEllipse(d, 1.6, 1.6);
     p.setPen(Pen(kAccent));
     p.drawLine(QPointF(6, 25), QPointF(29, 6));
@@ -207,22 +208,53 @@ QIcon CommandIcon(int commandId) {
     using Painter = void (*)(QPainter&);
     Painter paint = nullptr;
     switch (commandId) {
-        case command::kWearInstructions: paint = Wear; break;
-        case command::kUpload: paint = Upload; break;
-        case command::kDownload: paint = Download; break;
-        case command::kOpenCase: paint = OpenCase; break;
-        case command::kTrendGraph: paint = Trend; break;
-        case command::kEditReadings: paint = EditReadings; break;
-        case command::kBarGraph: paint = Bars; break;
-        case command::kPieChart: paint = Pie; break;
-        case command::kCorrelationChart: paint = Correlation; break;
-        case command::kReport: paint = Report; break;
-        case command::kStatistics: paint = Statistics; break;
-        case command::kClinicalSummary: paint = ClinicalSummary; break;
-        case command::kRecordingInfo: paint = RecordingInfo; break;
-        case command::kHelp: paint = Help; break;
-        case command::kExit: paint = Exit; break;
-        default: return {};
+        case command::kWearInstructions:
+            paint = Wear;
+            break;
+        case command::kUpload:
+            paint = Upload;
+            break;
+        case command::kDownload:
+            paint = Download;
+            break;
+        case command::kOpenCase:
+            paint = OpenCase;
+            break;
+        case command::kTrendGraph:
+            paint = Trend;
+            break;
+        case command::kEditReadings:
+            paint = EditReadings;
+            break;
+        case command::kBarGraph:
+            paint = Bars;
+            break;
+        case command::kPieChart:
+            paint = Pie;
+            break;
+        case command::kCorrelationChart:
+            paint = Correlation;
+            break;
+        case command::kReport:
+            paint = Report;
+            break;
+        case command::kStatistics:
+            paint = Statistics;
+            break;
+        case command::kClinicalSummary:
+            paint = ClinicalSummary;
+            break;
+        case command::kRecordingInfo:
+            paint = RecordingInfo;
+            break;
+        case command::kHelp:
+            paint = Help;
+            break;
+        case command::kExit:
+            paint = Exit;
+            break;
+        default:
+            return {};
     }
     QIcon icon;
     for (const int scale : {1, 2}) {

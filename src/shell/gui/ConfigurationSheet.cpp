@@ -12,9 +12,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "case/TextSource.h"
 #include "shell/AppConfig.h"
 #include "shell/gui/LayoutEditorDialog.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -28,7 +28,8 @@ ConfigurationSheet::ConfigurationSheet(AppConfig& config, const TextSource& text
     tabs_->addTab(BuildCaseFolderPage(), Text(kCaseTexts, "IDS_CASE_PATH"));
     tabs_->addTab(BuildReportPage(), Text(kCaseTexts, "IDS_REPORT"));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(Text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     buttons->addButton(Text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &ConfigurationSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -61,8 +62,8 @@ QWidget* ConfigurationSheet::BuildCaseFolderPage() {
     };
     connect(defaultFolder_, &QCheckBox::toggled, this, follow);
     connect(browse_, &QPushButton::clicked, this, [this] {
-        const QString chosen = QFileDialog::getExistingDirectory(this, Text(kDialogTexts, "IDS_SEL_PATH"),
-                                                                 folder_->text());
+        const QString chosen = QFileDialog::getExistingDirectory(
+            this, Text(kDialogTexts, "IDS_SEL_PATH"), folder_->text());
         if (!chosen.isEmpty()) folder_->setText(chosen);
     });
     defaultFolder_->setChecked(config_.useDefaultPath != 0);
@@ -99,14 +100,15 @@ QWidget* ConfigurationSheet::BuildReportPage() {
 
 void ConfigurationSheet::FillLayouts(const QString& select) {
     layouts_->clear();
-    for (const std::string& name : config_.reports.names) layouts_->addItem(QString::fromStdString(name));
+    for (const std::string& name : config_.reports.names)
+        layouts_->addItem(QString::fromStdString(name));
     const int at = layouts_->findText(select);
     layouts_->setCurrentIndex(at);
 }
 
 void ConfigurationSheet::AddLayout() {
-    LayoutEditorDialog editor(texts_, ReportLayout::Defaults(), QString(), true, config_.reports.names,
-                              messages_, this);
+    LayoutEditorDialog editor(texts_, ReportLayout::Defaults(), QString(), true,
+                              config_.reports.names, messages_, this);
     if (editor.exec() != QDialog::Accepted) return;
     const std::string name = editor.name();
     config_.reports.edited = editor.layout();
@@ -156,9 +158,10 @@ void ConfigurationSheet::accept() {
         if (apply && !apply()) return;
     }
     config_.useDefaultPath = defaultFolder_->isChecked() ? 1 : 0;
-    config_.caseFolder = config_.useDefaultPath != 0 ? config_.DefaultCaseFolder()
-                                                     : folder_->text().toStdString();
-    if (!layouts_->currentText().isEmpty()) config_.SetCurReportSettings(layouts_->currentText().toStdString());
+    config_.caseFolder =
+        config_.useDefaultPath != 0 ? config_.DefaultCaseFolder() : folder_->text().toStdString();
+    if (!layouts_->currentText().isEmpty())
+        config_.SetCurReportSettings(layouts_->currentText().toStdString());
     config_.Save();
     QDialog::accept();
 }

@@ -24,7 +24,7 @@ class AppConfig;
 class ConfigurationSheet : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     enum Page { kCaseFolderPage = 0, kReportPage = 1 };
 
     ConfigurationSheet(AppConfig& config, const TextSource& texts, UserMessages messages,
@@ -42,7 +42,7 @@ public:
     void DeleteLayout();
     void accept() override;
 
-private:
+  private:
     QWidget* BuildCaseFolderPage();
     QWidget* BuildReportPage();
     void FillLayouts(const QString& select);

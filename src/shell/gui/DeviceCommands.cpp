@@ -6,6 +6,7 @@
 #include "case/CaseFolder.h"
 #include "case/NumberedText.h"
 
+#include "case/TextSource.h"
 #include "device/gui/UploadParameterDialog.h"
 #include "device/session/ProgrammingPlan.h"
 #include "device/session/SessionMessages.h"
@@ -16,7 +17,6 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CaseCommands.h"
 #include "shell/gui/SessionLauncher.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -60,8 +60,8 @@ QString DeviceCommands::WritableCaseFolder(QString folder) {
                          {folder.toStdString(), problem});
         if (!parts_.messages.confirm(&parts_.frame, QString::fromStdString(question))) return {};
         const std::string title = parts_.languages.GetText(kDialogTexts, "IDS_SEL_PATH");
-        folder = QFileDialog::getExistingDirectory(&parts_.frame, QString::fromStdString(title),
-                                                   folder);
+        folder =
+            QFileDialog::getExistingDirectory(&parts_.frame, QString::fromStdString(title), folder);
         if (folder.isEmpty()) return {};
     }
 }

@@ -3,9 +3,9 @@
 #include <QFileDialog>
 
 #include "case/CsvExport.h"
+#include "case/TextSource.h"
 #include "interop/FhirExport.h"
 #include "shell/ExportFileName.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 

@@ -12,14 +12,14 @@ namespace vitalis {
 class HelpWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the guide at `path` with the given title; false when the file cannot be read.
     bool ShowGuide(const QString& path, const QString& title);
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_ = nullptr;
 };
 

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "case/TextSource.h"
 #include "shell/LanguageChoice.h"
 #include "shell/LanguageTable.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 

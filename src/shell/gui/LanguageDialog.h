@@ -12,13 +12,13 @@ class LanguageTable;
 class LanguageDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit LanguageDialog(LanguageTable& languages, QWidget* parent = nullptr);
     QComboBox* choices() const { return choices_; }
     // The language chosen with OK has been stored and loaded; the caller relabels.
     void accept() override;
 
-private:
+  private:
     LanguageTable& languages_;
     QComboBox* choices_ = nullptr;
 };

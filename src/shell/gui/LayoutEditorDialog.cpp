@@ -19,8 +19,8 @@ constexpr std::array<const char*, kEditablePageCount> kPageLabels = {
     "IDS_LINE_PAGE",          "IDS_BARGRAPH_PAGE",      "IDS_CAKE_PAGE",        "IDS_RATE_BARGRAPH",
     "IDS_COMBINE_PAGE",       "IDS_THREE_PAGE",         "IDS_MEASURE_DATA"};
 // The clinical pages are named as the clinical summary names them.
-constexpr std::array<const char*, kClinicalPageCount> kClinicalPageLabels = {
-    "IDS_CLINICAL_SUMMARY", "IDS_HOURLY_MEANS"};
+constexpr std::array<const char*, kClinicalPageCount> kClinicalPageLabels = {"IDS_CLINICAL_SUMMARY",
+                                                                             "IDS_HOURLY_MEANS"};
 
 }  // namespace
 
@@ -48,7 +48,8 @@ LayoutEditorDialog::LayoutEditorDialog(const TextSource& texts, ReportLayout lay
     auto* group = new QGroupBox(text(kCaseTexts, "IDS_BLOOD_REPORT"), this);
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < kEditablePageCount; ++i) {
-        pages_[static_cast<size_t>(i)] = new QCheckBox(text(kCaseTexts, kPageLabels[static_cast<size_t>(i)]), group);
+        pages_[static_cast<size_t>(i)] =
+            new QCheckBox(text(kCaseTexts, kPageLabels[static_cast<size_t>(i)]), group);
         pages_[static_cast<size_t>(i)]->setChecked(layout_.pages[static_cast<size_t>(i)] != 0);
         grid->addWidget(pages_[static_cast<size_t>(i)], i / 2, i % 2);
     }
@@ -60,14 +61,17 @@ LayoutEditorDialog::LayoutEditorDialog(const TextSource& texts, ReportLayout lay
     }
     layoutBox->addWidget(group);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(text(kMessageTexts, "IDS_MAKE_SURE"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
     buttons->addButton(text(kMessageTexts, "IDS_CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &LayoutEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layoutBox->addWidget(buttons);
 }
 
-std::string LayoutEditorDialog::name() const { return TrimLayoutName(name_->text().toStdString()); }
+std::string LayoutEditorDialog::name() const {
+    return TrimLayoutName(name_->text().toStdString());
+}
 
 void LayoutEditorDialog::accept() {
     ReportLayout edited = layout_;
@@ -79,7 +83,8 @@ void LayoutEditorDialog::accept() {
         edited.clinicalPages[i] = clinicalPages_[i]->isChecked() ? 1 : 0;
     const std::string_view refusal = RefuseLayoutEdit(edited, name(), isNew_, existing_);
     if (!refusal.empty()) {
-        messages_.inform(this, QString::fromStdString(texts_.Text(kLayoutEditorTextSection, refusal)));
+        messages_.inform(this,
+                         QString::fromStdString(texts_.Text(kLayoutEditorTextSection, refusal)));
         if (refusal != "IDS_REPOET_PAGE") name_->setFocus();
         return;
     }

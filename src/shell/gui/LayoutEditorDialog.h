@@ -20,7 +20,7 @@ namespace vitalis {
 class LayoutEditorDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     LayoutEditorDialog(const TextSource& texts, ReportLayout layout, QString name, bool isNew,
                        std::vector<std::string> existingNames, UserMessages messages,
                        QWidget* parent = nullptr);
@@ -36,7 +36,7 @@ public:
     }
     void accept() override;
 
-private:
+  private:
     const TextSource& texts_;
     ReportLayout layout_;
     bool isNew_;

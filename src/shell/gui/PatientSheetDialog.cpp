@@ -139,12 +139,10 @@ void PatientSheetDialog::accept() {
 }
 
 void PatientSheetDialog::ClinicFields(const PatientSheet& sheet, QFormLayout* form) {
-    form->addRow(Text(kGlobalTexts, "IDS_OUTPATIENTNO"),
-                 outpatientNo_ = Line(sheet.outpatientNo));
+    form->addRow(Text(kGlobalTexts, "IDS_OUTPATIENTNO"), outpatientNo_ = Line(sheet.outpatientNo));
     form->addRow(Text(kGlobalTexts, "IDS_ADMISSIONNO"), admissionNo_ = Line(sheet.admissionNo));
     form->addRow(Text(kGlobalTexts, "IDS_BEDNO"), bedNo_ = Line(sheet.bedNo));
-    form->addRow(Text(kGlobalTexts, "IDS_DEPARTMENTNO"),
-                 departmentNo_ = Line(sheet.departmentNo));
+    form->addRow(Text(kGlobalTexts, "IDS_DEPARTMENTNO"), departmentNo_ = Line(sheet.departmentNo));
     form->addRow(Text(kGlobalTexts, "IDS_EMAIL"), email_ = Line(sheet.email));
 }
 

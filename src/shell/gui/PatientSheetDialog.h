@@ -24,7 +24,7 @@ namespace vitalis {
 class PatientSheetDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // today bounds the birth date and gives the age.
     PatientSheetDialog(const TextSource& texts, const PatientSheet& sheet, CalendarDate today,
                        QWidget* parent = nullptr);
@@ -51,7 +51,7 @@ public:
     // Closes only when the office pressure is empty or two whole numbers SYS/DIA.
     void accept() override;
 
-private:
+  private:
     QWidget* PatientPage(const PatientSheet& sheet);
     void ClinicFields(const PatientSheet& sheet, QFormLayout* form);
     void OfficeField(const PatientSheet& sheet, QFormLayout* form);

@@ -24,8 +24,9 @@ RecordingParametersDialog::RecordingParametersDialog(const Recording& recording,
     }
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_MAKE_SURE")),
-                       QDialogButtonBox::AcceptRole)
+    buttons
+        ->addButton(QString::fromStdString(texts.Text(kMessageTexts, "IDS_MAKE_SURE")),
+                    QDialogButtonBox::AcceptRole)
         ->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

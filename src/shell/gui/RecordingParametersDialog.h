@@ -11,7 +11,7 @@ namespace vitalis {
 class RecordingParametersDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     RecordingParametersDialog(const Recording& recording, const TextSource& texts,
                               QWidget* parent = nullptr);
 };

@@ -42,7 +42,8 @@ bool SessionLauncher::ChooseLinkWay() {
     config_.showSelectDevice = dialog.showSelectDevice();
     config_.SaveIfChanged();
     const std::optional<LinkTarget> link = dialog.chosenLink();
-    const bool direct = link && (link->kind == LinkTarget::Kind::Serial || link->kind == LinkTarget::Kind::Tcp);
+    const bool direct =
+        link && (link->kind == LinkTarget::Kind::Serial || link->kind == LinkTarget::Kind::Tcp);
     chosenLink_ = direct ? link : std::nullopt;
     return true;
 }

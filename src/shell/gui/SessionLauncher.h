@@ -3,9 +3,9 @@
 #include <QString>
 #include <optional>
 
+#include "device/gui/QtSessionUi.h"
 #include "device/link/LinkTarget.h"
 #include "device/session/SessionWorker.h"
-#include "device/gui/QtSessionUi.h"
 
 class QWidget;
 
@@ -17,7 +17,7 @@ class AppConfig;
 // so, runs the session on its worker behind the modal progress dialog, and keeps the wire
 // log of the last session ("LastSession.log" in the application directory) for support.
 class SessionLauncher {
-public:
+  public:
     SessionLauncher(AppConfig& config, const TextSource& texts, QWidget* window);
 
     // A fixed link (the command line's --link) instead of asking.
@@ -35,7 +35,7 @@ public:
     };
     Outcome Run(SessionRequest request);
 
-private:
+  private:
     AppConfig& config_;
     const TextSource& texts_;
     QWidget* window_;

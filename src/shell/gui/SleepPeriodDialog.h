@@ -13,7 +13,7 @@ namespace vitalis {
 class SleepPeriodDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     SleepPeriodDialog(const TextSource& texts, int awakeStart, int asleepStart,
                       QWidget* parent = nullptr);
 
@@ -22,7 +22,7 @@ public:
     int awakeEntry() const;
     int asleepEntry() const;
 
-private:
+  private:
     QComboBox* awake_ = nullptr;
     QComboBox* asleep_ = nullptr;
 };

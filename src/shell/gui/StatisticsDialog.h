@@ -10,7 +10,7 @@ namespace vitalis {
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit StatisticsDialog(const StatisticsTable& table, QWidget* parent = nullptr);
 };
 

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "analysis/clinical/ClinicalTexts.h"
-#include "shell/GuidelineSetting.h"
 #include "case/TextSource.h"
+#include "shell/GuidelineSetting.h"
 
 namespace vitalis {
 namespace {
@@ -25,7 +25,7 @@ QString TextOf(const TextSource& texts, std::string_view section, std::string_vi
 // Typing may go past the field's range (up to three digits) so that a value too high is
 // seen and corrected rather than refused key by key; the up and down steps stay inside it.
 class ThresholdSpin final : public QSpinBox {
-public:
+  public:
     ThresholdSpin(FieldRange range, QWidget* parent) : QSpinBox(parent), range_(range) {
         setRange(0, 999);
     }
@@ -33,7 +33,7 @@ public:
         setValue(std::clamp(value() + steps, range_.low, range_.high));
     }
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override {
         StepEnabled enabled = StepNone;
         if (value() > range_.low) enabled |= StepDownEnabled;
@@ -41,7 +41,7 @@ protected:
         return enabled;
     }
 
-private:
+  private:
     FieldRange range_;
 };
 
@@ -121,11 +121,13 @@ void ThresholdPage::GuidelineRows(const TextSource& texts, std::string_view guid
     const int chosen = guideline_->findData(
         QString::fromUtf8(guideline.data(), static_cast<int>(guideline.size())));
     guideline_->setCurrentIndex(std::max(chosen, 0));
-    auto* label = new QLabel(TextOf(texts, clinical::kClinicalSection, "IDS_GUIDELINE_PROFILE"), this);
+    auto* label =
+        new QLabel(TextOf(texts, clinical::kClinicalSection, "IDS_GUIDELINE_PROFILE"), this);
     label->setBuddy(guideline_);
     grid->addWidget(label, 7, 0);
     grid->addWidget(guideline_, 7, 1);
-    useProfile_ = new QPushButton(TextOf(texts, clinical::kClinicalSection, "IDS_USE_PROFILE"), this);
+    useProfile_ =
+        new QPushButton(TextOf(texts, clinical::kClinicalSection, "IDS_USE_PROFILE"), this);
     connect(useProfile_, &QPushButton::clicked, this, &ThresholdPage::UseProfileThresholds);
     grid->addWidget(useProfile_, 7, 2);
 }

@@ -22,7 +22,7 @@ namespace vitalis {
 class ThresholdPage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ThresholdPage(const TextSource& texts, const ThresholdSettings& current,
                   std::string_view guideline = "esh2023", QWidget* parent = nullptr);
 
@@ -37,7 +37,7 @@ public:
     // The user left a field: every correction of that field applies.
     void FieldLeft(ThresholdField which);
 
-private:
+  private:
     static size_t Index(ThresholdField which) { return static_cast<size_t>(which); }
     QSpinBox* MakeField(ThresholdField which, int value);
     void FieldTyped(ThresholdField which, int typed);

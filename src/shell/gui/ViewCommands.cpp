@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "case/FileAccess.h"
+#include "case/TextSource.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
 #include "shell/HelpDocument.h"
@@ -18,7 +19,6 @@
 #include "shell/gui/ThresholdPage.h"
 #include "shell/gui/WearDialog.h"
 #include "views/CTensioView.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -87,9 +87,8 @@ void ViewCommands::ShowHelp() {
         QString::fromStdString(languages.GetText(kMenuTexts, "IDS_HELP_DOCUMENT"));
     if (!FileExists(path) || !help_->ShowGuide(QString::fromStdString(path), title)) {
         parts_.messages.inform(
-            &parts_.frame,
-            QString::fromStdString(languages.GetText(kGlobalTexts, "IDS_ERROR")) +
-                QStringLiteral("\n") + QString::fromStdString(path));
+            &parts_.frame, QString::fromStdString(languages.GetText(kGlobalTexts, "IDS_ERROR")) +
+                               QStringLiteral("\n") + QString::fromStdString(path));
     }
 }
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/WearInstructions.h"
 #include "case/TextSource.h"
+#include "shell/WearInstructions.h"
 
 namespace vitalis {
 

@@ -14,13 +14,13 @@ namespace vitalis {
 class WearDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     WearDialog(const TextSource& texts, const QString& picturePath, QWidget* parent = nullptr);
 
     QLabel* picture() const { return picture_; }
     QPlainTextEdit* instructions() const { return instructions_; }
 
-private:
+  private:
     QLabel* picture_ = nullptr;
     QPlainTextEdit* instructions_ = nullptr;
 };

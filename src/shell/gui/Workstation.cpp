@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "case/TextSource.h"
 #include "case/gui/RecordingPickerDialog.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
@@ -24,7 +25,6 @@
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/ViewCommands.h"
 #include "views/CTensioView.h"
-#include "case/TextSource.h"
 
 namespace vitalis {
 
@@ -34,7 +34,8 @@ int AskWithButtons(QWidget* parent, const QString& text, const QStringList& answ
     QMessageBox box(QMessageBox::Question, QString::fromLatin1(kApplicationTitle), text,
                     QMessageBox::NoButton, parent);
     std::vector<QAbstractButton*> buttons;
-    for (const QString& answer : answers) buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
+    for (const QString& answer : answers)
+        buttons.push_back(box.addButton(answer, QMessageBox::ActionRole));
     if (!buttons.empty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
     box.exec();
     for (size_t i = 0; i < buttons.size(); ++i) {
@@ -51,13 +52,17 @@ Workstation::Workstation(AppConfig& config, UserMessages messages)
       messages_(std::move(messages)),
       choose_(AskWithButtons),
       askSaveAsPath_([](QWidget* parent) {
-          return QFileDialog::getSaveFileName(parent, QString(), QString(), QStringLiteral("*.awp"));
+          return QFileDialog::getSaveFileName(parent, QString(), QString(),
+                                              QStringLiteral("*.awp"));
       }) {}
 
-Workstation::~Workstation() { Exit(); }
+Workstation::~Workstation() {
+    Exit();
+}
 
 void Workstation::WindowMessages::ShowMessage(std::string_view text) {
-    owner_.messages_.inform(owner_.frame_.get(), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    owner_.messages_.inform(owner_.frame_.get(),
+                            QString::fromUtf8(text.data(), static_cast<int>(text.size())));
 }
 
 void Workstation::Start(const QStringList& arguments) {
@@ -86,8 +91,9 @@ void Workstation::Start(const QStringList& arguments) {
     // What the graph asks for goes through the undo history like every other edit.
     connect(view_, &CTensioView::excludeReadingRequested, this,
             [this](int measurementIndex) { doc_->ToggleExclusion(measurementIndex); });
-    connect(view_, &CTensioView::sleepPeriodRequested, this,
-            [this](int awakeEntry, int asleepEntry) { doc_->SetSleepPeriod(awakeEntry, asleepEntry); });
+    connect(
+        view_, &CTensioView::sleepPeriodRequested, this,
+        [this](int awakeEntry, int asleepEntry) { doc_->SetSleepPeriod(awakeEntry, asleepEntry); });
     connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
@@ -96,8 +102,8 @@ void Workstation::Start(const QStringList& arguments) {
     frame_->installEventFilter(this);
     sessions_ = std::make_unique<SessionLauncher>(config_, languages_, frame_.get());
     report_ = new ReportLauncher(config_, messages_, frame_.get());
-    const WorkstationParts parts{config_, languages_, messages_, *doc_, *frame_, *view_,
-                                 *sessions_, *report_};
+    const WorkstationParts parts{config_, languages_, messages_,  *doc_,
+                                 *frame_, *view_,     *sessions_, *report_};
     cases_ = std::make_unique<CaseCommands>(parts, choose_, askSaveAsPath_);
     devices_ = std::make_unique<DeviceCommands>(parts, *cases_);
     reports_ = std::make_unique<ReportCommands>(parts, askExportPath_);
@@ -108,7 +114,8 @@ void Workstation::Start(const QStringList& arguments) {
     views_->AddTo(commands_);
     MarkUnavailableCommands();
 
-    const QString icon = QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
+    const QString icon =
+        QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
     if (QFile::exists(icon)) {
         frame_->setWindowIcon(QIcon(icon));
         QApplication::setWindowIcon(QIcon(icon));
@@ -138,7 +145,9 @@ void Workstation::Exit() {
     RemoveReportHandOffFolder(config_.applicationDirectory());
 }
 
-QString Workstation::CaseFolder() const { return cases_->CaseFolder(); }
+QString Workstation::CaseFolder() const {
+    return cases_->CaseFolder();
+}
 
 void Workstation::MarkUnavailableCommands() {
     // Commands whose windows this version does not have yet stay visible but disabled, with
@@ -174,24 +183,30 @@ void Workstation::EditsChanged() {
     frame_->SetStatusText(view_->statusText());
 }
 
-bool Workstation::ConfirmCloseCase() { return !cases_ || cases_->ConfirmCloseCase(); }
+bool Workstation::ConfirmCloseCase() {
+    return !cases_ || cases_->ConfirmCloseCase();
+}
 
-bool Workstation::SaveCase(QWidget* parent) { return cases_->SaveCase(parent); }
+bool Workstation::SaveCase(QWidget* parent) {
+    return cases_->SaveCase(parent);
+}
 
 void Workstation::Run(int commandId) {
     const auto command = commands_.find(commandId);
     if (command != commands_.end()) command->second();  // others are disabled in this version
 }
 
-bool Workstation::OpenCase(const QString& path) { return cases_->OpenCase(path); }
+bool Workstation::OpenCase(const QString& path) {
+    return cases_->OpenCase(path);
+}
 
 void Workstation::Relabel() {
     frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));
     view_->Relabel();
     frame_->Relabel();
-    frame_->SetStatusText(view_->statusText().isEmpty()
-                              ? QString::fromStdString(languages_.GetText(kGlobalTexts, "IDS_IDLEMESSAGE"))
-                              : view_->statusText());
+    frame_->SetStatusText(view_->statusText().isEmpty() ? QString::fromStdString(languages_.GetText(
+                                                              kGlobalTexts, "IDS_IDLEMESSAGE"))
+                                                        : view_->statusText());
 }
 
 }  // namespace vitalis

@@ -24,7 +24,7 @@ class ViewCommands;
 class Workstation : public QObject {
     Q_OBJECT
 
-public:
+  public:
     Workstation(AppConfig& config, UserMessages messages);
     ~Workstation() override;
 
@@ -41,7 +41,8 @@ public:
     QString CaseFolder() const;
 
     // Asks a question with the given answers; the index of the answer, -1 when closed.
-    using Choice = std::function<int(QWidget* parent, const QString& text, const QStringList& answers)>;
+    using Choice =
+        std::function<int(QWidget* parent, const QString& text, const QStringList& answers)>;
     void SetChoice(Choice choice) { choose_ = std::move(choice); }
     // Asks where to save a case under another name; empty when cancelled.
     void SetSaveAsPath(std::function<QString(QWidget*)> ask) { askSaveAsPath_ = std::move(ask); }
@@ -59,20 +60,20 @@ public:
     SessionLauncher& sessions() { return *sessions_; }
     ReportLauncher& report() { return *report_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void EditsChanged();
     void MarkUnavailableCommands();
 
     // The configuration's messages, shown like every other message of the window.
     class WindowMessages final : public MessageSink {
-    public:
+      public:
         explicit WindowMessages(Workstation& owner) : owner_(owner) {}
         void ShowMessage(std::string_view text) override;
 
-    private:
+      private:
         Workstation& owner_;
     };
 

@@ -41,8 +41,7 @@ class Pty {
     }
     ~Pty() { Close(); }
     void Close() {
-        if (master_ >= 0)
-            ::close(master_);
+        if (master_ >= 0) ::close(master_);
         master_ = -1;
     }
     void Send(std::initializer_list<uint8_t> bytes) {

@@ -35,7 +35,7 @@ StreamStatus WriteUntilRefused(ByteStream& stream) {
 }
 
 TEST(HangUp, SignalStaysAtItsDefaultForTheseTests) {
-    struct sigaction current{};
+    struct sigaction current {};
     ASSERT_EQ(::sigaction(SIGPIPE, nullptr, &current), 0);
     EXPECT_EQ(current.sa_handler, SIG_DFL);  // else the tests below would prove nothing
 }

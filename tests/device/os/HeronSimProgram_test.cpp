@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "device/link/CSerialLinkHeron.h"
-#include "device/session/Identification.h"
 #include "device/link/MonitorFrames.h"
 #include "device/os/SystemLinkPlatform.h"
+#include "device/session/Identification.h"
 #include "support/TempFolder.h"
 
 namespace vitalis {
@@ -28,8 +28,7 @@ class Program {
   public:
     explicit Program(std::vector<std::string> args) {
         int out[2];
-        if (::pipe(out) != 0)
-            return;
+        if (::pipe(out) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
@@ -37,8 +36,7 @@ class Program {
             ::dup2(quiet, STDERR_FILENO);
             ::close(out[0]);
             std::vector<char*> argv{const_cast<char*>(HERON_SIM)};
-            for (std::string& a : args)
-                argv.push_back(a.data());
+            for (std::string& a : args) argv.push_back(a.data());
             argv.push_back(nullptr);
             ::execv(HERON_SIM, argv.data());
             ::_exit(127);
@@ -52,17 +50,14 @@ class Program {
             int status = 0;
             ::waitpid(pid_, &status, 0);
         }
-        if (output_ != nullptr)
-            std::fclose(output_);
+        if (output_ != nullptr) std::fclose(output_);
     }
     // The next line the program prints; empty when it ended.
     std::string Line() {
         char line[512];
-        if (output_ == nullptr || std::fgets(line, sizeof line, output_) == nullptr)
-            return {};
+        if (output_ == nullptr || std::fgets(line, sizeof line, output_) == nullptr) return {};
         std::string text(line);
-        if (!text.empty() && text.back() == '\n')
-            text.pop_back();
+        if (!text.empty() && text.back() == '\n') text.pop_back();
         return text;
     }
 

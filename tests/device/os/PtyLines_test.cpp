@@ -35,18 +35,15 @@ int OpenRaw(const std::string& path) {
 // while (or hung up); bounded in time whatever the monitor does.
 size_t OpenAndCount(int fd) {
     const auto frame = HeronSerialOpenFrame();
-    if (::write(fd, frame.data(), frame.size()) != static_cast<ssize_t>(frame.size()))
-        return 0;
+    if (::write(fd, frame.data(), frame.size()) != static_cast<ssize_t>(frame.size())) return 0;
     size_t received = 0;
     const auto deadline = Clock::now() + 5s;
     std::array<uint8_t, 512> buffer{};
     while (Clock::now() < deadline) {
         pollfd p{fd, POLLIN, 0};
-        if (::poll(&p, 1, 300) <= 0 || !(p.revents & POLLIN))
-            break;
+        if (::poll(&p, 1, 300) <= 0 || !(p.revents & POLLIN)) break;
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n <= 0)
-            break;
+        if (n <= 0) break;
         received += static_cast<size_t>(n);
     }
     return received;

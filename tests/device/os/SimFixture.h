@@ -23,8 +23,7 @@ class SimulatedMonitor {
         m->recording = sim::GenerateRecording(seed);
         m->engine = std::make_unique<sim::HeronEngine>(m->recording, heron, m->Sink());
         m->pty = std::make_unique<sim::PtyMonitor>(*m->engine, faults);
-        if (!m->pty->Open())
-            return nullptr;
+        if (!m->pty->Open()) return nullptr;
         m->thread = std::thread([p = m.get()] { p->pty->Run(p->stop); });
         return m;
     }
@@ -33,8 +32,7 @@ class SimulatedMonitor {
         auto m = std::unique_ptr<SimulatedMonitor>(new SimulatedMonitor);
         m->engine = std::move(engine);
         m->tcp = std::make_unique<sim::TcpMonitor>(*m->engine, faults);
-        if (!m->tcp->Listen(0))
-            return nullptr;
+        if (!m->tcp->Listen(0)) return nullptr;
         m->thread = std::thread([p = m.get()] { p->tcp->Run(p->stop); });
         return m;
     }
@@ -46,8 +44,7 @@ class SimulatedMonitor {
     }
     ~SimulatedMonitor() {
         stop.Raise();
-        if (thread.joinable())
-            thread.join();
+        if (thread.joinable()) thread.join();
     }
 
     std::string PtyPath() const { return pty ? pty->Path() : std::string(); }

@@ -5,13 +5,13 @@
 #include <chrono>
 
 #include "SimFixture.h"
-#include "device/link/CSerialLinkHeron.h"
 #include "device/heron/HeronPacketReader.h"
-#include "device/session/Identification.h"
+#include "device/link/CSerialLinkHeron.h"
 #include "device/link/MonitorFrames.h"
+#include "device/os/SystemLinkPlatform.h"
+#include "device/session/Identification.h"
 #include "device/session/PolicySessionUi.h"
 #include "device/session/SessionFactory.h"
-#include "device/os/SystemLinkPlatform.h"
 #include "support/CaseFixtures.h"
 
 namespace vitalis {
@@ -80,8 +80,7 @@ TEST(PtySerial, UploadHandshakeAndAcknowledgedBytes) {
     CSerialLinkHeron link(platform.SerialPorts(), pacer, LinkTiming{}, monitor->PtyPath());
     ASSERT_TRUE(link.OpenToUp());
     std::vector<uint8_t> block(70);
-    for (size_t i = 0; i < block.size(); ++i)
-        block[i] = static_cast<uint8_t>(0xF0 - i);
+    for (size_t i = 0; i < block.size(); ++i) block[i] = static_cast<uint8_t>(0xF0 - i);
     for (const uint8_t byte : block) {
         ASSERT_TRUE(link.WriteUp({&byte, 1}));
         uint8_t ack = 0;
