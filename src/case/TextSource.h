@@ -5,7 +5,7 @@
 
 namespace vitalis {
 
-// The sections of a language file, by what their texts are for.
+// The sections of a language file.
 inline constexpr char kGlobalTexts[] = "Global Setting";
 inline constexpr char kMessageTexts[] = "Message Setting";
 inline constexpr char kDialogTexts[] = "Dialog Setting";
