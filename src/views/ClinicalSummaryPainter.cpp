@@ -84,13 +84,15 @@ void WriteVariability(LineWriter& out, const ClinicalBlock& block, const TextSou
              1.6 * t, true);
     for (Period period : kPeriods) {
         const PeriodVariability& p = block.variability.Of(period);
-        out.Line(Q(PeriodText(period, texts)) + "  SYS " + FiguresRow(p.sys) + "  |  DIA " +
+        out.Line(Q(PeriodText(period, texts)) + "  " + Q(SystolicWord(texts)) + " " +
+                     FiguresRow(p.sys) + "  |  " + Q(DiastolicWord(texts)) + " " +
                      FiguresRow(p.dia),
                  1.3 * t, false);
     }
-    out.Line(Q(Text(texts, "IDS_WSD")) + ": SYS " + Q(FigureText(block.variability.wsdSys, 1)) +
-                 ", DIA " + Q(FigureText(block.variability.wsdDia, 1)) + "    " +
-                 Q(Text(texts, "IDS_AASI")) + ": " + Q(FigureText(block.aasi, 2)),
+    out.Line(Q(Text(texts, "IDS_WSD")) + ": " + Q(SystolicWord(texts)) + " " +
+                 Q(FigureText(block.variability.wsdSys, 1)) + ", " + Q(DiastolicWord(texts)) + " " +
+                 Q(FigureText(block.variability.wsdDia, 1)) + "    " + Q(Text(texts, "IDS_AASI")) +
+                 ": " + Q(FigureText(block.aasi, 2)),
              1.3 * t, false);
 }
 

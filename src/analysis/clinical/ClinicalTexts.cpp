@@ -25,12 +25,25 @@ std::string QualitySentence(const RecordingQuality& q, const TextSource& texts) 
 std::string DippingSentence(const Dipping& d, const TextSource& texts) {
     std::string s = Text(texts, "IDS_DIPPING") + ": ";
     if (!d.sys.dippingClass) return s + std::string(kNotComputed);
-    return s + DippingClassText(*d.sys.dippingClass, texts) + " (SYS " +
-           FigureText(*d.sys.ratio * 100.0, 1) + " %, DIA " + FigureText(*d.dia.ratio * 100.0, 1) +
-           " %)";
+    return s + DippingClassText(*d.sys.dippingClass, texts) + " (" + SystolicWord(texts) + " " +
+           FigureText(*d.sys.ratio * 100.0, 1) + " %, " + DiastolicWord(texts) + " " +
+           FigureText(*d.dia.ratio * 100.0, 1) + " %)";
+}
+
+std::string WordOr(const TextSource& texts, std::string_view key, std::string_view fallback) {
+    std::string word = texts.Text(kReportTexts, key);
+    return word.empty() ? std::string(fallback) : word;
 }
 
 }  // namespace
+
+std::string SystolicWord(const TextSource& texts) {
+    return WordOr(texts, "IDS_RPT_SYS", "SYS");
+}
+
+std::string DiastolicWord(const TextSource& texts) {
+    return WordOr(texts, "IDS_RPT_DIA", "DIA");
+}
 
 std::string FigureText(double value, int decimals) {
     char buffer[64];

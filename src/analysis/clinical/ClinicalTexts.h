@@ -22,6 +22,9 @@ std::string FigureText(double value, int decimals);
 
 // The label of a period, a dipping class, a quality problem, a phenotype, a yes / no.
 std::string PeriodText(Period period, const TextSource& texts);
+// The short names of the systolic and diastolic pressure in the language ("SYS", "PAS").
+std::string SystolicWord(const TextSource& texts);
+std::string DiastolicWord(const TextSource& texts);
 std::string DippingClassText(DippingClass dippingClass, const TextSource& texts);
 std::string ProblemText(QualityProblem problem, const TextSource& texts);
 std::string PhenotypeText(Phenotype phenotype, const TextSource& texts);

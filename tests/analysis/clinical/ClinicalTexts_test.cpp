@@ -53,6 +53,21 @@ TEST_F(EnglishVerdict, EmptyRecordingShowsMarksAndNoOfficeLine) {
     EXPECT_EQ(s[6], "Dipping: \u2014");
 }
 
+TEST(SpanishVerdict, DippingNamesThePressuresInTheLanguage) {
+    LanguageTable spanish{std::string(VITALIS_SOURCE_DIR) + "/res"};
+    spanish.ScanLanguages(spanish.LanguageFolder());
+    spanish.SelectLanguageFile("Spanish");
+    ASSERT_TRUE(spanish.LoadLanguage());
+    const Recording r =
+        RecordingOf({Reading(130, 70, 10), Reading(140, 70, 11), Reading(126, 62, 2)});
+    const std::vector<std::string> s = VerdictSentences(test::BlockOf(r), spanish);
+    const auto dipping = std::find_if(s.begin(), s.end(), [](const std::string& line) {
+        return line.find("6.7 %") != std::string::npos;
+    });
+    ASSERT_NE(dipping, s.end());
+    EXPECT_NE(dipping->find("(PAS 6.7 %, PAD 11.4 %)"), std::string::npos) << *dipping;
+}
+
 TEST_F(EnglishVerdict, IsolatedNocturnalHypertensionGetsItsOwnLine) {
     const Recording r = RecordingOf({Reading(120, 75, 10), Reading(125, 72, 2)});
     const std::vector<std::string> s = VerdictSentences(test::BlockOf(r), english);
