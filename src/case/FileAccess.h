@@ -58,6 +58,9 @@ std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::stri
 // The operating system's error number of this thread's last failed replace, 0 after one
 // that succeeded: it tells a full disk from a refused folder.
 int LastReplaceError();
+// The language key ("Global Setting") that tells why this thread's last replace failed: a full
+// disk or quota as such, every other cause as a file that could not be written.
+const char* ReplaceFailureKey();
 
 std::optional<FileIdentity> IdentityOfOpenFile(int fd);
 

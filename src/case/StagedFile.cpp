@@ -71,6 +71,11 @@ int LastReplaceError() {
     return lastReplaceError;
 }
 
+const char* ReplaceFailureKey() {
+    return lastReplaceError == ENOSPC || lastReplaceError == EDQUOT ? "IDS_DISK_FULL"
+                                                                    : "IDS_FAILEDFILE";
+}
+
 std::optional<StagedFile> StagedFile::Write(const std::string& path, std::string_view bytes) {
     lastReplaceError = 0;
     if (path.empty()) return {};

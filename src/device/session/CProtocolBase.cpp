@@ -70,8 +70,7 @@ bool CProtocolBase::Fail(const char* section, const char* key, std::string detai
 }
 
 const char* CProtocolBase::FileFailureKey() {
-    const int error = LastReplaceError();
-    return error == ENOSPC || error == EDQUOT ? "IDS_DISK_FULL" : "IDS_FAILEDFILE";
+    return ReplaceFailureKey();
 }
 
 bool CProtocolBase::EndCancelled() {

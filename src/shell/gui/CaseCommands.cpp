@@ -78,7 +78,7 @@ bool CaseCommands::SaveCase(QWidget* parent) {
     CTensioDoc& doc = parts_.doc;
     while (!doc.Save()) {
         const QString failed =
-            Text(kGlobalTexts, "IDS_FAILEDFILE") + QStringLiteral("\n") + doc.casePath();
+            Text(kGlobalTexts, ReplaceFailureKey()) + QStringLiteral("\n") + doc.casePath();
         const int answer =
             choose_(parent, failed,
                     {Text(kGlobalTexts, "IDS_RETRY_SAVE"), Text(kGlobalTexts, "IDS_SAVE_CASE_AS"),
@@ -108,7 +108,7 @@ void CaseCommands::OpenCaseDialog() {
     if (dialog.exec() != QDialog::Accepted) return;
     lastFolder_ = dialog.folder();
     OpenCase(dialog.chosenPath());
-    parts_.config.Save();
+    parts_.config.SaveIfChanged();
 }
 
 void CaseCommands::CopyCasesDialog() {

@@ -162,7 +162,7 @@ void ConfigurationSheet::accept() {
         config_.useDefaultPath != 0 ? config_.DefaultCaseFolder() : folder_->text().toStdString();
     if (!layouts_->currentText().isEmpty())
         config_.SetCurReportSettings(layouts_->currentText().toStdString());
-    config_.Save();
+    config_.SaveIfChanged();
     QDialog::accept();
 }
 
