@@ -10,15 +10,9 @@ namespace vitalis::report {
 namespace {
 
 constexpr const char* kSection = kDiaryTexts;
-constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
-QString Clock(int minute) {
-    return QString::asprintf("%02d:%02d", minute / 60, minute % 60);
-}
-
-QString Date(int year, int month, int day) {
-    return QString::asprintf("%04d-%02d-%02d", year, month, day);
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 Table NightTable(const Diary& diary, const TextSource& texts) {
@@ -26,8 +20,8 @@ Table NightTable(const Diary& diary, const TextSource& texts) {
     for (const char* key : {"IDS_DIARY_DATE", "IDS_DIARY_BED", "IDS_DIARY_UP"})
         table.captions << SectionText(texts, kSection, key);
     for (const DiaryNight& n : diary.nights) {
-        table.rows.push_back(
-            {Date(n.date.year, n.date.month, n.date.day), Clock(n.bedMinute), Clock(n.upMinute)});
+        table.rows.push_back({Q(DiaryDateText(n.date)), Q(DiaryClockText(n.bedMinute)),
+                              Q(DiaryClockText(n.upMinute))});
     }
     return table;
 }
@@ -38,8 +32,8 @@ Table EventTable(const Diary& diary, const TextSource& texts) {
         table.captions << SectionText(texts, kSection, key);
     for (const DiaryEvent& e : diary.events) {
         const ClockTime& t = e.time;
-        table.rows.push_back({Date(t.year, t.month, t.day) + " " + Clock(t.hour * 60 + t.minute),
-                              SectionText(texts, kSection, kKindKeys[static_cast<size_t>(e.kind)]),
+        table.rows.push_back({Q(DiaryTimeText(t)),
+                              SectionText(texts, kSection, DiaryKindTextKey(e.kind)),
                               QString::fromStdString(e.text)});
     }
     return table;

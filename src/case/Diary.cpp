@@ -41,19 +41,6 @@ std::optional<int> ParseClock(std::string_view text) {
     return hour * 60 + minute;
 }
 
-std::string Clock(int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 24, minute % 60);
-    return text;
-}
-
-std::string DateAndClock(const ClockTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", t.year, t.month, t.day, t.hour,
-                  t.minute);
-    return text;
-}
-
 // The number after "Night" or "Event" (letter case aside), or 0 when the key is not one.
 int EntryNumber(std::string_view key, std::string_view prefix) {
     if (key.size() <= prefix.size() || key.size() > prefix.size() + 6) return 0;
@@ -138,15 +125,36 @@ std::string UnescapeDiaryText(std::string_view stored) {
     return out;
 }
 
+const char* DiaryKindTextKey(DiaryEventKind kind) {
+    constexpr const char* kKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
+                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
+    return kKeys[static_cast<size_t>(kind)];
+}
+
+std::string DiaryClockText(int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 24, minute % 60);
+    return text;
+}
+
+std::string DiaryDateText(const CalendarDate& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
+}
+
+std::string DiaryTimeText(const ClockTime& time) {
+    return DiaryDateText({time.year, time.month, time.day}) + " " +
+           DiaryClockText(time.hour * 60 + time.minute);
+}
+
 std::string NightValue(const DiaryNight& night) {
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", night.date.year, night.date.month,
-                  night.date.day);
-    return std::string(date) + " " + Clock(night.bedMinute) + " " + Clock(night.upMinute);
+    return DiaryDateText(night.date) + " " + DiaryClockText(night.bedMinute) + " " +
+           DiaryClockText(night.upMinute);
 }
 
 std::string EventValue(const DiaryEvent& event) {
-    std::string value = DateAndClock(event.time) + " " + std::string(DiaryKindKey(event.kind));
+    std::string value = DiaryTimeText(event.time) + " " + std::string(DiaryKindKey(event.kind));
     if (!event.text.empty()) value += " " + EscapeDiaryText(event.text);
     return value;
 }

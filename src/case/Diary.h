@@ -62,6 +62,14 @@ struct Diary {
 std::string_view DiaryKindKey(DiaryEventKind kind);
 std::optional<DiaryEventKind> DiaryKindOfKey(std::string_view key);
 
+// The language key (section kDiaryTexts) of a kind's name: "IDS_DIARY_MEDICATION", …
+const char* DiaryKindTextKey(DiaryEventKind kind);
+// The forms the file, the dialog and the report share: "22:30", "2026-12-07",
+// "2026-12-08 08:00".
+std::string DiaryClockText(int minute);
+std::string DiaryDateText(const CalendarDate& date);
+std::string DiaryTimeText(const ClockTime& time);
+
 // Minutes since 1970 of a night's bedtime and get-up time (get-up after bedtime, within a day).
 int64_t BedtimeMinutes(const DiaryNight& night);
 int64_t GetUpMinutes(const DiaryNight& night);

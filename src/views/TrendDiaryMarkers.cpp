@@ -11,8 +11,6 @@ namespace vitalis {
 namespace {
 
 constexpr double kRadius = 4.0;  // screen pixels
-constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
 // The centre of an event's diamond, or nothing when the event lies outside the plot.
 std::optional<QPointF> MarkerAt(const TrendLayout& layout, const DiaryEvent& event) {
@@ -47,8 +45,8 @@ QString DiaryMarkerTip(const QPoint& point, const TrendLayout& layout, const Rec
     for (const DiaryEvent& event : recording.diary.events) {
         const auto c = MarkerAt(layout, event);
         if (!c || std::abs(c->x() - at.x()) > reach || std::abs(c->y() - at.y()) > reach) continue;
-        const QString kind = QString::fromStdString(
-            texts.Text(kDiaryTexts, kKindKeys[static_cast<size_t>(event.kind)]));
+        const QString kind =
+            QString::fromStdString(texts.Text(kDiaryTexts, DiaryKindTextKey(event.kind)));
         lines << (event.text.empty() ? kind : kind + ": " + QString::fromStdString(event.text));
     }
     return lines.join('\n');

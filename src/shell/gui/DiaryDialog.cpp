@@ -17,15 +17,9 @@ namespace vitalis {
 namespace {
 
 constexpr const char* kSection = kDiaryTexts;
-constexpr const char* kKindKeys[kDiaryEventKinds] = {"IDS_DIARY_MEDICATION", "IDS_DIARY_SYMPTOM",
-                                                     "IDS_DIARY_ACTIVITY", "IDS_DIARY_OTHER"};
 
-QString Clock(int minute) {
-    return QString::asprintf("%02d:%02d", minute / 60, minute % 60);
-}
-
-QString Date(const CalendarDate& d) {
-    return QString::asprintf("%04d-%02d-%02d", d.year, d.month, d.day);
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 QString Cell(const QTableWidget* table, int row, int column) {
@@ -107,19 +101,17 @@ DiaryDialog::DiaryDialog(const TextSource& texts, const Diary& diary,
 }
 
 void DiaryDialog::SetNightRow(int row, const DiaryNight& night) {
-    nights_->setItem(row, 0, new QTableWidgetItem(Date(night.date)));
-    nights_->setItem(row, 1, new QTableWidgetItem(Clock(night.bedMinute)));
-    nights_->setItem(row, 2, new QTableWidgetItem(Clock(night.upMinute)));
+    nights_->setItem(row, 0, new QTableWidgetItem(Q(DiaryDateText(night.date))));
+    nights_->setItem(row, 1, new QTableWidgetItem(Q(DiaryClockText(night.bedMinute))));
+    nights_->setItem(row, 2, new QTableWidgetItem(Q(DiaryClockText(night.upMinute))));
 }
 
 void DiaryDialog::SetEventRow(int row, const DiaryEvent& event) {
     const ClockTime& t = event.time;
-    events_->setItem(
-        row, 0,
-        new QTableWidgetItem(Date({t.year, t.month, t.day}) + " " + Clock(t.hour * 60 + t.minute)));
+    events_->setItem(row, 0, new QTableWidgetItem(Q(DiaryTimeText(t))));
     auto* kind = new QComboBox(events_);
-    for (const char* key : kKindKeys)
-        kind->addItem(QString::fromStdString(texts_.Text(kSection, key)));
+    for (int k = 0; k < kDiaryEventKinds; ++k)
+        kind->addItem(Q(texts_.Text(kSection, DiaryKindTextKey(static_cast<DiaryEventKind>(k)))));
     kind->setCurrentIndex(static_cast<int>(event.kind));
     events_->setCellWidget(row, 1, kind);
     events_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(event.text)));
