@@ -93,6 +93,23 @@ TEST_F(HeronDownloadTest, TheSplitWriterFilesEachMonthAndTheWaitsAreTheMonitorsO
     EXPECT_EQ(paused.count(), 5 + 20 + 43 * 65 + 50);
 }
 
+// A reading the monitor dates impossibly belongs in no month: it is left out and counted, in
+// the message and in the session's closing note, never dropped without a word.
+TEST_F(HeronDownloadTest, ReadingsWithoutAValidDateAreCountedNotFiled) {
+    auto recording = SmallRecording({2026, 3, 30, 8, 0}, 6, 60);
+    recording.readings[2].month = 13;
+    recording.readings[4].day = 0;
+    Monitor(recording, kHeronVariantA, false);
+    const SessionResult result = RunSession(SessionKind::Download, "serial:ttyUSB0");
+    ASSERT_EQ(result.savedPaths.size(), 1u);
+    EXPECT_EQ(result.skippedReadings, 2);
+    EXPECT_EQ(Loaded(result.savedPaths[0]).allMeasurements().size(), 4u);
+    EXPECT_EQ(MessageKeys(), std::vector<std::string>{"IDS_MSG_FINISH"});
+    EXPECT_EQ(LastDetail(), result.savedPaths[0] + "\r\nGlobal Setting:IDS_SKIPPED_READINGS 2");
+    EXPECT_EQ(SessionEndNote(result),
+              "saved 1 case file(s), readings left out for want of a valid date: 2");
+}
+
 TEST_F(HeronDownloadTest, MonthFilesAreExtendedAfterAWholeDownloadOnly) {
     const auto recording = SmallRecording({2026, 3, 30, 8, 0}, 6, 60);
     // First a download that loses its line halfway: nothing may change.
