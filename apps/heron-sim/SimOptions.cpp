@@ -28,6 +28,7 @@ const char* const kSimUsage = R"(heron-sim: plays a blood-pressure monitor for t
   --junk-count N         how many junk bytes (default 3)
   --stall-at K           pause before byte K
   --stall-ms MS          how long (default 2000)
+  --undated N            reading N (from 1) carries an impossible date; may be repeated
 Numbers may be written in hexadecimal with 0x.
 )";
 
@@ -92,6 +93,13 @@ const std::map<std::string, Setter>& ValueOptions() {
          [](SimOptions& o, const std::string& v) { return Number(v, o.faults.junkCount); }},
         {"--stall-at",
          [](SimOptions& o, const std::string& v) { return Optional(v, o.faults.stallAt); }},
+        {"--undated",
+         [](SimOptions& o, const std::string& v) {
+             size_t n = 0;
+             if (!Number(v, n) || n == 0) return false;
+             o.undated.push_back(n);
+             return true;
+         }},
         {"--stall-ms",
          [](SimOptions& o, const std::string& v) {
              uint32_t ms = 0;

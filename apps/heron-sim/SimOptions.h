@@ -22,6 +22,7 @@ struct SimOptions {
     std::string casePath;   // the recording from a case file instead of the seed
     std::string uploadOut;  // where an upload's block is written
     FaultOptions faults;
+    std::vector<size_t> undated;  // readings (from 1) the monitor dates impossibly
     bool help = false;
 };
 

@@ -23,12 +23,21 @@ void OnSignal(int) {
     if (gStop != nullptr) gStop->Raise();
 }
 
-std::optional<SimRecording> LoadRecording(const SimOptions& options) {
+std::optional<SimRecording> ReadRecording(const SimOptions& options) {
     if (options.casePath.empty()) return GenerateRecording(options.seed);
     vitalis::Recording recording;
     recording.casePath = options.casePath;
     if (!recording.Load()) return std::nullopt;
     return RecordingFromCase(recording);
+}
+
+// A monitor whose clock was never set, or lost its date, sends month 0 for those readings.
+std::optional<SimRecording> LoadRecording(const SimOptions& options) {
+    std::optional<SimRecording> recording = ReadRecording(options);
+    if (recording)
+        for (const size_t n : options.undated)
+            if (n <= recording->readings.size()) recording->readings[n - 1].month = 0;
+    return recording;
 }
 
 UploadSink FileSink(const std::string& path) {

@@ -100,4 +100,25 @@ TEST_F(RedownloadE2e, EveryWayOpensAndASecondDownloadDuplicatesAndWipesNothing) 
 }
 
 }  // namespace
+// Readings the monitor dates impossibly belong in no month file: they are left out, and the
+// wire log's closing note counts them.
+TEST_F(RedownloadE2e, ReadingsWithoutAValidDateAreLeftOutAndCountedInTheWireLog) {
+    const std::string link = StartSim({"--serial", "--case", Recording({2026, 6, 30, 20, 0}, 8),
+                                       "--undated", "3", "--undated", "6"});
+    ASSERT_FALSE(link.empty());
+    const std::string log = app.File("wire.log");
+    const ProgramResult run = Download(link, {"--retries", "2", "--log", log});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::ifstream logged(log);
+    const std::string text((std::istreambuf_iterator<char>(logged)), {});
+    EXPECT_NE(text.find("readings left out for want of a valid date: 2"), std::string::npos);
+    size_t filed = 0;
+    for (const std::string& path : Lines(run.out)) {
+        EXPECT_TRUE(Compatible(path)) << path;
+        EXPECT_FALSE(path.ends_with("/0/0.awp")) << path;
+        filed += ReadingsIn(path);
+    }
+    EXPECT_EQ(filed, 6u);
+}
+
 }  // namespace vitalis::test
