@@ -1,8 +1,5 @@
 #include "case/CaseFolder.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -10,6 +7,7 @@
 #include <filesystem>
 
 #include "case/CaseFileKeys.h"
+#include "case/FileSystem.h"
 #include "case/IniDocument.h"
 #include "case/ProfileStore.h"
 #include "case/TemporaryFiles.h"
@@ -156,10 +154,11 @@ std::string CaseFolderWriteProblem(const std::string& folder) {
     fs::create_directories(folder, error);
     if (error) return error.message();
     const std::string trial = (fs::path(folder) / ".vitalis-write-check").string();
-    const int fd = ::open(trial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0 && errno != EEXIST) return std::strerror(errno);
-    if (fd >= 0) ::close(fd);
-    ::unlink(trial.c_str());
+    const FileSystem& files = SystemFileSystem();
+    const OpenedFile opened = files.CreateNew(trial, 0600);
+    if (opened.handle < 0 && opened.error != EEXIST) return std::strerror(opened.error);
+    files.Close(opened.handle);
+    files.Remove(trial);
     return {};
 }
 

@@ -1,11 +1,9 @@
 #include "case/CaseHistory.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 
+#include "case/ProcessIdentity.h"
 #include "case/ProfileStore.h"
 
 namespace vitalis {
@@ -21,16 +19,10 @@ int LineNumber(const std::string& key) {
 }  // namespace
 
 std::string OperatingSystemUser() {
-    // The account's name, not an environment variable anybody can set.
-    std::vector<char> buffer(4096);
-    passwd entry{};
-    passwd* found = nullptr;
-    const uid_t uid = ::geteuid();
-    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
-        found->pw_name != nullptr && found->pw_name[0] != '\0') {
-        return found->pw_name;
-    }
-    return "uid " + std::to_string(uid);
+    const ProcessIdentity& process = ThisProcess();
+    std::string name = process.AccountName();
+    if (!name.empty()) return name;
+    return "uid " + std::to_string(process.AccountNumber());
 }
 
 HistoryStamp CurrentHistoryStamp() {

@@ -1,9 +1,5 @@
 #include "case/CaseReadError.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -42,18 +38,20 @@ int ReadingsPresent(const ProfileStore& store, const std::string& test, int expe
 }  // namespace
 
 CaseReadError ProbeCaseFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Unreadable(errno);
-    const FilePin pin(fd);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) return Unreadable(errno);
-    if (S_ISDIR(status.st_mode)) return Unreadable(EISDIR);
-    if (!S_ISREG(status.st_mode)) return {CaseFault::NotCaseFile, {}, 0, 0};
-    if (status.st_size == 0) return {CaseFault::Empty, {}, 0, 0};
-    if (static_cast<uint64_t>(status.st_size) > kMaxProfileFileBytes)
-        return {CaseFault::NotCaseFile, {}, 0, 0};
+    const FileSystem& files = SystemFileSystem();
+    const OpenedFile opened = files.OpenForReading(path);
+    if (opened.handle < 0) return Unreadable(opened.error);
+    const FilePin pin(opened.handle);
+    // A handle just opened can be asked about and read; when the system still fails, the
+    // device did.
+    const std::optional<FileStatus> status = files.StatusOfOpen(opened.handle);
+    if (!status) return Unreadable(EIO);
+    if (status->directory) return Unreadable(EISDIR);
+    if (!status->regular) return {CaseFault::NotCaseFile, {}, 0, 0};
+    if (status->identity.size == 0) return {CaseFault::Empty, {}, 0, 0};
+    if (status->identity.size > kMaxProfileFileBytes) return {CaseFault::NotCaseFile, {}, 0, 0};
     char byte = 0;
-    if (::read(fd, &byte, 1) < 0) return Unreadable(errno);
+    if (!files.ReadAt(opened.handle, &byte, 1, 0)) return Unreadable(EIO);
     return {};
 }
 

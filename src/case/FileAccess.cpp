@@ -14,15 +14,16 @@ std::optional<FileStatus> StatusOf(const std::string& path) {
 
 FilePin& FilePin::operator=(FilePin&& other) noexcept {
     if (this != &other) {
-        SystemFileSystem().Close(fd_);
+        (files_ ? *files_ : SystemFileSystem()).Close(fd_);
         fd_ = other.fd_;
+        files_ = other.files_;
         other.fd_ = -1;
     }
     return *this;
 }
 
 FilePin::~FilePin() {
-    SystemFileSystem().Close(fd_);
+    (files_ ? *files_ : SystemFileSystem()).Close(fd_);
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
@@ -34,7 +35,7 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
 std::optional<FileContent> ReadWholeFile(const std::string& path) {
     if (path.empty()) return {};
     const FileSystem& files = SystemFileSystem();
-    const int fd = files.OpenForReading(path);
+    const int fd = files.OpenForReading(path).handle;
     if (fd < 0) return {};
     FileContent content;
     content.pin = FilePin(fd);

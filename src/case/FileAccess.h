@@ -20,7 +20,9 @@ class FilePin {
   public:
     FilePin() = default;
     explicit FilePin(int fd) : fd_(fd) {}
-    FilePin(FilePin&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    // A handle of that file system, closed through it.
+    FilePin(int fd, const FileSystem& files) : fd_(fd), files_(&files) {}
+    FilePin(FilePin&& other) noexcept : fd_(other.fd_), files_(other.files_) { other.fd_ = -1; }
     FilePin& operator=(FilePin&& other) noexcept;
     FilePin(const FilePin&) = delete;
     FilePin& operator=(const FilePin&) = delete;
@@ -29,6 +31,7 @@ class FilePin {
 
   private:
     int fd_ = -1;
+    const FileSystem* files_ = nullptr;  // the system's when none
 };
 
 std::optional<FileIdentity> IdentityOf(const std::string& path);
@@ -50,10 +53,13 @@ struct WrittenFile {
 
 // Replaces the file's content atomically: the bytes go to a new file beside it, which then
 // takes the file's name, so readers see the old or the new file, never half of one. The
-// file's permissions are kept. Returns the new file's identity and pin on success.
-// Fails without touching anything when the existing file is not writable.
+// file's permissions are kept. The new content is flushed to the disk before the rename and
+// the folder before and after it, so after a crash or power cut the file holds the old or
+// the new content. Returns the new file's identity and pin on success. Fails without
+// touching anything when the existing file is not writable.
 // (StagedFile.h does the same in two steps, for several files at once.)
-std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes);
+std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes,
+                                              const FileSystem& files = SystemFileSystem());
 
 // The operating system's error number of this thread's last failed replace, 0 after one
 // that succeeded: it tells a full disk from a refused folder.

@@ -1,12 +1,6 @@
 #include "case/StagedFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <utility>
 
 #include "case/TemporaryFiles.h"
@@ -21,47 +15,30 @@ bool Failed(int error) {
     return false;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return Failed(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // A symbolic link is followed, so that replacing the file keeps the link.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+std::string ResolveTarget(const std::string& path, const FileSystem& files) {
+    const std::optional<FileStatus> link = files.LinkStatusOf(path);
+    if (link && link->symbolicLink) {
+        std::string resolved = files.ResolvedPath(path);
+        if (!resolved.empty()) return resolved;
     }
     return path;
 }
 
-// The rename has happened by then, so a folder that cannot be flushed does not undo the save.
-void SyncFolderOf(const std::string& path) {
+std::string FolderOf(const std::string& path) {
     const std::string folder = ParentFolder(path);
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    return folder.empty() ? "." : folder;
 }
 
-int CreateTemporary(const std::string& target, std::string& temporary) {
+int CreateTemporary(const std::string& target, std::string& temporary, const FileSystem& files) {
+    OpenedFile opened;
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary = TemporaryPathBeside(target);
-        const int fd = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) break;
+        opened = files.CreateNew(temporary, 0666);
+        if (opened.handle >= 0) return opened.handle;
+        if (opened.error != EEXIST) break;
     }
-    Failed(errno);
+    Failed(opened.error);
     return -1;
 }
 
@@ -76,45 +53,56 @@ const char* ReplaceFailureKey() {
                                                                     : "IDS_FAILEDFILE";
 }
 
-std::optional<StagedFile> StagedFile::Write(const std::string& path, std::string_view bytes) {
+std::optional<StagedFile> StagedFile::Write(const std::string& path, std::string_view bytes,
+                                            const FileSystem& files) {
     lastReplaceError = 0;
     if (path.empty()) return {};
-    const std::string target = ResolveTarget(path);
-    struct stat old;
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
+    const std::string target = ResolveTarget(path, files);
+    const std::optional<FileStatus> old = files.StatusOf(target);
+    if (old && !old->regular) {
         Failed(EISDIR);
         return {};
     }
-    if (exists && ::access(target.c_str(), W_OK) != 0) {
-        Failed(errno);
+    if (const int error = old ? files.CheckWritable(target) : 0) {
+        Failed(error);
         return {};
     }
     std::string temporary;
-    const int fd = CreateTemporary(target, temporary);
+    const int fd = CreateTemporary(target, temporary, files);
     if (fd < 0) return {};
-    StagedFile staged(target, temporary, FilePin(fd));
-    bool ok = WriteAll(fd, bytes);
-    if (ok && exists && ::fchmod(fd, old.st_mode & 07777) != 0 && errno != EPERM)
-        ok = Failed(errno);
+    StagedFile staged(target, temporary, FilePin(fd, files), files);
+    bool ok = true;
+    if (const int error = files.WriteAll(fd, bytes)) ok = Failed(error);
+    if (ok && old) {
+        const int error = files.SetPermissions(fd, old->permissions);
+        if (error != 0 && error != EPERM) ok = Failed(error);
+    }
     // The content is on the disk before the name points at it: after a crash the old or the
     // new file is there, never an empty one.
-    if (ok && ::fsync(fd) != 0) ok = Failed(errno);
+    if (ok) {
+        if (const int error = files.Flush(fd)) ok = Failed(error);
+    }
     if (!ok) return {};  // the temporary goes with `staged`
     return staged;
 }
 
-StagedFile::StagedFile(std::string target, std::string temporary, FilePin pin)
-    : target_(std::move(target)), temporary_(std::move(temporary)), pin_(std::move(pin)) {}
+StagedFile::StagedFile(std::string target, std::string temporary, FilePin pin,
+                       const FileSystem& files)
+    : files_(&files),
+      target_(std::move(target)),
+      temporary_(std::move(temporary)),
+      pin_(std::move(pin)) {}
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)),
+    : files_(other.files_),
+      target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})),
       pin_(std::move(other.pin_)) {}
 
 StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
     if (this != &other) {
         Discard();
+        files_ = other.files_;
         target_ = std::move(other.target_);
         temporary_ = std::exchange(other.temporary_, {});
         pin_ = std::move(other.pin_);
@@ -127,22 +115,33 @@ StagedFile::~StagedFile() {
 }
 
 void StagedFile::Discard() {
-    if (!temporary_.empty()) ::unlink(temporary_.c_str());
+    if (!temporary_.empty()) files_->Remove(temporary_);
     temporary_.clear();
 }
 
 std::optional<WrittenFile> StagedFile::Install() {
     if (temporary_.empty()) return {};
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        Failed(errno);
+    const std::string folder = FolderOf(target_);
+    // Flushing the folder first leaves the rename as the one change of the folder still on
+    // its way to the disk, and the flush after it waits for just that.
+    int error = files_->FlushFolder(folder);
+    if (error == 0) error = files_->Rename(temporary_, target_);
+    if (error != 0) {
+        Failed(error);
         Discard();
         return {};
     }
     temporary_.clear();
-    SyncFolderOf(target_);
+    // Until the folder is flushed the rename may be lost in a power cut: the save is done
+    // only then. When it fails the new file stays (it is what readers now see), but the
+    // caller hears that the save is not safe.
+    if (const int flushError = files_->FlushFolder(folder)) {
+        Failed(flushError);
+        return {};
+    }
     WrittenFile written;
-    const std::optional<FileIdentity> identity = IdentityOfOpenFile(pin_.fd());
-    if (identity) written.identity = *identity;
+    const std::optional<FileStatus> status = files_->StatusOfOpen(pin_.fd());
+    if (status) written.identity = status->identity;
     written.pin = std::move(pin_);
     RemoveStaleTemporaries(ParentFolder(target_));
     return written;
@@ -158,8 +157,9 @@ bool InstallStagedFiles(std::vector<StagedFile>& files, std::string& failedPath)
     return true;
 }
 
-std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes) {
-    std::optional<StagedFile> staged = StagedFile::Write(path, bytes);
+std::optional<WrittenFile> ReplaceFileContent(const std::string& path, std::string_view bytes,
+                                              const FileSystem& files) {
+    std::optional<StagedFile> staged = StagedFile::Write(path, bytes, files);
     if (!staged) return {};
     return staged->Install();
 }

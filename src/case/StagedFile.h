@@ -16,8 +16,9 @@ namespace vitalis {
 class StagedFile {
   public:
     // Nothing when the target is not a writable regular file or the content could not be
-    // written in full; LastReplaceError() then says why.
-    static std::optional<StagedFile> Write(const std::string& path, std::string_view bytes);
+    // written in full and flushed to the disk; LastReplaceError() then says why.
+    static std::optional<StagedFile> Write(const std::string& path, std::string_view bytes,
+                                           const FileSystem& files = SystemFileSystem());
 
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&& other) noexcept;
@@ -26,14 +27,18 @@ class StagedFile {
     ~StagedFile();
 
     const std::string& target() const { return target_; }
-    // The temporary takes the target's name and the folder is flushed, so a crash after
-    // this leaves the new file. Nothing on failure, and the old file is still there.
+    // The folder is flushed, the temporary takes the target's name and the folder is flushed
+    // again, so a crash after this leaves the new file. Nothing on failure: when the
+    // folder could not be flushed before the rename the old file is still there; when it
+    // could not be flushed after it, the new file is in place but may not outlast a power
+    // cut, so the save counts as failed all the same.
     std::optional<WrittenFile> Install();
 
   private:
-    StagedFile(std::string target, std::string temporary, FilePin pin);
+    StagedFile(std::string target, std::string temporary, FilePin pin, const FileSystem& files);
     void Discard();
 
+    const FileSystem* files_;
     std::string target_;
     std::string temporary_;  // empty once installed or discarded
     FilePin pin_;

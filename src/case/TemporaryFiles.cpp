@@ -1,13 +1,11 @@
 #include "case/TemporaryFiles.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
 #include <ctime>
 #include <filesystem>
 
 #include "case/FileAccess.h"
+#include "case/ProcessIdentity.h"
 
 namespace vitalis {
 namespace {
@@ -38,12 +36,19 @@ bool IsEarlierPattern(const std::string& name) {
     return tmp != std::string::npos && tmp > 1 && IsProcessAndCounter(name, tmp + 4, name.size());
 }
 
+// The whole seconds of the modification time, rounded down as the system's clock counts them.
+std::time_t ModifiedSeconds(const FileStatus& status) {
+    const int64_t ns = status.identity.modifiedNs;
+    const int64_t seconds = ns / 1000000000 - (ns % 1000000000 < 0 ? 1 : 0);
+    return static_cast<std::time_t>(seconds);
+}
+
 }  // namespace
 
 std::string TemporaryPathBeside(const std::string& target) {
     static std::atomic<unsigned> counter{0};
-    const std::string name =
-        ".vt" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".tmp";
+    const std::string name = ".vt" + std::to_string(ThisProcess().ProcessNumber()) + "_" +
+                             std::to_string(counter++) + ".tmp";
     const std::string folder = ParentFolder(target);
     if (folder.empty()) return name;
     return folder == "/" ? "/" + name : folder + "/" + name;
@@ -62,10 +67,11 @@ int RemoveStaleTemporaries(const std::string& folder) {
     for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (!IsOurTemporaryName(name)) continue;
-        struct stat st;
-        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        if (now - st.st_mtime < kStaleTemporarySeconds) continue;  // a save may be under way
-        if (::unlink(it->path().c_str()) == 0) ++removed;
+        const std::optional<FileStatus> st = SystemFileSystem().LinkStatusOf(it->path().string());
+        if (!st || !st->regular) continue;
+        // A younger one may belong to a save under way.
+        if (now - ModifiedSeconds(*st) < kStaleTemporarySeconds) continue;
+        if (SystemFileSystem().Remove(it->path().string()) == 0) ++removed;
     }
     return removed;
 }
