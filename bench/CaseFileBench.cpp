@@ -50,11 +50,10 @@ std::vector<Measurement> Readings(int count) {
 
 CaseHeader Header() {
     CaseHeader h;
-    h.patientName = "Bench Patient";
-    h.patientId = "B-1";
+    h.patient.name = "Bench Patient";
+    h.patient.id = "B-1";
     h.testBegin = kBegin;
-    h.awakeStartMinutes = 420;
-    h.asleepStartMinutes = 1320;
+    h.schedule = MonitorSchedule{};  // 07:00 and 22:00
     return h;
 }
 

@@ -68,16 +68,14 @@ SimRecording GenerateRecording(uint32_t seed) {
 
 SimRecording RecordingFromCase(const Recording& recording) {
     SimRecording r;
-    r.patientName = recording.patientName;
-    r.patientId = recording.patientId;
+    r.patientName = recording.patient.name;
+    r.patientId = recording.patient.id;
     r.start = recording.testBegin;
     r.programmedAt = AddMinutes(recording.testBegin, -5);
-    r.awakeHour = recording.awakeHour;
-    r.awakeMin = recording.awakeMin;
-    r.awakeInterval = recording.awakeInterval == 0 ? 0xFF : recording.awakeInterval;
-    r.asleepHour = recording.asleepHour;
-    r.asleepMin = recording.asleepMin;
-    r.asleepInterval = recording.asleepInterval == 0 ? 0xFF : recording.asleepInterval;
+    // The awake and asleep bytes as the monitor holds them; no special period.
+    const ScheduleBytes bytes = ScheduleToBytes(recording.schedule);
+    r.awakeHour = bytes[0], r.awakeMin = bytes[1], r.awakeInterval = bytes[2];
+    r.asleepHour = bytes[3], r.asleepMin = bytes[4], r.asleepInterval = bytes[5];
     for (Measurement m : recording.allMeasurements()) {
         m.offsetMinutes = static_cast<int>(MinutesOf(m.Clock()) - MinutesOf(r.start));
         r.readings.push_back(m);

@@ -118,8 +118,8 @@ ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
       recording_(std::make_shared<Recording>()) {
     Recording& r = *recording_;
     const ReportHeader& h = data.header;
-    r.patientName = h.patientName;
-    r.patientId = h.patientId;
+    r.patient.name = h.patientName;
+    r.patient.id = h.patientId;
     r.testBegin = {h.beginDate[0], h.beginDate[1], h.beginDate[2], h.beginTime[0], h.beginTime[3]};
     r.multiDay = h.multiDay != 0;
     const auto& list = data.graphReadings ? data.graphReadings : data.dataReadings;

@@ -14,8 +14,15 @@ const char* PeriodKey(Period period) {
     return "whole";
 }
 
-Json DateJson(const CalendarDate& d) {
-    return Json::array({d.year, d.month, d.day});
+// Null for an unknown date.
+Json DateJson(const std::optional<CalendarDate>& d) {
+    if (!d) return nullptr;
+    return Json::array({d->year, d->month, d->day});
+}
+
+// Minutes between readings; 0 for a period that takes none.
+int IntervalJson(const ScheduledPeriod& period) {
+    return period.interval.value_or(0);
 }
 
 Json ClockJson(const ClockTime& t) {
@@ -32,11 +39,11 @@ Json MeasurementJson(const Measurement& m) {
 }
 
 Json RecordingJson(const Recording& r) {
-    return Json{{"patientName", r.patientName},
-                {"patientId", r.patientId},
+    return Json{{"patientName", r.patient.name},
+                {"patientId", r.patient.id},
                 {"address", r.address},
-                {"gender", r.gender},
-                {"birthday", DateJson(r.birthday)},
+                {"gender", SexCode(r.patient.sex)},
+                {"birthday", DateJson(r.patient.birthDate)},
                 {"race", r.race},
                 {"height", r.height},
                 {"weight", r.weight},
@@ -56,12 +63,12 @@ Json RecordingJson(const Recording& r) {
                 {"testBegin", ClockJson(r.testBegin)},
                 {"awakeStart", r.awakeStart},
                 {"asleepStart", r.asleepStart},
-                {"awakeHour", r.awakeHour},
-                {"awakeMin", r.awakeMin},
-                {"awakeInterval", r.awakeInterval},
-                {"asleepHour", r.asleepHour},
-                {"asleepMin", r.asleepMin},
-                {"asleepInterval", r.asleepInterval},
+                {"awakeHour", r.schedule.awake.start.hour},
+                {"awakeMin", r.schedule.awake.start.minute},
+                {"awakeInterval", IntervalJson(r.schedule.awake)},
+                {"asleepHour", r.schedule.asleep.start.hour},
+                {"asleepMin", r.schedule.asleep.start.minute},
+                {"asleepInterval", IntervalJson(r.schedule.asleep)},
                 {"casePath", r.casePath},
                 {"recordingEnd", ClockJson(r.recordingEnd)},
                 {"multiDay", r.multiDay},

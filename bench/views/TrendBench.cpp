@@ -32,8 +32,8 @@ Recording RecordingOf(int readings) {
     Recording r;
     r.asleepStart = 22 * 60;
     r.awakeStart = 7 * 60;
-    r.awakeInterval = 15;
-    r.asleepInterval = 30;
+    r.schedule.awake.interval = 15;
+    r.schedule.asleep.interval = 30;
     const ClockTime begin{2026, 3, 1, 9, 0};
     r.testBegin = begin;
     int offset = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,12 @@ inline constexpr std::string_view kPatientSection = "PATIENT DATA";
 inline constexpr std::string_view kTestCount = "Test Count";
 inline constexpr std::string_view kNoString = "no string";
 inline constexpr int kMaxReadings = 100000;  // more is not a case file: refuse it at once
+
+// The test section's keys of the monitor's schedule, in the order of ScheduleBytes.
+inline constexpr std::array<std::string_view, 11> kScheduleKeys{
+    "AwakeHour",       "AwakeMin",       "AwakeDuration",    "AsleepHour",
+    "AsleepMin",       "AsleepDuration", "SpecialHourStart", "SpecialMinStart",
+    "SpecialDuration", "SpecialHourEnd", "SpecialMinEnd"};
 
 inline std::string TestSection(std::string_view testCount) {
     return "TEST " + std::string(testCount);

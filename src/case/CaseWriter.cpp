@@ -84,31 +84,26 @@ void CaseFileWriter::AddReadings(const std::vector<Measurement>& readings,
 
 void CaseFileWriter::AddHeader(const CaseHeader& h) {
     ProfileStore& store = store_;
-    store.WriteString(kPatientSection, "Name", h.patientName);
-    store.WriteString(kPatientSection, "ID", h.patientId);
+    store.WriteString(kPatientSection, "Name", h.patient.name);
+    store.WriteString(kPatientSection, "ID", h.patient.id);
     store.WriteInt(kPatientSection, kTestCount, 1);
     const std::pair<std::string_view, int> settings[] = {
         {"DeviceType", h.deviceType},
         {"ProtocolVersion", h.protocolVersion},
         {"IsDisplay", h.isDisplay},
         {"AutoMode", h.autoMode},
-        {"AwakeHour", h.awakeHour},
-        {"AwakeMin", h.awakeMin},
-        {"AwakeDuration", h.awakeDuration},
-        {"AsleepHour", h.asleepHour},
-        {"AsleepMin", h.asleepMin},
-        {"AsleepDuration", h.asleepDuration},
-        {"SpecialHourStart", h.specialHourStart},
-        {"SpecialMinStart", h.specialMinStart},
-        {"SpecialDuration", h.specialDuration},
-        {"SpecialHourEnd", h.specialHourEnd},
-        {"SpecialMinEnd", h.specialMinEnd},
-        {"TimePeriod", h.timePeriod},
     };
     for (const auto& [key, value] : settings) store.WriteInt(kFirstTest, key, value);
+    // Without a schedule the keys are all 0, as downloads have always written them.
+    const ScheduleBytes schedule = h.schedule ? ScheduleToBytes(*h.schedule) : ScheduleBytes{};
+    for (size_t i = 0; i < schedule.size(); ++i)
+        store.WriteInt(kFirstTest, kScheduleKeys[i], schedule[i]);
+    store.WriteInt(kFirstTest, "TimePeriod", h.timePeriod);
     WriteTestBegin(store, kFirstTest, h.testBegin, h.writesMonitorType);
-    store.WriteInt(kFirstTest, "Awake Time", h.awakeStartMinutes / 30);
-    store.WriteInt(kFirstTest, "Asleep Time", h.asleepStartMinutes / 30);
+    const int awakeStart = h.schedule ? h.schedule->awake.start.minutes() : 0;
+    const int asleepStart = h.schedule ? h.schedule->asleep.start.minutes() : 0;
+    store.WriteInt(kFirstTest, "Awake Time", awakeStart / 30);
+    store.WriteInt(kFirstTest, "Asleep Time", asleepStart / 30);
     const bool secondGeneration = h.deviceType == 3 || h.deviceType == 4;
     if (h.writesMonitorType) store.WriteString(kPatientSection, "Type", "Heron");
     store.WriteString(kPatientSection, "BTH_ADDR",

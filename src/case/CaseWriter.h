@@ -6,6 +6,8 @@
 
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
+#include "case/MonitorSchedule.h"
+#include "case/PatientIdentity.h"
 #include "case/ProfileStore.h"
 #include "case/TextSource.h"
 
@@ -13,27 +15,17 @@ namespace vitalis {
 
 // What a download knows about the test besides its readings.
 struct CaseHeader {
-    std::string patientName;
-    std::string patientId;
+    // A monitor knows only the patient's name and ID; the file gets those two.
+    PatientIdentity patient;
     int deviceType = 0;
     int protocolVersion = 0;
     int isDisplay = 0;
     int autoMode = 0;
-    int awakeHour = 0;
-    int awakeMin = 0;
-    int awakeDuration = 0;  // minutes; 255 when none
-    int asleepHour = 0;
-    int asleepMin = 0;
-    int asleepDuration = 0;
-    int specialHourStart = 0;
-    int specialMinStart = 0;
-    int specialDuration = 0;
-    int specialHourEnd = 0;
-    int specialMinEnd = 0;
+    // Nothing when the monitor reported none; its awake and asleep starts are also the sleep
+    // period the analysis first divides by.
+    std::optional<MonitorSchedule> schedule;
     int timePeriod = 0;
     ClockTime testBegin;
-    int awakeStartMinutes = 0;
-    int asleepStartMinutes = 0;
     // The Heron protocol stores the monitor's type and its own address; the others store a
     // fixed address chosen by device type.
     bool writesMonitorType = false;

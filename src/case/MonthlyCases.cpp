@@ -19,8 +19,8 @@ using namespace casekeys;
 constexpr std::string_view kFirstTest = "TEST 1";
 
 void StartMonthFile(ProfileStore& store, const CaseHeader& header, const ClockTime& begin) {
-    store.WriteString(kPatientSection, "Name", header.patientName);
-    store.WriteString(kPatientSection, "ID", header.patientId);
+    store.WriteString(kPatientSection, "Name", header.patient.name);
+    store.WriteString(kPatientSection, "ID", header.patient.id);
     store.WriteString(kPatientSection, kTestCount, "1");
     store.WriteString(kPatientSection, "BTH_ADDR", header.monitorAddress);
     store.WriteString(kPatientSection, "Type", "Heron");

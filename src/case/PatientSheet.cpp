@@ -1,6 +1,6 @@
 #include "case/PatientSheet.h"
 
-#include <cstdio>
+#include <vector>
 
 #include "case/CaseFileKeys.h"
 #include "case/ProfileStore.h"
@@ -17,20 +17,6 @@ std::optional<std::string> TestSectionOf(const ProfileStore& store) {
     return casekeys::TestSection(count);
 }
 
-CalendarDate ParseDate(const std::string& text) {
-    int year = 0, month = 0, day = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
-        IsValidDate(year, month, day)) {
-        return {year, month, day};
-    }
-    return Today();
-}
-
-std::string FormatDate(const CalendarDate& date) {
-    return std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-           std::to_string(date.day);
-}
-
 }  // namespace
 
 std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
@@ -41,11 +27,8 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
         return store.GetString(section, key, "");
     };
     PatientSheet s;
-    s.id = text(kPatientSection, "ID");
-    s.name = text(kPatientSection, "Name");
+    s.patient = ReadPatientIdentity(store);
     s.address = text(kPatientSection, "Addr");
-    s.gender = store.GetInt(kPatientSection, "Gender", 0);
-    s.birthday = ParseDate(text(kPatientSection, "Birthday"));
     s.race = text(kPatientSection, "Race");
     s.height = store.GetInt(kPatientSection, "Height", 0);
     s.weight = store.GetInt(kPatientSection, "Weight", 0);
@@ -67,6 +50,13 @@ std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath) {
 }
 
 namespace {
+
+// An unknown birth date has no key, so that the file says "unknown" the way a downloaded
+// case does.
+bool ForgetBirthDate(ProfileStore& store) {
+    return !store.HasKey(kPatientSection, "Birthday") ||
+           store.DeleteKey(kPatientSection, "Birthday");
+}
 
 // The office pressure's two keys are written only when there is one, and removed when it was
 // cleared, so a file without them stays without them.
@@ -93,19 +83,18 @@ bool WritePatientSheet(ProfileStore& store, const PatientSheet& s) {
     ProfileStore::Batch batch(store);
     const auto test = TestSectionOf(store);
     if (!test) return false;
-    const std::string gender = std::to_string(s.gender), birthday = FormatDate(s.birthday);
+    const std::string gender = std::to_string(SexCode(s.patient.sex));
     const std::string height = std::to_string(s.height), weight = std::to_string(s.weight);
     const std::string age = std::to_string(s.age);
-    const bool patientWritten = store.WriteStrings(kPatientSection, {{"ID", s.id},
-                                                                     {"Name", s.name},
-                                                                     {"Addr", s.address},
-                                                                     {"Gender", gender},
-                                                                     {"Birthday", birthday},
-                                                                     {"Race", s.race},
-                                                                     {"Height", height},
-                                                                     {"Weight", weight},
-                                                                     {"Age", age},
-                                                                     {"Phone", s.phone}});
+    const std::string birthday = s.patient.birthDate ? BirthDateText(*s.patient.birthDate) : "";
+    std::vector<ProfileStore::KeyValue> patientKeys{
+        {"ID", s.patient.id},   {"Name", s.patient.name}, {"Addr", s.address}, {"Gender", gender},
+        {"Birthday", birthday}, {"Race", s.race},         {"Height", height},  {"Weight", weight},
+        {"Age", age},           {"Phone", s.phone}};
+    if (!s.patient.birthDate)
+        std::erase_if(patientKeys, [](const auto& entry) { return entry.first == "Birthday"; });
+    const bool patientWritten = store.WriteStrings(kPatientSection, patientKeys) &&
+                                (s.patient.birthDate || ForgetBirthDate(store));
     const bool testWritten =
         store.WriteStrings(*test, {{"Medications", s.medications},
                                    {"ReferringPhys", s.referringPhysician},
@@ -125,11 +114,8 @@ bool WritePatientSheet(ProfileStore& store, const PatientSheet& s) {
 }
 
 void ApplyPatientSheet(const PatientSheet& s, Recording& r) {
-    r.patientId = s.id;
-    r.patientName = s.name;
+    r.patient = s.patient;
     r.address = s.address;
-    r.gender = s.gender;
-    r.birthday = s.birthday;
     r.race = s.race;
     r.height = s.height;
     r.weight = s.weight;

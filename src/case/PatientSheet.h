@@ -5,6 +5,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/OfficePressure.h"
+#include "case/PatientIdentity.h"
 #include "case/Recording.h"
 
 namespace vitalis {
@@ -16,11 +17,8 @@ class ProfileStore;
 // section, where loading a case reads them.
 struct PatientSheet {
     // "PATIENT DATA"
-    std::string id;  // "ID"
-    std::string name;
-    std::string address;  // "Addr"
-    int gender = 0;       // the case file's code (PatientSex)
-    CalendarDate birthday;
+    PatientIdentity patient;  // "ID", "Name", "Birthday", "Gender"
+    std::string address;      // "Addr"
     std::string race;
     int height = 0;  // cm
     int weight = 0;  // kg
@@ -43,10 +41,12 @@ struct PatientSheet {
 };
 
 // Reads the sheet from a case file; nothing when the file has no "Test Count". A missing or
-// unreadable "Birthday" reads as today, as loading the case does.
+// unreadable "Birthday" reads as unknown, as loading the case does.
 std::optional<PatientSheet> ReadPatientSheet(const std::string& casePath);
 // Writes every key of the sheet in one change of the file; keys that are missing are created.
-// False when the file has no "Test Count" or cannot be written.
+// An unknown birth date leaves no "Birthday" key, as a downloaded case has none, and an
+// unknown sex is "Gender" 0; older readers take both as nobody having entered them. False when the
+// file has no "Test Count" or cannot be written.
 bool WritePatientSheet(const std::string& casePath, const PatientSheet& sheet);
 // The same as part of a larger change of the store: inside the caller's batch, false also
 // when the batch's changes were dropped.

@@ -1,7 +1,6 @@
 #include "case/Recording.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 #include "case/CaseEditWriter.h"
@@ -14,13 +13,15 @@ namespace {
 
 using namespace casekeys;
 
-CalendarDate ParseBirthday(const std::string& text) {
-    int year = 0, month = 0, day = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
-        IsValidDate(year, month, day)) {
-        return {year, month, day};
-    }
-    return Today();
+// The schedule keys of a test section. A file without them was programmed 07:00 awake and
+// 22:00 asleep, and says nothing of intervals or a special period.
+MonitorSchedule ReadSchedule(const ProfileStore& store, const std::string& test) {
+    const MonitorSchedule unstated{{{7, 0}, {}}, {{22, 0}, {}}, {}};
+    const ScheduleBytes fallback = ScheduleToBytes(unstated);
+    ScheduleBytes bytes{};
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = store.GetInt(test, kScheduleKeys[i], fallback[i]);
+    return ScheduleFromBytes(bytes);
 }
 
 bool ChronologicalOrder(const std::vector<Measurement>& readings) {
@@ -112,11 +113,8 @@ bool Recording::Load() {
     }
     const std::string& test = *section;
 
-    patientName = store.GetString(kPatientSection, "Name", "");
-    patientId = store.GetString(kPatientSection, "ID", "");
+    patient = ReadPatientIdentity(store);
     address = store.GetString(kPatientSection, "Addr", "");
-    gender = store.GetInt(kPatientSection, "Gender", 0);
-    birthday = ParseBirthday(store.GetString(kPatientSection, "Birthday", ""));
     race = store.GetString(kPatientSection, "Race", "");
     height = store.GetInt(kPatientSection, "Height", 0);
     weight = store.GetInt(kPatientSection, "Weight", 0);
@@ -125,14 +123,7 @@ bool Recording::Load() {
     office = OfficePressureOf(store.GetInt(kPatientSection, "OfficeSys", 0),
                               store.GetInt(kPatientSection, "OfficeDia", 0));
 
-    awakeHour = store.GetInt(test, "AwakeHour", 7);
-    awakeMin = store.GetInt(test, "AwakeMin", 0);
-    awakeInterval = store.GetInt(test, "AwakeDuration", 0);
-    if (awakeInterval == 255) awakeInterval = 0;
-    asleepHour = store.GetInt(test, "AsleepHour", 22);
-    asleepMin = store.GetInt(test, "AsleepMin", 0);
-    asleepInterval = store.GetInt(test, "AsleepDuration", 0);
-    if (asleepInterval == 255) asleepInterval = 0;
+    schedule = ReadSchedule(store, test);
     awakeStart = HalfHourEntry(store, test, "Awake Time", 14) * 30;
     asleepStart = HalfHourEntry(store, test, "Asleep Time", 44) * 30;
     measurementCount = store.GetInt(test, "Count", 0);

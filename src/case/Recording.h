@@ -10,7 +10,9 @@
 #include "case/CaseReadError.h"
 #include "case/Diary.h"
 #include "case/Measurement.h"
+#include "case/MonitorSchedule.h"
 #include "case/OfficePressure.h"
+#include "case/PatientIdentity.h"
 #include "case/ThresholdSettings.h"
 
 namespace vitalis {
@@ -34,11 +36,8 @@ class Recording {
     virtual bool SaveEdits();
 
     // Patient ("PATIENT DATA").
-    std::string patientName;
-    std::string patientId;
+    PatientIdentity patient;
     std::string address;
-    int gender = 0;
-    CalendarDate birthday;
     std::string race;
     int height = 0;
     int weight = 0;
@@ -60,14 +59,12 @@ class Recording {
     std::string email;
     int measurementCount = 0;
     ClockTime testBegin;
-    int awakeStart = 0;  // minute of the day
+    // The sleep period the analysis divides the day by ("Awake Time", "Asleep Time"), minutes
+    // of the day; it starts as the monitor's schedule and the user may move it.
+    int awakeStart = 0;
     int asleepStart = 0;
-    int awakeHour = 0;
-    int awakeMin = 0;
-    int awakeInterval = 0;  // minutes; 0 when none
-    int asleepHour = 0;
-    int asleepMin = 0;
-    int asleepInterval = 0;
+    // How the monitor was programmed.
+    MonitorSchedule schedule;
 
     // The patient's diary ("DIARY"): empty in most files.
     Diary diary;

@@ -20,9 +20,11 @@ std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextS
     const auto label = [&](const char* section, const char* key) {
         return texts.Text(section, key);
     };
-    const auto schedule = [&](int hour, int minute, int interval) {
-        return label(kMessageTexts, "IDS_TIME") + " " + ClockOfDay(hour, minute) + ", " +
-               label(kMessageTexts, "IDS_INTERVALS") + " " + IntervalText(interval, texts);
+    const auto schedule = [&](const ScheduledPeriod& period) {
+        return label(kMessageTexts, "IDS_TIME") + " " +
+               ClockOfDay(period.start.hour, period.start.minute) + ", " +
+               label(kMessageTexts, "IDS_INTERVALS") + " " +
+               IntervalText(period.interval.value_or(0), texts);
     };
     char begin[48];
     std::snprintf(begin, sizeof begin, "%04d-%02d-%02d %02d:%02d", r.testBegin.year,
@@ -30,14 +32,14 @@ std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextS
     const int excluded =
         static_cast<int>(r.allMeasurements().size() - r.validMeasurements().size());
     return {
-        {label(kMessageTexts, "IDS_PATIENTS_NAMES"), r.patientName},
-        {label(kMessageTexts, "IDS_PATIENTS_ID"), r.patientId},
+        {label(kMessageTexts, "IDS_PATIENTS_NAMES"), r.patient.name},
+        {label(kMessageTexts, "IDS_PATIENTS_ID"), r.patient.id},
         {label(kMessageTexts, "IDS_BEGIN_TIME"), begin},
         {label(kMenuTexts, "IDS_COUNT"), std::to_string(r.allMeasurements().size()) + " (" +
                                              label(kMenuTexts, "IDS_EXCLUDED") + ": " +
                                              std::to_string(excluded) + ")"},
-        {label(kMessageTexts, "IDS_AWAKE"), schedule(r.awakeHour, r.awakeMin, r.awakeInterval)},
-        {label(kMessageTexts, "IDS_SLEEP"), schedule(r.asleepHour, r.asleepMin, r.asleepInterval)},
+        {label(kMessageTexts, "IDS_AWAKE"), schedule(r.schedule.awake)},
+        {label(kMessageTexts, "IDS_SLEEP"), schedule(r.schedule.asleep)},
         {label(kMessageTexts, "IDS_SLEEP_PERIOD"),
          ClockOfDay(r.asleepStart / 60, r.asleepStart % 60) + " - " +
              ClockOfDay(r.awakeStart / 60, r.awakeStart % 60)},

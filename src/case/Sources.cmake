@@ -17,10 +17,12 @@ set(VITALIS_CASE_SOURCES
     case/IniDocument.cpp
     case/Measurement.cpp
     case/MeasurementEdits.cpp
+    case/MonitorSchedule.cpp
     case/MonthlyCases.cpp
     case/NumberedText.cpp
     case/OfficePressure.cpp
     case/Parameter.cpp
+    case/PatientIdentity.cpp
     case/PatientSex.cpp
     case/PatientSheet.cpp
     case/ProfileStore.cpp

@@ -56,7 +56,7 @@ Json BuildBundle(const Recording& recording, const ExportOptions& options, UuidS
 
     Entries entries(uuids);
     ReportParts report;
-    report.subject = entries.Add(PatientResource(recording, options.facts));
+    report.subject = entries.Add(PatientResource(recording.patient));
     for (const Measurement& m : recording.allMeasurements()) {
         const ReadingStanding standing = StandingOf(m);
         if (standing != ReadingStanding::Analysed && !options.allReadings) continue;

@@ -22,7 +22,6 @@ struct ExportOptions {
     const clinical::GuidelineProfile* guideline = nullptr;
     // The office reading; the recording's own when none is given.
     std::optional<OfficePressure> office;
-    PatientFacts facts;
 };
 
 // One FHIR R4 Bundle of type "collection" for a recording: the Patient, a blood-pressure

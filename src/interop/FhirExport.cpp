@@ -9,7 +9,6 @@ bool ExportBundleFile(const Recording& recording, const clinical::GuidelineProfi
     ExportOptions options;
     options.allReadings = allReadings;
     options.guideline = &guideline;
-    options.facts = ReadPatientFacts(recording.casePath);
     RandomUuids uuids;
     return WriteBundle(path, BuildBundle(recording, options, uuids, texts));
 }

@@ -3,9 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "case/CaseFileKeys.h"
 #include "case/PatientSex.h"
-#include "case/ProfileStore.h"
 
 namespace vitalis::fhir {
 namespace {
@@ -24,16 +22,6 @@ std::string Trimmed(const std::string& text) {
     return joined;
 }
 
-std::optional<CalendarDate> ParseDate(const std::string& text) {
-    int year = 0, month = 0, day = 0;
-    char rest = 0;
-    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &year, &month, &day, &rest) != 3 ||
-        !IsValidDate(year, month, day)) {
-        return std::nullopt;
-    }
-    return CalendarDate{year, month, day};
-}
-
 std::string DateText(const CalendarDate& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
@@ -49,26 +37,19 @@ Json NameJson(const std::string& name) {
     return out;
 }
 
-}  // namespace
-
-PatientFacts ReadPatientFacts(const std::string& casePath) {
-    using casekeys::kPatientSection;
-    const ProfileStore store(casePath, ProfileOpen::ExistingOnly);
-    PatientFacts facts;
-    // The case file's own sex codes; an unknown sex gives no gender at all.
-    switch (SexFromCode(store.GetInt(kPatientSection, "Gender", 0))) {
+std::optional<std::string_view> GenderCode(PatientSex sex) {
+    switch (sex) {
         case PatientSex::Male:
-            facts.gender = "male";
-            break;
+            return "male";
         case PatientSex::Female:
-            facts.gender = "female";
-            break;
+            return "female";
         case PatientSex::Unknown:
             break;
     }
-    facts.birthDate = ParseDate(store.GetString(kPatientSection, "Birthday", ""));
-    return facts;
+    return std::nullopt;  // left out rather than said "unknown"
 }
+
+}  // namespace
 
 std::optional<NameParts> SplitPatientName(const std::string& name) {
     const size_t comma = name.find(',');
@@ -86,17 +67,15 @@ std::optional<NameParts> SplitPatientName(const std::string& name) {
     return NameParts{std::move(family), std::move(words)};
 }
 
-Json PatientResource(const Recording& recording, const PatientFacts& facts) {
-    Json patient{{"resourceType", "Patient"}};
-    if (const std::string id = Trimmed(recording.patientId); !id.empty()) {
-        patient["identifier"] = Json::array({Json{{"value", id}}});
+Json PatientResource(const PatientIdentity& patient) {
+    Json out{{"resourceType", "Patient"}};
+    if (const std::string id = Trimmed(patient.id); !id.empty()) {
+        out["identifier"] = Json::array({Json{{"value", id}}});
     }
-    if (!Trimmed(recording.patientName).empty()) {
-        patient["name"] = Json::array({NameJson(recording.patientName)});
-    }
-    if (facts.gender) patient["gender"] = *facts.gender;
-    if (facts.birthDate) patient["birthDate"] = DateText(*facts.birthDate);
-    return patient;
+    if (!Trimmed(patient.name).empty()) out["name"] = Json::array({NameJson(patient.name)});
+    if (const auto gender = GenderCode(patient.sex)) out["gender"] = *gender;
+    if (patient.birthDate) out["birthDate"] = DateText(*patient.birthDate);
+    return out;
 }
 
 }  // namespace vitalis::fhir

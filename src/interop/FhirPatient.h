@@ -5,24 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "case/CalendarTime.h"
-#include "case/Recording.h"
+#include "case/PatientIdentity.h"
 
 namespace vitalis::fhir {
 
 using Json = nlohmann::json;
-
-// What the case file really says about the patient. A recording reads a missing birthday as
-// today and a missing gender as 0, the code the patient sheet uses for men, so neither can
-// tell "unknown" from a fact; the file can.
-struct PatientFacts {
-    std::optional<std::string> gender;  // "male" or "female"
-    std::optional<CalendarDate> birthDate;
-};
-
-// Reads the facts from "PATIENT DATA" of a case file; nothing for keys it does not hold or
-// that do not parse.
-PatientFacts ReadPatientFacts(const std::string& casePath);
 
 // A patient name as family and given names: "Family, Given Names" or "Given Names Family".
 // Nothing when the name is one word (or none).
@@ -32,7 +19,8 @@ struct NameParts {
 };
 std::optional<NameParts> SplitPatientName(const std::string& name);
 
-// The Patient resource of a recording: name, identifier, gender and birth date as known.
-Json PatientResource(const Recording& recording, const PatientFacts& facts);
+// The Patient resource of a patient: name, identifier, gender and birth date, each only
+// when known.
+Json PatientResource(const PatientIdentity& patient);
 
 }  // namespace vitalis::fhir

@@ -21,8 +21,8 @@ SilentMessages& NobodyListening() {
 
 // The schedule and identity keys the upload dialog leaves for its next run.
 void ReadUploadDefaults(const ProfileStore& file, std::string_view section, UploadDefaults& u) {
-    u.patientName = file.GetString(section, "PatientName", "");
-    u.patientId = file.GetString(section, "PatientID", "");
+    u.patient.name = file.GetString(section, "PatientName", "");
+    u.patient.id = file.GetString(section, "PatientID", "");
     u.awakeTime = file.GetInt(section, "Awake Time", 14);
     u.awakeSpan = file.GetInt(section, "Awake Span", 0);
     u.asleepTime = file.GetInt(section, "Asleep Time", 44);
@@ -30,8 +30,8 @@ void ReadUploadDefaults(const ProfileStore& file, std::string_view section, Uplo
 }
 
 void WriteUploadDefaults(ProfileStore& file, std::string_view section, const UploadDefaults& u) {
-    file.WriteString(section, "PatientName", u.patientName);
-    file.WriteString(section, "PatientID", u.patientId);
+    file.WriteString(section, "PatientName", u.patient.name);
+    file.WriteString(section, "PatientID", u.patient.id);
     file.WriteInt(section, "Awake Time", u.awakeTime);
     file.WriteInt(section, "Awake Span", u.awakeSpan);
     file.WriteInt(section, "Asleep Time", u.asleepTime);

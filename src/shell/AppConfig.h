@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "case/PatientIdentity.h"
 #include "case/ThresholdSettings.h"
 #include "shell/LanguageTable.h"
 #include "shell/MessageSink.h"
@@ -15,12 +16,11 @@ namespace vitalis {
 // What the upload dialog offers for the next programming run. The schedule values are the
 // positions of the chosen entries in the dialog's lists, stored as the dialog keeps them.
 struct UploadDefaults {
-    std::string patientName;
-    std::string patientId;
-    int awakeTime = 14;   // "Awake Time"
-    int awakeSpan = 0;    // "Awake Span"
-    int asleepTime = 44;  // "Asleep Time"
-    int asleepSpan = 1;   // "Asleep Span"
+    PatientIdentity patient;  // "PatientName", "PatientID"; no birth date or sex is kept
+    int awakeTime = 14;       // "Awake Time"
+    int awakeSpan = 0;        // "Awake Span"
+    int asleepTime = 44;      // "Asleep Time"
+    int asleepSpan = 1;       // "Asleep Span"
 
     bool operator==(const UploadDefaults&) const = default;
 };

@@ -28,8 +28,8 @@ std::string SafeName(std::string name) {
 }  // namespace
 
 std::string SuggestedExportPath(const Recording& recording, std::string_view extension) {
-    std::string patient = Trimmed(recording.patientName);
-    if (patient.empty()) patient = Trimmed(recording.patientId);
+    std::string patient = Trimmed(recording.patient.name);
+    if (patient.empty()) patient = Trimmed(recording.patient.id);
     if (patient.empty()) patient = "case";
     const ClockTime& begin = recording.testBegin;
     char date[32];

@@ -1,7 +1,6 @@
 #include "shell/ReportExport.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "analysis/AnalysisOrder.h"
 #include "analysis/Correlation.h"
@@ -20,17 +19,6 @@ namespace {
 constexpr Parameter kFigureParameters[5] = {Parameter::Sys, Parameter::Dia, Parameter::Pr,
                                             Parameter::Map, Parameter::Pp};
 
-// Loading a case without a birth date gives today's date; the report must not print that
-// as the patient's. A recording that is not from a file keeps the date it holds.
-bool BirthdayStored(const Recording& r) {
-    if (r.casePath.empty()) return true;
-    const ProfileStore file(r.casePath, ProfileOpen::ExistingOnly);
-    int year = 0, month = 0, day = 0;
-    const std::string text = file.GetString("PATIENT DATA", "Birthday", "");
-    return std::sscanf(text.c_str(), "%d-%d-%d", &year, &month, &day) == 3 &&
-           year == r.birthday.year && month == r.birthday.month && day == r.birthday.day;
-}
-
 ReportHeader BuildHeader(const Recording& r, const ReportLayout& layout) {
     ReportHeader h;
     h.pages = layout.pages;
@@ -38,8 +26,8 @@ ReportHeader BuildHeader(const Recording& r, const ReportLayout& layout) {
     h.pages[kReportPageCount - 1] = 0;
     h.spo2Setting = -1;
     h.multiDay = r.multiDay ? 1 : 0;
-    h.patientName = r.patientName;
-    h.patientId = r.patientId;
+    h.patientName = r.patient.name;
+    h.patientId = r.patient.id;
     h.title = layout.title;
     const ClockTime& b = r.testBegin;
     h.beginDate = {b.year, b.month, b.day};
@@ -47,16 +35,16 @@ ReportHeader BuildHeader(const Recording& r, const ReportLayout& layout) {
         const Measurement& last = r.allMeasurements().back();
         h.endDate = {last.year, last.month, last.day};
     }
-    if (BirthdayStored(r)) h.birthday = {r.birthday.year, r.birthday.month, r.birthday.day};
+    if (const auto& born = r.patient.birthDate) h.birthday = {born->year, born->month, born->day};
     h.beginTime = {b.hour, 0, 0, b.minute};
     return h;
 }
 
 DemographicsRecord BuildDemographics(const Recording& r, const AnalysisResults& results) {
     DemographicsRecord d;
-    d.patientName = r.patientName, d.patientId = r.patientId, d.address = r.address;
+    d.patientName = r.patient.name, d.patientId = r.patient.id, d.address = r.address;
     d.race = r.race, d.phone = r.phone;
-    d.gender = r.gender, d.height = r.height, d.weight = r.weight, d.age = r.age;
+    d.gender = SexCode(r.patient.sex), d.height = r.height, d.weight = r.weight, d.age = r.age;
     d.medications = r.medications, d.clinicalInterpretation = r.clinicalInterpretation;
     d.referringPhysician = r.referringPhysician;
     d.interpretingPhysician = r.interpretingPhysician;
@@ -65,7 +53,9 @@ DemographicsRecord BuildDemographics(const Recording& r, const AnalysisResults& 
     d.measurementCount = static_cast<int>(r.allMeasurements().size());
     d.validCount = results.validCount;
     d.awakeStart = r.awakeStart, d.asleepStart = r.asleepStart;
-    d.awakeInterval = r.awakeInterval, d.asleepInterval = r.asleepInterval;
+    // The hand-off file's interval of a period without readings is 0.
+    d.awakeInterval = r.schedule.awake.interval.value_or(0);
+    d.asleepInterval = r.schedule.asleep.interval.value_or(0);
     return d;
 }
 

@@ -4,8 +4,8 @@ namespace vitalis {
 
 UploadChoices ChoicesFromDefaults(const UploadDefaults& d) {
     UploadChoices c;
-    c.patientName = d.patientName;
-    c.patientId = d.patientId;
+    c.patientName = d.patient.name;
+    c.patientId = d.patient.id;
     c.awakeTime = d.awakeTime;
     c.awakeSpan = d.awakeSpan;
     c.asleepTime = d.asleepTime;
@@ -14,8 +14,8 @@ UploadChoices ChoicesFromDefaults(const UploadDefaults& d) {
 }
 
 void KeepAsDefaults(const UploadChoices& c, UploadDefaults& d) {
-    d.patientName = c.patientName;
-    d.patientId = c.patientId;
+    d.patient.name = c.patientName;
+    d.patient.id = c.patientId;
     d.awakeTime = c.awakeTime;
     d.awakeSpan = c.awakeSpan;
     d.asleepTime = c.asleepTime;

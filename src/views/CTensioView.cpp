@@ -233,7 +233,7 @@ QString CTensioView::statusText() const {
     const Recording& r = doc_.recording();
     const ClockTime& b = r.testBegin;
     return QStringLiteral("Patient:   %1   ID:   %2   Test date: %3/%4/%5 %6:%7")
-        .arg(QString::fromStdString(r.patientName), QString::fromStdString(r.patientId))
+        .arg(QString::fromStdString(r.patient.name), QString::fromStdString(r.patient.id))
         .arg(b.year)
         .arg(b.month)
         .arg(b.day)

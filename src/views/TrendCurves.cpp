@@ -152,7 +152,8 @@ TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
     minutes.reserve(counting.size());
     for (const TrendRow& row : counting) minutes.push_back(row.minute);
     const ReadingSchedule schedule{recording.asleepStart, recording.awakeStart,
-                                   recording.awakeInterval, recording.asleepInterval};
+                                   recording.schedule.awake.interval.value_or(0),
+                                   recording.schedule.asleep.interval.value_or(0)};
     TrendCurves c;
     for (const ReadingRun& run : ContinuousRuns(minutes, schedule)) {
         const std::span<const TrendRow> part(counting.data() + run.begin, run.end - run.begin);

@@ -50,10 +50,11 @@ uint64_t StateKey(const QRect& area, double unit, const PageContext& context,
     f.Add(night ? night->asleepStart * 1440 + night->awakeStart : -1);
     f.Add(part ? part->last : -1);
     const Recording& r = context.recording;
-    for (const int v : {area.x(), area.y(), area.width(), area.height(), r.asleepStart,
-                        r.awakeStart, r.awakeInterval, r.asleepInterval,
-                        context.thresholds.awakeSys, context.thresholds.awakeDia,
-                        context.thresholds.asleepSys, context.thresholds.asleepDia}) {
+    for (const int v :
+         {area.x(), area.y(), area.width(), area.height(), r.asleepStart, r.awakeStart,
+          r.schedule.awake.interval.value_or(0), r.schedule.asleep.interval.value_or(0),
+          context.thresholds.awakeSys, context.thresholds.awakeDia, context.thresholds.asleepSys,
+          context.thresholds.asleepDia}) {
         f.Add(v);
     }
     f.Add(static_cast<int64_t>(unit * 1000));

@@ -43,7 +43,7 @@ TEST_F(CaseEditorTest, EveryKindOfChangeIsUndoneAndRedoneInOrder) {
     const int awake = recording.awakeStart, asleep = recording.asleepStart;
     const size_t counted = recording.validMeasurements().size();
     PatientSheet sheet = editor.sheet();
-    sheet.name = "Jürgen Example";
+    sheet.patient.name = "Jürgen Example";
 
     ASSERT_TRUE(editor.ToggleExclusion(11));
     ASSERT_TRUE(editor.SetRemark(11, "cuff slipped"));
@@ -51,7 +51,7 @@ TEST_F(CaseEditorTest, EveryKindOfChangeIsUndoneAndRedoneInOrder) {
     ASSERT_TRUE(editor.SetSleepPeriod(13, 45));
     EXPECT_EQ(recording.allMeasurements()[11].valid, 0);
     EXPECT_EQ(recording.validMeasurements().size(), counted - 1);
-    EXPECT_EQ(recording.patientName, "Jürgen Example");
+    EXPECT_EQ(recording.patient.name, "Jürgen Example");
     EXPECT_EQ(recording.awakeStart, 13 * 30);
     EXPECT_EQ(recording.asleepStart, 45 * 30);
     EXPECT_TRUE(editor.HasUnsavedChanges());
@@ -60,7 +60,7 @@ TEST_F(CaseEditorTest, EveryKindOfChangeIsUndoneAndRedoneInOrder) {
     EXPECT_EQ(recording.awakeStart, awake);
     EXPECT_EQ(recording.asleepStart, asleep);
     ASSERT_TRUE(editor.Undo());  // patient sheet
-    EXPECT_NE(recording.patientName, "Jürgen Example");
+    EXPECT_NE(recording.patient.name, "Jürgen Example");
     EXPECT_EQ(editor.sheet(), *ReadPatientSheet(path));
     ASSERT_TRUE(editor.Undo());  // remark
     EXPECT_EQ(recording.allMeasurements()[11].remark, "");
@@ -147,13 +147,13 @@ TEST_F(CaseEditorTest, SaveWritesTheChangesAndOneHistoryLineEach) {
 
 TEST_F(CaseEditorTest, PatientSheetIsSavedInTheSameWrite) {
     PatientSheet sheet = editor.sheet();
-    sheet.name = "A. Patient";
+    sheet.patient.name = "A. Patient";
     sheet.referringPhysician = "Dr. B";
     ASSERT_TRUE(editor.SetPatientSheet(sheet));
     ASSERT_TRUE(editor.ToggleExclusion(0));
     ASSERT_TRUE(editor.Save(kStamp));
     EXPECT_EQ(*ReadPatientSheet(path), sheet);
-    EXPECT_EQ(Reopened().patientName, "A. Patient");
+    EXPECT_EQ(Reopened().patient.name, "A. Patient");
     const auto history = ReadHistory(path);
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[0], "2026-12-07 08:30:05  clinician  excluded reading 1");

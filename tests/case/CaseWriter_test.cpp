@@ -29,10 +29,10 @@ TEST(CaseWriter, DownloadedCaseReadsBackTheSame) {
     Recording recording;
     recording.casePath = path;
     ASSERT_TRUE(recording.Load());
-    EXPECT_EQ(recording.patientName, "Ada Lovelace");
+    EXPECT_EQ(recording.patient.name, "Ada Lovelace");
     EXPECT_EQ(recording.testBegin, kBegin);
     EXPECT_EQ(recording.awakeStart, 420);
-    EXPECT_EQ(recording.awakeInterval, 15);
+    EXPECT_EQ(recording.schedule.awake.interval, 15);
     ASSERT_EQ(recording.allMeasurements().size(), readings.size());
     for (size_t i = 0; i < readings.size(); ++i) {
         const Measurement& in = readings[i];
@@ -53,7 +53,7 @@ TEST(CaseWriter, HeaderKeysInOrderAndAddressByDeviceType) {
     TempFolder folder;
     const std::string path = folder.File("case.awp");
     CaseHeader header = test::SampleHeader(kBegin);
-    header.awakeStartMinutes = 455;  // truncated to half-hour 15
+    header.schedule->awake.start = {7, 35};  // truncated to half-hour 15
     ASSERT_TRUE(WriteHeader(path, header));
     const std::string text = ReadBytes(path);
     const char* ordered[] = {
@@ -72,6 +72,33 @@ TEST(CaseWriter, HeaderKeysInOrderAndAddressByDeviceType) {
     ASSERT_TRUE(WriteHeader(path, header));
     EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "BTH_ADDR", ""), "00803712AB01");
     EXPECT_EQ(ProfileStore(path).GetString("TEST 1", "TestBeginDate", ""), "1/3/2026 08:05");
+}
+
+TEST(CaseWriter, TheScheduleKeysWithNoneAs255AndAllZeroWithoutASchedule) {
+    TempFolder folder;
+    const std::string path = folder.File("case.awp");
+    CaseHeader header = test::SampleHeader(kBegin);
+    header.schedule = MonitorSchedule{{{6, 30}, 20}, {{23, 0}, std::nullopt}, std::nullopt};
+    ASSERT_TRUE(WriteHeader(path, header));
+    EXPECT_NE(ReadBytes(path).find("AwakeHour=6\r\nAwakeMin=30\r\nAwakeDuration=20\r\n"
+                                   "AsleepHour=23\r\nAsleepMin=0\r\nAsleepDuration=255\r\n"
+                                   "SpecialHourStart=255\r\nSpecialMinStart=255\r\n"
+                                   "SpecialDuration=255\r\nSpecialHourEnd=255\r\n"
+                                   "SpecialMinEnd=255\r\nTimePeriod=0\r\n"),
+              std::string::npos)
+        << ReadBytes(path);
+    EXPECT_NE(ReadBytes(path).find("Awake Time=13\r\nAsleep Time=46\r\n"), std::string::npos);
+
+    header.schedule = std::nullopt;  // the monitor sent no header
+    ASSERT_TRUE(WriteHeader(path, header));
+    EXPECT_NE(ReadBytes(path).find("AwakeHour=0\r\nAwakeMin=0\r\nAwakeDuration=0\r\n"
+                                   "AsleepHour=0\r\nAsleepMin=0\r\nAsleepDuration=0\r\n"
+                                   "SpecialHourStart=0\r\nSpecialMinStart=0\r\n"
+                                   "SpecialDuration=0\r\nSpecialHourEnd=0\r\n"
+                                   "SpecialMinEnd=0\r\nTimePeriod=0\r\n"),
+              std::string::npos)
+        << ReadBytes(path);
+    EXPECT_NE(ReadBytes(path).find("Awake Time=0\r\nAsleep Time=0\r\n"), std::string::npos);
 }
 
 TEST(CaseWriter, EveryHeaderTheDownloadWritesOpens) {

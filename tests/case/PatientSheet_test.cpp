@@ -32,11 +32,11 @@ class PatientSheetTest : public ::testing::Test {
     }
     PatientSheet Filled() const {
         PatientSheet s;
-        s.id = "P-17";
-        s.name = "Ada Byron";
+        s.patient.id = "P-17";
+        s.patient.name = "Ada Byron";
         s.address = "1 Main St";
-        s.gender = 1;
-        s.birthday = {1961, 4, 9};
+        s.patient.sex = PatientSex::Male;
+        s.patient.birthDate = {1961, 4, 9};
         s.race = "n/a";
         s.height = 170;
         s.weight = 64;
@@ -75,18 +75,18 @@ TEST_F(PatientSheetTest, SavedSheetReadsBackAndLoadsIntoTheRecording) {
     Recording recording;
     recording.casePath = path;
     ASSERT_TRUE(recording.Load());
-    EXPECT_EQ(recording.patientId, "P-17");
+    EXPECT_EQ(recording.patient.id, "P-17");
     EXPECT_EQ(recording.medications, sheet.medications);
     EXPECT_EQ(recording.comments, sheet.diagnosis);
     EXPECT_EQ(recording.clinicalInterpretation, "Non-dipper");
     EXPECT_EQ(recording.interpretingPhysician, "Dr. Marr");
     EXPECT_EQ(recording.email, "ada@example.org");
-    EXPECT_EQ(recording.birthday, (CalendarDate{1961, 4, 9}));
+    EXPECT_EQ(recording.patient.birthDate, (CalendarDate{1961, 4, 9}));
     EXPECT_EQ(recording.allMeasurements().size(), 12u);
 
     Recording applied;
     ApplyPatientSheet(sheet, applied);
-    EXPECT_EQ(applied.patientName, recording.patientName);
+    EXPECT_EQ(applied.patient.name, recording.patient.name);
     EXPECT_EQ(applied.bedNo, recording.bedNo);
     EXPECT_EQ(applied.height, recording.height);
 }
@@ -128,12 +128,32 @@ TEST_F(PatientSheetTest, MissingPatientSectionReadsEmptyAndIsCreatedOnSave) {
     test::WriteBytes(path, "[PATIENT DATA]\r\nTest Count=1\r\n[TEST 1]\r\nCount=0\r\n");
     auto sheet = ReadPatientSheet(path);
     ASSERT_TRUE(sheet);
-    EXPECT_TRUE(sheet->name.empty());
-    EXPECT_EQ(sheet->birthday, Today());
-    sheet->name = "New";
+    EXPECT_TRUE(sheet->patient.name.empty());
+    EXPECT_EQ(sheet->patient.birthDate, std::nullopt);  // unknown, not today
+    sheet->patient.name = "New";
     ASSERT_TRUE(WritePatientSheet(path, *sheet));
     EXPECT_EQ(ProfileStore(path).GetString("PATIENT DATA", "Name", ""), "New");
     EXPECT_EQ(ProfileStore(path).GetString("TEST 1", "Email", "none"), "");
+}
+
+TEST_F(PatientSheetTest, UnknownBirthDateAndSexLeaveTheFileSayingNone) {
+    PatientSheet sheet = Filled();
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    ASSERT_NE(test::ReadBytes(path).find("Birthday=1961-4-9\r\n"), std::string::npos);
+    sheet.patient.birthDate = std::nullopt;
+    sheet.patient.sex = PatientSex::Unknown;
+    ASSERT_TRUE(WritePatientSheet(path, sheet));
+    // No key, as a downloaded case has none; an older reader scans nothing there either.
+    EXPECT_FALSE(ProfileStore(path).HasKey("PATIENT DATA", "Birthday"));
+    EXPECT_NE(test::ReadBytes(path).find("Gender=0\r\n"), std::string::npos);
+    const auto back = ReadPatientSheet(path);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, sheet);
+    Recording recording;
+    recording.casePath = path;
+    ASSERT_TRUE(recording.Load());
+    EXPECT_EQ(recording.patient.birthDate, std::nullopt);
+    EXPECT_EQ(recording.patient.sex, PatientSex::Unknown);
 }
 
 TEST_F(PatientSheetTest, CaseWithoutTestCountIsNeitherReadNorWritten) {

@@ -62,12 +62,12 @@ TEST(RecordingRuns, ReadingsWithoutARealDateBelongToNoTest) {
 
 TEST(RecordingRuns, APickedTestIsACaseOfItsOwn) {
     Recording file = WithReadingsAt({0, 15, 30, 5000, 5015});
-    file.patientName = "Ada";
+    file.patient.name = "Ada";
     file.multiDay = true;  // a monthly file always is
     const std::vector<RecordingRun> runs = FindRecordingRuns(file);
     ASSERT_EQ(runs.size(), 2u);
     const Recording second = SelectRecordingRun(file, runs[1]);
-    EXPECT_EQ(second.patientName, "Ada");
+    EXPECT_EQ(second.patient.name, "Ada");
     EXPECT_FALSE(second.multiDay);
     EXPECT_EQ(second.testBegin, AddMinutes(kBegin, 5000));
     EXPECT_EQ(second.recordingEnd, AddMinutes(kBegin, 5015));

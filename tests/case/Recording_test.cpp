@@ -57,14 +57,14 @@ TEST_F(LoadTest, ReadsPatientTestAndReadings) {
                           "3=00007850465A003C0000001000\r\n"
                           "Comments=line one++line two\r\n",
                           "Birthday=1980-2-29\r\nGender=2\r\n")));
-    EXPECT_EQ(recording.patientName, "Ada");
-    EXPECT_EQ(recording.gender, 2);
-    EXPECT_EQ(recording.birthday, (CalendarDate{1980, 2, 29}));
+    EXPECT_EQ(recording.patient.name, "Ada");
+    EXPECT_EQ(recording.patient.sex, PatientSex::Female);
+    EXPECT_EQ(recording.patient.birthDate, (CalendarDate{1980, 2, 29}));
     EXPECT_EQ(recording.awakeStart, 450);
     EXPECT_EQ(recording.asleepStart, 44 * 30);
-    EXPECT_EQ(recording.awakeInterval, 0);
-    EXPECT_EQ(recording.asleepInterval, 30);
-    EXPECT_EQ(recording.awakeHour, 7);
+    EXPECT_EQ(recording.schedule.awake.interval, std::nullopt);
+    EXPECT_EQ(recording.schedule.asleep.interval, 30);
+    EXPECT_EQ(recording.schedule.awake.start.hour, 7);
     EXPECT_EQ(recording.comments, "line one\r\nline two");
     ASSERT_EQ(recording.allMeasurements().size(), 3u);
     EXPECT_EQ(recording.allMeasurements()[0].remark, "fine");
@@ -99,9 +99,9 @@ TEST_F(LoadTest, JunkFilesFailCleanly) {
     EXPECT_FALSE(LoadText(CaseText("Count=3\r\n1=0000785046").substr(0, 60)));
 }
 
-TEST_F(LoadTest, InvalidBirthdayBecomesToday) {
+TEST_F(LoadTest, InvalidBirthdayIsUnknown) {
     ASSERT_TRUE(LoadText(CaseText("Count=0\r\n", "Birthday=2025-2-30\r\n")));
-    EXPECT_EQ(recording.birthday, Today());
+    EXPECT_EQ(recording.patient.birthDate, std::nullopt);
 }
 
 TEST_F(LoadTest, ShortNamesAndDisorderSetMultiDay) {

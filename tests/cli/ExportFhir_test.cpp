@@ -57,8 +57,8 @@ void WriteSimCase(const std::string& path, uint32_t seed) {
     const sim::SimRecording rec = sim::GenerateRecording(seed);
     WriteReadings(path, rec.readings, NoTexts());
     CaseHeader header = test::SampleHeader(rec.start);
-    header.patientName = rec.patientName;
-    header.patientId = rec.patientId;
+    header.patient.name = rec.patientName;
+    header.patient.id = rec.patientId;
     WriteHeader(path, header);
 }
 

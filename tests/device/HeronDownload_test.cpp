@@ -84,7 +84,7 @@ TEST_F(HeronDownloadTest, TheSplitWriterFilesEachMonthAndTheWaitsAreTheMonitorsO
     const Recording march = Loaded(result.savedPaths[0]);
     const Recording april = Loaded(result.savedPaths[1]);
     EXPECT_EQ(march.allMeasurements().size() + april.allMeasurements().size(), 40u);
-    EXPECT_EQ(march.patientName, "Ada Test");
+    EXPECT_EQ(march.patient.name, "Ada Test");
     EXPECT_EQ(MessageKeys(), std::vector<std::string>{"IDS_MSG_FINISH"});
     EXPECT_EQ(LastDetail(), result.savedPaths[0] + "\r\n" + result.savedPaths[1]);
     // No "T" for a split data set, whatever the reply form.
@@ -197,7 +197,7 @@ TEST_F(HeronDownloadTest, OneFileHoldsEveryReadingAndTheSecondFormSendsItsHeader
     ASSERT_EQ(saved.allMeasurements().size(), 40u);
     EXPECT_EQ(saved.allMeasurements().back().Clock(), recording.readings.back().Clock());
     EXPECT_EQ(saved.testBegin, recording.start);
-    EXPECT_EQ(saved.patientId, "ID-42");
+    EXPECT_EQ(saved.patient.id, "ID-42");
     const auto& written = LastLine().Written();
     EXPECT_EQ(written.back(), kHeronHeaderRequest);
 }

@@ -81,7 +81,7 @@ TEST_F(HidDownloadTest, TheRecordingAloneIsFiledUnderItsTestBegin) {
     EXPECT_EQ(saved.allMeasurements()[11].Clock(), recording.readings[11].Clock());
     EXPECT_EQ(saved.allMeasurements()[4].valid, 0);
     EXPECT_EQ(saved.allMeasurements()[4].remark, "Global Setting:IDS_LOOSE_CUFF");
-    EXPECT_EQ(saved.patientName, "Ada Test");
+    EXPECT_EQ(saved.patient.name, "Ada Test");
     // Session start, settings request 50 + 5, two data sets 50 + 5 each.
     EXPECT_EQ(paused.count(), 5 + 10 + 3 * 55);
 }

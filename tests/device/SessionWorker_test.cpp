@@ -143,7 +143,7 @@ TEST_F(SessionWorkerTest, CancelEndsAWaitForAnAcknowledgementAndClosesTheLine) {
     });
     SessionWorker worker(Services());
     SessionRequest request = Request(SessionKind::Upload, "serial:ttyUSB0");
-    request.upload.patientName = "Ada";
+    request.upload.patient.name = "Ada";
     worker.Start(request);
     progress.RaiseStartFlag();
     // The first byte waits two seconds between reads, twenty in all, unless cancelled.

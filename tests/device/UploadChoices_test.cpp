@@ -28,17 +28,18 @@ TEST(UploadChoices, TimesAreHalfHoursAndTheSpecialListsStartWithNone) {
     c.specialEnd = 28;    // 13:30
     c.specialSpan = 2;
     const UploadSettings s = SettingsFromChoices(c);
-    EXPECT_EQ(s.awakeStart, 450);
-    EXPECT_EQ(s.awakeHour, 7);
-    EXPECT_EQ(s.awakeMin, 30);
-    EXPECT_EQ(s.asleepStart, 1410);
-    EXPECT_EQ(s.asleepHour, 23);
-    EXPECT_EQ(s.asleepMin, 30);
-    EXPECT_EQ(s.specialStart, 720);
-    EXPECT_EQ(s.specialEnd, 810);
-    EXPECT_EQ(s.specialEndHour, 13);
-    EXPECT_EQ(s.specialEndMin, 30);
-    EXPECT_EQ(s.specialInterval, 10);
+    EXPECT_EQ(s.schedule.awake.start.minutes(), 450);
+    EXPECT_EQ(s.schedule.awake.start.hour, 7);
+    EXPECT_EQ(s.schedule.awake.start.minute, 30);
+    EXPECT_EQ(s.schedule.asleep.start.minutes(), 1410);
+    EXPECT_EQ(s.schedule.asleep.start.hour, 23);
+    EXPECT_EQ(s.schedule.asleep.start.minute, 30);
+    ASSERT_TRUE(s.schedule.special);
+    EXPECT_EQ(s.schedule.special->start.minutes(), 720);
+    EXPECT_EQ(s.schedule.special->end.minutes(), 810);
+    EXPECT_EQ(s.schedule.special->end.hour, 13);
+    EXPECT_EQ(s.schedule.special->end.minute, 30);
+    EXPECT_EQ(s.schedule.special->interval, 10);
     EXPECT_EQ(TimeText(0), "00:00");
     EXPECT_EQ(TimeText(15), "07:30");
     EXPECT_EQ(TimeText(47), "23:30");
@@ -49,18 +50,15 @@ TEST(UploadChoices, AnyUnchosenSpecialListMeansNoSpecialPeriod) {
         UploadChoices c = Patient();
         c.specialBegin = begin, c.specialEnd = end, c.specialSpan = span;
         const UploadSettings s = SettingsFromChoices(c);
-        EXPECT_FALSE(s.HasSpecialPeriod()) << begin << ' ' << end << ' ' << span;
-        EXPECT_EQ(s.specialInterval, 0);
-        EXPECT_EQ(s.specialStartHour, -1);
-        EXPECT_EQ(s.specialEndMin, -1);
+        EXPECT_FALSE(s.schedule.special) << begin << ' ' << end << ' ' << span;
     }
     // The special list's first real entry is midnight, not "none".
     UploadChoices c = Patient();
     c.specialBegin = 1, c.specialEnd = 3, c.specialSpan = 1;
     const UploadSettings s = SettingsFromChoices(c);
-    EXPECT_TRUE(s.HasSpecialPeriod());
-    EXPECT_EQ(s.specialStart, 0);
-    EXPECT_EQ(s.specialEnd, 60);
+    ASSERT_TRUE(s.schedule.special);
+    EXPECT_EQ(s.schedule.special->start.minutes(), 0);
+    EXPECT_EQ(s.schedule.special->end.minutes(), 60);
 }
 
 TEST(UploadChoices, IntervalsAndTheStartKey) {
@@ -72,8 +70,8 @@ TEST(UploadChoices, IntervalsAndTheStartKey) {
     c.asleepSpan = 8;
     c.startKey = 1;
     const UploadSettings off = SettingsFromChoices(c);
-    EXPECT_EQ(off.awakeInterval, -2);  // "none" is below 1: the block sends 0xFF
-    EXPECT_EQ(off.asleepInterval, 90);
+    EXPECT_EQ(off.schedule.awake.interval, std::nullopt);  // "none": the block sends 0xFF
+    EXPECT_EQ(off.schedule.asleep.interval, 90);
     EXPECT_EQ(off.optionA, 0xFF);
     c.startKey = 0;
     EXPECT_EQ(SettingsFromChoices(c).optionA, 1);
@@ -81,11 +79,11 @@ TEST(UploadChoices, IntervalsAndTheStartKey) {
 
 TEST(UploadChoices, AProgrammeOpensAgainAtItsPositions) {
     UploadSettings s = SettingsFromChoices(Patient());
-    s.awakeInterval = 120;
+    s.schedule.awake.interval = 120;
     EXPECT_EQ(ChoicesFromSettings(s).awakeSpan, 9);
-    s.asleepStart = 1335;  // 22:15 shows the half hour before it
+    s.schedule.asleep.start = DayTime::FromMinutes(1335);  // 22:15 shows the half hour before it
     EXPECT_EQ(ChoicesFromSettings(s).asleepTime, 44);
-    s.asleepInterval = 7;  // not in the list
+    s.schedule.asleep.interval = 7;  // not in the list
     EXPECT_EQ(ChoicesFromSettings(s).asleepSpan, 0);
 
     // Every choice the lists offer comes back unchanged.

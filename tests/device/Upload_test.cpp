@@ -36,7 +36,7 @@ TEST(UploadBlocks, TheFirstMeasurementsPeriodByte) {
 
 TEST(UploadBlocks, TheHeronBlock) {
     UploadSettings s = Schedule();
-    s.patientName = std::string(40, 'N');
+    s.patient.name = std::string(40, 'N');
     const auto block = BuildHeronUploadBlock(s, kNow);
     ASSERT_TRUE(block);
     const auto& b = *block;
@@ -84,10 +84,10 @@ TEST(UploadBlocks, TheHidGenerationBlock) {
 
 TEST(UploadBlocks, ValuesAMonitorCannotTakeBuildNoBlock) {
     UploadSettings s = Schedule();
-    s.awakeHour = 24;
+    s.schedule.awake.start.hour = 24;
     EXPECT_FALSE(BuildHeronUploadBlock(s, kNow));
     s = Schedule();
-    s.asleepInterval = 300;
+    s.schedule.asleep.interval = 300;
     EXPECT_FALSE(BuildHidUploadBlock(s, kNow));
 }
 
@@ -99,12 +99,11 @@ TEST(UploadChoices, ListPositionsAsTheDialogStoresThem) {
     c.specialEnd = 5;
     c.specialSpan = 0;  // no interval: no special period
     const UploadSettings s = SettingsFromChoices(c);
-    EXPECT_EQ(s.awakeStart, 450);
-    EXPECT_EQ(s.awakeHour, 7);
-    EXPECT_EQ(s.awakeMin, 30);
-    EXPECT_EQ(s.awakeInterval, 120);
-    EXPECT_FALSE(s.HasSpecialPeriod());
-    EXPECT_EQ(s.specialInterval, 0);
+    EXPECT_EQ(s.schedule.awake.start.minutes(), 450);
+    EXPECT_EQ(s.schedule.awake.start.hour, 7);
+    EXPECT_EQ(s.schedule.awake.start.minute, 30);
+    EXPECT_EQ(s.schedule.awake.interval, 120);
+    EXPECT_FALSE(s.schedule.special);
     EXPECT_EQ(IntervalFromPosition(0), -2);
     EXPECT_EQ(IntervalFromPosition(10), -1);
     EXPECT_EQ(PositionFromInterval(120), 9);

@@ -50,7 +50,7 @@ TEST_F(DownloadE2e, HeronOneFileWithTheClosingHeaderExchange) {
     vitalis::Recording saved;
     saved.casePath = paths[0];
     saved.Load();
-    EXPECT_EQ(saved.patientName, "Ada Lovelace");
+    EXPECT_EQ(saved.patient.name, "Ada Lovelace");
 }
 
 TEST_F(DownloadE2e, HeronFirstReplyFormOneFileWithoutTheExchange) {
@@ -77,7 +77,7 @@ TEST_F(DownloadE2e, APatientNameArrivesAsTheMonitorWasProgrammedWithIt) {
         vitalis::Recording saved;
         saved.casePath = Lines(run.out).at(0);
         ASSERT_TRUE(saved.Load());
-        EXPECT_EQ(saved.patientName, name) << link;
+        EXPECT_EQ(saved.patient.name, name) << link;
     }
 }
 

@@ -36,7 +36,7 @@ struct E2eTest : ::testing::Test {
         const std::string path = app.File("monitor-holds.awp");
         std::filesystem::remove(path);
         CaseHeader header = SampleHeader(begin);
-        if (!patient.empty()) header.patientName = patient;
+        if (!patient.empty()) header.patient.name = patient;
         WriteReadings(path, SampleReadings(begin, count), NoTexts());
         WriteHeader(path, header);
         return path;

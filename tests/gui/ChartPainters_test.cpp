@@ -202,7 +202,7 @@ TEST(TrendGraphPainter, AFourHourGapLeavesCurveAndShadingBroken) {
     Page page(
         RecordingOf({Reading(170, 70, 10, 0), Reading(172, 72, 10, 15), Reading(170, 70, 10, 30),
                      Reading(171, 70, 14, 30), Reading(173, 71, 14, 45), Reading(170, 70, 15, 0)}));
-    page.recording.awakeInterval = 15;
+    page.recording.schedule.awake.interval = 15;
     TrendGraphPainter trend(Recorded());
     Canvas canvas;
     canvas.Paint(trend, page.Context());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -228,7 +229,7 @@ TEST(ThresholdWindow, GuidelineProfileIsChosenAndItsThresholdsCanBeTaken) {
 TEST(PatientWindow, BirthDateIsHeldAndGivesTheAge) {
     const NoTexts texts;
     PatientSheet sheet;
-    sheet.birthday = {1980, 5, 1};
+    sheet.patient.birthDate = {1980, 5, 1};
     sheet.age = 45;
     PatientSheetDialog dialog(texts, sheet, {2026, 1, 10});
     ASSERT_EQ(dialog.pages()->count(), 4);
@@ -264,18 +265,18 @@ TEST(PatientWindow, OfficePressureIsOptionalAndMustBeTwoWholeNumbers) {
 TEST(PatientWindow, SexIsShownAndStoredInTheCaseFileCodes) {
     const NoTexts texts;
     PatientSheet sheet;
-    sheet.gender = 2;  // female in the case file
+    sheet.patient.sex = PatientSex::Female;  // 2 in the case file
     PatientSheetDialog woman(texts, sheet, {2026, 1, 10});
     ASSERT_EQ(woman.sexBox()->count(), 3);
     EXPECT_EQ(woman.sexBox()->currentIndex(), 2);
-    EXPECT_EQ(woman.sheet().gender, 2);
+    EXPECT_EQ(woman.sheet().patient.sex, PatientSex::Female);
     woman.sexBox()->setCurrentIndex(1);
-    EXPECT_EQ(woman.sheet().gender, 1);
+    EXPECT_EQ(woman.sheet().patient.sex, PatientSex::Male);
 
-    sheet.gender = 0;  // nobody entered it: stays unknown, not male
+    sheet.patient.sex = PatientSex::Unknown;  // nobody entered it: stays unknown, not male
     PatientSheetDialog unset(texts, sheet, {2026, 1, 10});
     EXPECT_EQ(unset.sexBox()->currentIndex(), 0);
-    EXPECT_EQ(unset.sheet().gender, 0);
+    EXPECT_EQ(unset.sheet().patient.sex, PatientSex::Unknown);
 }
 
 TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows) {
@@ -289,7 +290,7 @@ TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows)
             d.accept();
         }));
     const Recording& recording = station.doc().recording();
-    EXPECT_EQ(recording.patientName, "Grace");
+    EXPECT_EQ(recording.patient.name, "Grace");
     EXPECT_EQ(recording.medications, "Ramipril\r\nmorning");
     EXPECT_EQ(recording.referringPhysician, "Dr. Q");
     EXPECT_EQ(recording.allMeasurements().size(), 48u);
@@ -309,6 +310,46 @@ TEST_F(SettingsWindowsTest, PatientSheetWritesTheCaseFileAndTheRecordingFollows)
     EXPECT_EQ(shown, QStringLiteral("Ramipril\nmorning"));
     EXPECT_TRUE(history.endsWith(QStringLiteral("  patient sheet edited")))
         << history.toStdString();
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(SettingsWindowsTest, BirthDateAndSexLeftUnknownStayUnknownAfterReopening) {
+    const auto unknownShown = [](PatientSheetDialog& d) {
+        EXPECT_TRUE(d.birthdayUnknownBox()->isChecked());
+        EXPECT_FALSE(d.birthdayEdit()->isEnabled());
+        EXPECT_EQ(d.sexBox()->currentIndex(), 0);
+        EXPECT_EQ(d.sheet().patient.birthDate, std::nullopt);
+    };
+    {
+        Workstation station(config, Recorded());
+        Open(station);
+        EXPECT_TRUE(RunWithDialog<PatientSheetDialog>(
+            station, command::kPatientData, [&](PatientSheetDialog& d) {
+                unknownShown(d);
+                d.nameEdit()->setText(QStringLiteral("Grace"));
+                d.accept();
+            }));
+        station.Run(editcommand::kSave);
+    }
+    const std::string saved = test::ReadBytes(casePath);
+    ASSERT_NE(saved.find("Name=Grace\r\n"), std::string::npos);
+    EXPECT_EQ(saved.find("Birthday="), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Gender=0\r\n"), std::string::npos);
+
+    Workstation reopened(config, Recorded());
+    Open(reopened);
+    EXPECT_EQ(reopened.doc().recording().patient.birthDate, std::nullopt);
+    bool shown = false;
+    EXPECT_TRUE(RunWithDialog<PatientSheetDialog>(reopened, command::kPatientData,
+                                                  [&](PatientSheetDialog& d) {
+                                                      unknownShown(d);
+                                                      // Ticked off, the date counts again.
+                                                      d.birthdayUnknownBox()->setChecked(false);
+                                                      EXPECT_TRUE(d.birthdayEdit()->isEnabled());
+                                                      EXPECT_TRUE(d.sheet().patient.birthDate);
+                                                      shown = true;
+                                                  }));
+    EXPECT_TRUE(shown);
     EXPECT_TRUE(told.empty());
 }
 

@@ -117,8 +117,8 @@ TEST_F(UploadDialogTest, NoToTheWarningKeepsTheDialogOpenAndYesClosesIt) {
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(recorded.told.empty());
     const UploadSettings s = SettingsFromChoices(dialog->choices());
-    EXPECT_EQ(s.awakeStart, 450);
-    EXPECT_FALSE(s.HasSpecialPeriod());
+    EXPECT_EQ(s.schedule.awake.start.minutes(), 450);
+    EXPECT_FALSE(s.schedule.special);
 }
 
 TEST_F(UploadDialogTest, TheDayTheScheduleGivesIsShownAsItChanges) {

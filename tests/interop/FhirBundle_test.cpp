@@ -40,8 +40,8 @@ class FhirBundleTest : public ::testing::Test {
     // one with values that cannot be), then three asleep ones from 23:00, on 1 March 2026.
     static Recording SampleRecording() {
         Recording r;
-        r.patientName = "Ada Lovelace";
-        r.patientId = "P-0042";
+        r.patient.name = "Ada Lovelace";
+        r.patient.id = "P-0042";
         r.testBegin = {2026, 3, 1, 20, 0};
         r.awakeStart = 7 * 60;
         r.asleepStart = 22 * 60;
@@ -234,7 +234,7 @@ TEST_F(FhirBundleTest, ConclusionIsTheClinicalVerdictInWords) {
 
 TEST_F(FhirBundleTest, RecordingWithoutReadingsStillHasPatientAndReport) {
     Recording r;
-    r.patientName = "Solo";
+    r.patient.name = "Solo";
     const Json bundle = Build(r, true);
     ASSERT_EQ(bundle["entry"].size(), 2u);
     const Json& report = Report(bundle);

@@ -33,40 +33,42 @@ TEST(FhirPatientFacts, GenderAndBirthDateOnlyWhenTheCaseFileHoldsThem) {
     test::TempFolder folder;
     const std::string path = folder.File("2603010800.awp");
     test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 3);
+    const auto genderOf = [](const PatientIdentity& p) {
+        return fhir::PatientResource(p).value("gender", std::string());
+    };
     // A downloaded case says nothing about either.
-    fhir::PatientFacts facts = fhir::ReadPatientFacts(path);
-    EXPECT_FALSE(facts.gender);
+    PatientIdentity facts = ReadPatientIdentity(path);
+    EXPECT_EQ(genderOf(facts), "");
     EXPECT_FALSE(facts.birthDate);
 
     ProfileStore store(path);
     store.WriteString("PATIENT DATA", "Gender", "1");  // the case file's code for male
     store.WriteString("PATIENT DATA", "Birthday", "1950-2-3");
-    facts = fhir::ReadPatientFacts(path);
-    EXPECT_EQ(facts.gender, "male");
+    facts = ReadPatientIdentity(path);
+    EXPECT_EQ(genderOf(facts), "male");
     EXPECT_EQ(facts.birthDate, (CalendarDate{1950, 2, 3}));
 
     store.WriteString("PATIENT DATA", "Gender", "2");
     store.WriteString("PATIENT DATA", "Birthday", "1950-2-30");
-    facts = fhir::ReadPatientFacts(path);
-    EXPECT_EQ(facts.gender, "female");
+    facts = ReadPatientIdentity(path);
+    EXPECT_EQ(genderOf(facts), "female");
     EXPECT_FALSE(facts.birthDate);
 
     store.WriteString("PATIENT DATA", "Gender", "7");
     store.WriteString("PATIENT DATA", "Birthday", "1950-2-3x");
-    facts = fhir::ReadPatientFacts(path);
-    EXPECT_FALSE(facts.gender);
+    facts = ReadPatientIdentity(path);
+    EXPECT_EQ(genderOf(facts), "");
     EXPECT_FALSE(facts.birthDate);
-    EXPECT_FALSE(fhir::ReadPatientFacts(folder.File("missing.awp")).gender);
+    EXPECT_EQ(genderOf(ReadPatientIdentity(folder.File("missing.awp"))), "");
 }
 
 TEST(FhirPatientResource, NameIdentifierGenderAndBirthDate) {
-    Recording r;
-    r.patientName = "Ada Lovelace";
-    r.patientId = " P-0042 ";
-    fhir::PatientFacts facts;
-    facts.gender = "female";
-    facts.birthDate = CalendarDate{815, 12, 10};
-    const fhir::Json p = fhir::PatientResource(r, facts);
+    PatientIdentity r;
+    r.name = "Ada Lovelace";
+    r.id = " P-0042 ";
+    r.sex = PatientSex::Female;
+    r.birthDate = CalendarDate{815, 12, 10};
+    const fhir::Json p = fhir::PatientResource(r);
     EXPECT_EQ(p["resourceType"], "Patient");
     EXPECT_EQ(p["identifier"][0]["value"], "P-0042");
     EXPECT_EQ(p["name"][0]["text"], "Ada Lovelace");
@@ -75,7 +77,8 @@ TEST(FhirPatientResource, NameIdentifierGenderAndBirthDate) {
     EXPECT_EQ(p["gender"], "female");
     EXPECT_EQ(p["birthDate"], "0815-12-10");
 
-    const fhir::Json empty = fhir::PatientResource(Recording(), {});
+    // Unknown sex and birth date are left out, never written as "unknown".
+    const fhir::Json empty = fhir::PatientResource(PatientIdentity());
     EXPECT_EQ(empty.size(), 1u) << empty.dump();  // the resource type alone
 }
 

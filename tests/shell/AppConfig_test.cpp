@@ -141,7 +141,7 @@ TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
     config.useDefaultPath = 0;
     config.caseFolder = app.File("cases");
     config.thresholds = {135, 85, 115, 70, 30, 45, 20, 5};
-    config.upload = {"Ada Lovelace", "A-17", 12, 3, 40, 5};
+    config.upload = {{"Ada Lovelace", "A-17", {}, {}}, 12, 3, 40, 5};
     config.guideline = "acc-aha2017";
     config.Save();
 
@@ -156,7 +156,7 @@ TEST_F(AppConfigTest, ChangedSettingsSurviveASaveAndALoad) {
     EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
                                 t.nightLoad, t.highFall, t.lowFall}),
               std::vector<int>({135, 85, 115, 70, 30, 45, 20, 5}));
-    EXPECT_EQ(reloaded.upload.patientName, "Ada Lovelace");
+    EXPECT_EQ(reloaded.upload.patient.name, "Ada Lovelace");
     EXPECT_EQ(reloaded.upload.asleepSpan, 5);
     EXPECT_EQ(reloaded.guideline, "acc-aha2017");
 }

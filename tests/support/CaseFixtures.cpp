@@ -26,17 +26,15 @@ std::vector<Measurement> SampleReadings(const ClockTime& begin, int count, int i
 
 CaseHeader SampleHeader(const ClockTime& begin) {
     CaseHeader h;
-    h.patientName = "Ada Lovelace";
-    h.patientId = "P-0042";
+    h.patient.name = "Ada Lovelace";
+    h.patient.id = "P-0042";
     h.deviceType = 1;
     h.protocolVersion = 2;
-    h.awakeHour = 7;
-    h.awakeDuration = 15;
-    h.asleepHour = 22;
-    h.asleepDuration = 30;
+    // 07:00 every 15 minutes, 22:00 every 30, and a special period from midnight to midnight
+    // that takes no readings: its start and end keys 0, as the sample files have always had.
+    h.schedule = MonitorSchedule{};
+    h.schedule->special = SpecialPeriod{{0, 0}, {0, 0}, 0};
     h.testBegin = begin;
-    h.awakeStartMinutes = 7 * 60;
-    h.asleepStartMinutes = 22 * 60;
     return h;
 }
 

@@ -61,7 +61,7 @@ std::vector<MorningSurge> ComputeMorningSurges(const Recording& recording,
     const Readings& whole = readings.whole;
     if (whole.empty()) return mornings;
     const ClockTime& begin = recording.testBegin;
-    const int64_t wakeMinute = recording.awakeHour * 60 + recording.awakeMin;
+    const int64_t wakeMinute = recording.schedule.awake.start.minutes();
     // No earlier morning can hold a reading in its two hours after waking, so the count
     // starts there at the latest (also when the begin is unset).
     const int64_t readingsFrom = DayOf(whole.front().minutes - wakeMinute - kTwoHours);

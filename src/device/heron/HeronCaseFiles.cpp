@@ -58,24 +58,12 @@ CaseHeader MakeHeronCaseHeader(const HeronDownloadData& data, int variant) {
     h.testBegin = TestBegin(data);
     if (!data.header()) return h;
     const HeronHeader& r = *data.header();
-    h.patientName = r.patientName;
-    h.patientId = r.patientId;
+    h.patient.name = r.patientName;
+    h.patient.id = r.patientId;
     h.isDisplay = r.optionA;
     h.autoMode = r.optionB;
-    h.awakeHour = r.awakeHour;
-    h.awakeMin = r.awakeMin;
-    h.awakeDuration = r.awakeInterval;
-    h.asleepHour = r.asleepHour;
-    h.asleepMin = r.asleepMin;
-    h.asleepDuration = r.asleepInterval;
-    h.specialHourStart = r.specialStartHour;
-    h.specialMinStart = r.specialStartMin;
-    h.specialDuration = r.specialInterval;
-    h.specialHourEnd = r.specialEndHour;
-    h.specialMinEnd = r.specialEndMin;
+    h.schedule = r.schedule();
     h.timePeriod = r.firstPeriod;
-    h.awakeStartMinutes = r.awakeStart();
-    h.asleepStartMinutes = r.asleepStart();
     return h;
 }
 

@@ -10,6 +10,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
+#include "case/MonitorSchedule.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -71,6 +72,12 @@ struct HeronHeader {
 
     int awakeStart() const { return awakeHour * 60 + awakeMin; }
     int asleepStart() const { return asleepHour * 60 + asleepMin; }
+    // The schedule bytes read as a schedule.
+    MonitorSchedule schedule() const {
+        return ScheduleFromBytes({awakeHour, awakeMin, awakeInterval, asleepHour, asleepMin,
+                                  asleepInterval, specialStartHour, specialStartMin,
+                                  specialInterval, specialEndHour, specialEndMin});
+    }
 };
 
 // A packet whose body failed its checks. The data phase skips it and goes on.

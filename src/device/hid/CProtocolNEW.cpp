@@ -32,28 +32,16 @@ std::string CountText(size_t arrived, int announced) {
 CaseHeader MakeHidCaseHeader(const HidSettings& s, const CProtocolNEW::DataSet& set,
                              const DeviceIdentity& identity) {
     CaseHeader h;
-    h.patientName = s.patientName;
-    h.patientId = s.patientId;
+    h.patient.name = s.patientName;
+    h.patient.id = s.patientId;
     h.deviceType = identity.devType;
     h.protocolVersion = identity.devSubType;
     h.isDisplay = s.setting47;
     h.autoMode = s.option;
-    h.awakeHour = s.awakeHour;
-    h.awakeMin = s.awakeMin;
-    h.awakeDuration = s.awakeInterval;
-    h.asleepHour = s.asleepHour;
-    h.asleepMin = s.asleepMin;
-    h.asleepDuration = s.asleepInterval;
-    h.specialHourStart = s.specialStartHour;
-    h.specialMinStart = s.specialStartMin;
-    h.specialDuration = s.specialInterval;
-    h.specialHourEnd = s.specialEndHour;
-    h.specialMinEnd = s.specialEndMin;
+    h.schedule = s.schedule();
     h.timePeriod = s.setting66;
     // The records count their minutes from the start in their own header.
     h.testBegin = set.header.start;
-    h.awakeStartMinutes = s.awakeStart();
-    h.asleepStartMinutes = s.asleepStart();
     return h;
 }
 

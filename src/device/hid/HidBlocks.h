@@ -9,6 +9,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/Measurement.h"
+#include "case/MonitorSchedule.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -58,6 +59,12 @@ struct HidSettings {
 
     int awakeStart() const { return awakeHour * 60 + awakeMin; }
     int asleepStart() const { return asleepHour * 60 + asleepMin; }
+    // The schedule bytes read as a schedule.
+    MonitorSchedule schedule() const {
+        return ScheduleFromBytes({awakeHour, awakeMin, awakeInterval, asleepHour, asleepMin,
+                                  asleepInterval, specialStartHour, specialStartMin,
+                                  specialInterval, specialEndHour, specialEndMin});
+    }
 };
 
 struct HidMeasurementHeader {

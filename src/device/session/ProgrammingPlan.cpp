@@ -15,30 +15,34 @@ bool Inside(int minute, int begin, int end) {
 }  // namespace
 
 ProgrammingPlan PlanOf(const UploadChoices& choices) {
-    const UploadSettings s = SettingsFromChoices(choices);
-    const bool special = s.specialStart >= 0 && s.specialEnd > s.specialStart;
+    const MonitorSchedule s = SettingsFromChoices(choices).schedule;
+    const int awakeStart = s.awake.start.minutes(), asleepStart = s.asleep.start.minutes();
+    // A special period that ends as or before it begins is not programmed.
+    const SpecialPeriod special = s.special.value_or(SpecialPeriod{});
+    const int specialStart = special.start.minutes(), specialEnd = special.end.minutes();
+    const bool hasSpecial = s.special && specialEnd > specialStart;
     ProgrammingPlan plan;
     plan.specialEndsBeforeItBegins = choices.specialBegin > 0 && choices.specialEnd > 0 &&
                                      choices.specialEnd <= choices.specialBegin;
     // The same start for both periods leaves the whole day awake.
-    const bool awakeAllDay = s.awakeStart == s.asleepStart;
+    const bool awakeAllDay = awakeStart == asleepStart;
     for (int minute = 0; minute < kDayMinutes; ++minute) {
-        if (special && Inside(minute, s.specialStart, s.specialEnd)) {
+        if (hasSpecial && Inside(minute, specialStart, specialEnd)) {
             ++plan.specialMinutes;
-            if (s.specialInterval > 0 && (minute - s.specialStart) % s.specialInterval == 0)
+            if (special.interval > 0 && (minute - specialStart) % special.interval == 0)
                 ++plan.specialReadings;
             continue;
         }
-        const bool awake = awakeAllDay || Inside(minute, s.awakeStart, s.asleepStart);
-        const int start = awake ? s.awakeStart : s.asleepStart;
-        const int interval = awake ? s.awakeInterval : s.asleepInterval;
+        const bool awake = awakeAllDay || Inside(minute, awakeStart, asleepStart);
+        const int start = awake ? awakeStart : asleepStart;
+        const int interval = (awake ? s.awake : s.asleep).interval.value_or(0);
         const int since = (minute - start + kDayMinutes) % kDayMinutes;
         const bool reading = interval > 0 && since % interval == 0;
         (awake ? plan.awakeMinutes : plan.asleepMinutes) += 1;
         if (reading) (awake ? plan.awakeReadings : plan.asleepReadings) += 1;
     }
-    plan.awakeWithoutReadings = plan.awakeMinutes > 0 && s.awakeInterval <= 0;
-    plan.asleepWithoutReadings = plan.asleepMinutes > 0 && s.asleepInterval <= 0;
+    plan.awakeWithoutReadings = plan.awakeMinutes > 0 && !s.awake.interval;
+    plan.asleepWithoutReadings = plan.asleepMinutes > 0 && !s.asleep.interval;
     return plan;
 }
 

@@ -1,13 +1,13 @@
 #include "device/session/UploadBlocks.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "device/heron/HeronPackets.h"
 
 namespace vitalis {
 namespace {
 
-constexpr uint8_t kNone = 0xFF;
 constexpr size_t kNameField = 30;
 constexpr size_t kIdField = 11;
 // The monitor starts its first reading this long after it was programmed.
@@ -24,20 +24,21 @@ bool FitsByte(int value) {
 // Every value that goes into a byte must be one the monitor can take, or the block is not
 // built at all: a wrapped byte would program a schedule nobody chose.
 bool IsSendable(const UploadSettings& s) {
-    if (!IsTimeOfDay(s.awakeHour, s.awakeMin) || !IsTimeOfDay(s.asleepHour, s.asleepMin))
-        return false;
-    if (s.specialStart >= 0 && !IsTimeOfDay(s.specialStartHour, s.specialStartMin)) return false;
-    if (s.specialEnd >= 0 && !IsTimeOfDay(s.specialEndHour, s.specialEndMin)) return false;
-    return s.awakeInterval <= 0xFF && s.asleepInterval <= 0xFF && s.specialInterval <= 0xFF &&
-           FitsByte(s.optionA) && FitsByte(s.optionB);
+    const MonitorSchedule& schedule = s.schedule;
+    std::vector<DayTime> times{schedule.awake.start, schedule.asleep.start};
+    if (schedule.special)
+        times.insert(times.end(), {schedule.special->start, schedule.special->end});
+    for (const DayTime& t : times) {
+        if (!IsTimeOfDay(t.hour, t.minute)) return false;
+    }
+    for (const int byte : ScheduleToBytes(schedule)) {
+        if (byte > 0xFF) return false;
+    }
+    return FitsByte(s.optionA) && FitsByte(s.optionB);
 }
 
 bool IsSendableClock(const ClockTime& c) {
     return IsValidClockTime(c) && c.year <= 0xFFFF;
-}
-
-uint8_t Interval(int minutes) {
-    return minutes < 1 ? kNone : static_cast<uint8_t>(minutes);
 }
 
 void PutText(UploadBlock& block, size_t at, size_t width, const std::string& utf8) {
@@ -53,25 +54,18 @@ void PutClock(UploadBlock& block, size_t at, const ClockTime& c) {
     block[at + 5] = static_cast<uint8_t>(c.minute);
 }
 
-// Start hour and minute, the interval, end hour and minute of the special period.
-void PutSpecial(UploadBlock& block, size_t at, const UploadSettings& s) {
-    const bool start = s.specialStart >= 0;
-    const bool end = s.specialEnd >= 0;
-    block[at] = start ? static_cast<uint8_t>(s.specialStartHour) : kNone;
-    block[at + 1] = start ? static_cast<uint8_t>(s.specialStartMin) : kNone;
-    block[at + 2] = Interval(s.specialInterval);
-    block[at + 3] = end ? static_cast<uint8_t>(s.specialEndHour) : kNone;
-    block[at + 4] = end ? static_cast<uint8_t>(s.specialEndMin) : kNone;
+// The eleven schedule bytes, the special period's start, interval and end last.
+void PutSchedule(UploadBlock& block, size_t at, const MonitorSchedule& schedule) {
+    const ScheduleBytes bytes = ScheduleToBytes(schedule);
+    for (size_t i = 0; i < bytes.size(); ++i) block[at + i] = static_cast<uint8_t>(bytes[i]);
 }
 
-void PutSchedule(UploadBlock& block, size_t at, const UploadSettings& s) {
-    block[at] = static_cast<uint8_t>(s.awakeHour);
-    block[at + 1] = static_cast<uint8_t>(s.awakeMin);
-    block[at + 2] = Interval(s.awakeInterval);
-    block[at + 3] = static_cast<uint8_t>(s.asleepHour);
-    block[at + 4] = static_cast<uint8_t>(s.asleepMin);
-    block[at + 5] = Interval(s.asleepInterval);
-    PutSpecial(block, at + 6, s);
+// The first measurement's period byte at minute t of the day.
+int PeriodAt(int t, const MonitorSchedule& s) {
+    const int specialStart = s.special ? s.special->start.minutes() : -1;
+    const int specialEnd = s.special ? s.special->end.minutes() : -1;
+    return FirstMeasurementPeriod(t, s.asleep.start.minutes(), s.awake.start.minutes(),
+                                  specialStart, specialEnd);
 }
 
 }  // namespace
@@ -95,30 +89,29 @@ std::optional<UploadBlock> BuildHeronUploadBlock(const UploadSettings& s, const 
     if (!IsSendable(s) || !IsSendableClock(now.clock) || !IsSendableClock(first))
         return std::nullopt;
     UploadBlock block{};
-    PutText(block, 0, kNameField, s.patientName);
-    PutText(block, kNameField, kIdField, s.patientId);
+    PutText(block, 0, kNameField, s.patient.name);
+    PutText(block, kNameField, kIdField, s.patient.id);
     PutClock(block, 41, now.clock);
     PutClock(block, 47, first);
     block[53] = 1;
     block[54] = 24;
     block[55] = static_cast<uint8_t>(s.optionA);
     block[56] = static_cast<uint8_t>(s.optionB);
-    PutSchedule(block, 57, s);
+    PutSchedule(block, 57, s.schedule);
     block[68] = 0;
     const int t = first.hour * 60 + first.minute;
-    block[69] = static_cast<uint8_t>(
-        FirstMeasurementPeriod(t, s.asleepStart, s.awakeStart, s.specialStart, s.specialEnd));
+    block[69] = static_cast<uint8_t>(PeriodAt(t, s.schedule));
     return block;
 }
 
 std::optional<UploadBlock> BuildHidUploadBlock(const UploadSettings& s, const LocalTime& now) {
     if (!IsSendable(s) || !IsSendableClock(now.clock)) return std::nullopt;
     UploadBlock block{};
-    PutText(block, 0, kNameField, s.patientName);
-    PutText(block, kNameField, kIdField, s.patientId);
+    PutText(block, 0, kNameField, s.patient.name);
+    PutText(block, kNameField, kIdField, s.patient.id);
     PutClock(block, 41, now.clock);
     block[47] = static_cast<uint8_t>(std::clamp(now.second, 0, 59));
-    PutSchedule(block, 48, s);
+    PutSchedule(block, 48, s.schedule);
     block[59] = 0;
     block[60] = s.optionA < 2 ? 1 : 0;
     block[61] = 0xFF;

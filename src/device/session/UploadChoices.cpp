@@ -28,30 +28,31 @@ int PositionFromInterval(int minutes) {
     return 0;
 }
 
+namespace {
+
+DayTime TimeAt(int position) {
+    return DayTime::FromMinutes(position * 30);
+}
+
+// The dialog's "none" (and a position the list does not have) takes no readings.
+std::optional<int> IntervalAt(int position) {
+    const int minutes = IntervalFromPosition(position);
+    if (minutes < 1) return std::nullopt;
+    return minutes;
+}
+
+}  // namespace
+
 UploadSettings SettingsFromChoices(const UploadChoices& c) {
     UploadSettings s;
-    s.patientName = c.patientName;
-    s.patientId = c.patientId;
-    s.awakeStart = c.awakeTime * 30;
-    s.awakeHour = s.awakeStart / 60;
-    s.awakeMin = s.awakeStart % 60;
-    s.awakeInterval = IntervalFromPosition(c.awakeSpan);
-    s.asleepStart = c.asleepTime * 30;
-    s.asleepHour = s.asleepStart / 60;
-    s.asleepMin = s.asleepStart % 60;
-    s.asleepInterval = IntervalFromPosition(c.asleepSpan);
-    if (c.specialBegin == 0 || c.specialEnd == 0 || c.specialSpan == 0) {
-        s.specialInterval = 0;
-        s.specialStart = s.specialEnd = -1;
-        s.specialStartHour = s.specialStartMin = s.specialEndHour = s.specialEndMin = -1;
-    } else {
-        s.specialStart = c.specialBegin * 30 - 30;
-        s.specialEnd = c.specialEnd * 30 - 30;
-        s.specialStartHour = s.specialStart / 60;
-        s.specialStartMin = s.specialStart % 60;
-        s.specialEndHour = s.specialEnd / 60;
-        s.specialEndMin = s.specialEnd % 60;
-        s.specialInterval = IntervalFromPosition(c.specialSpan);
+    s.patient.name = c.patientName;
+    s.patient.id = c.patientId;
+    s.schedule.awake = {TimeAt(c.awakeTime), IntervalAt(c.awakeSpan)};
+    s.schedule.asleep = {TimeAt(c.asleepTime), IntervalAt(c.asleepSpan)};
+    const std::optional<int> specialInterval = IntervalAt(c.specialSpan);
+    if (c.specialBegin != 0 && c.specialEnd != 0 && specialInterval) {
+        s.schedule.special =
+            SpecialPeriod{TimeAt(c.specialBegin - 1), TimeAt(c.specialEnd - 1), *specialInterval};
     }
     s.optionA = c.startKey == 0 ? 1 : 0xFF;
     return s;
@@ -59,17 +60,18 @@ UploadSettings SettingsFromChoices(const UploadChoices& c) {
 
 UploadChoices ChoicesFromSettings(const UploadSettings& s) {
     UploadChoices c;
-    c.patientName = s.patientName;
-    c.patientId = s.patientId;
-    c.awakeTime = s.awakeStart / 30;
-    c.awakeSpan = PositionFromInterval(s.awakeInterval);
-    c.asleepTime = s.asleepStart / 30;
-    c.asleepSpan = PositionFromInterval(s.asleepInterval);
-    const int specialSpan = PositionFromInterval(s.specialInterval);
-    if (s.HasSpecialPeriod() && specialSpan != 0) {
-        c.specialBegin = s.specialStart / 30 + 1;
-        c.specialEnd = s.specialEnd / 30 + 1;
-        c.specialSpan = specialSpan;
+    c.patientName = s.patient.name;
+    c.patientId = s.patient.id;
+    c.awakeTime = s.schedule.awake.start.minutes() / 30;
+    c.awakeSpan = PositionFromInterval(s.schedule.awake.interval.value_or(0));
+    c.asleepTime = s.schedule.asleep.start.minutes() / 30;
+    c.asleepSpan = PositionFromInterval(s.schedule.asleep.interval.value_or(0));
+    if (const auto& special = s.schedule.special) {
+        if (const int span = PositionFromInterval(special->interval); span != 0) {
+            c.specialBegin = special->start.minutes() / 30 + 1;
+            c.specialEnd = special->end.minutes() / 30 + 1;
+            c.specialSpan = span;
+        }
     }
     c.startKey = s.optionA == 1 ? 0 : 1;
     return WithinLists(std::move(c));

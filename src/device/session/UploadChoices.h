@@ -33,8 +33,8 @@ struct UploadChoices {
     int startKey = 0;  // on
 };
 
-// What confirming the dialog stores: the schedule as minutes with hours and minutes, and
-// no special period unless its begin, end and interval are all chosen.
+// What confirming the dialog stores: "none" intervals take no readings, and there is no
+// special period unless its begin, end and interval are all chosen.
 UploadSettings SettingsFromChoices(const UploadChoices& choices);
 // The positions that show a programme again: times fall back to the half hour before them,
 // intervals the list does not offer to "none", and a special period without an interval

@@ -1,9 +1,11 @@
 #include "shell/gui/PatientSheetDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -81,8 +83,8 @@ QLineEdit* PatientSheetDialog::Line(const std::string& value) {
 QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     auto* page = new QWidget(this);
     auto* form = new QFormLayout(page);
-    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_ID"), id_ = Line(sheet.id));
-    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_NAMES"), name_ = Line(sheet.name));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_ID"), id_ = Line(sheet.patient.id));
+    form->addRow(Text(kMessageTexts, "IDS_PATIENTS_NAMES"), name_ = Line(sheet.patient.name));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_ADDRESS"), address_ = Line(sheet.address));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_PHONE"), phone_ = Line(sheet.phone));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_NATION"), race_ = Line(sheet.race));
@@ -90,16 +92,9 @@ QWidget* PatientSheetDialog::PatientPage(const PatientSheet& sheet) {
     // One entry per code of the case file, in code order, so the index is the code.
     for (PatientSex sex : {PatientSex::Unknown, PatientSex::Male, PatientSex::Female})
         gender_->addItem(QString::fromStdString(SexText(sex, texts_)));
-    gender_->setCurrentIndex(SexCode(SexFromCode(sheet.gender)));
+    gender_->setCurrentIndex(SexCode(sheet.patient.sex));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_SEX"), gender_);
-    birthday_ = new QDateEdit(page);
-    birthday_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    birthday_->setCalendarPopup(true);
-    // Any date may be typed; the sheet's own rule holds it within the allowed years.
-    birthday_->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
-    birthday_->setDate(ToQDate(HeldBirthday(sheet.birthday, today_)));
-    connect(birthday_, &QDateEdit::dateChanged, this, &PatientSheetDialog::BirthdayChanged);
-    form->addRow(Text(kMessageTexts, "IDS_BIRTH_DATE"), birthday_);
+    form->addRow(Text(kMessageTexts, "IDS_BIRTH_DATE"), BirthdayField(sheet, page));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_HEIGHT"),
                  height_ = Number(sheet.height, 300, page));
     form->addRow(Text(kMessageTexts, "IDS_PATIENT_WEIGHT"),
@@ -166,7 +161,34 @@ QWidget* PatientSheetDialog::PhysicianPage(const PatientSheet& sheet) {
     return page;
 }
 
+// The date picker and, beside it, the tick box for a birth date nobody knows.
+QWidget* PatientSheetDialog::BirthdayField(const PatientSheet& sheet, QWidget* page) {
+    auto* field = new QWidget(page);
+    auto* row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 0, 0);
+    birthday_ = new QDateEdit(field);
+    birthday_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    birthday_->setCalendarPopup(true);
+    // Any date may be typed; the sheet's own rule holds it within the allowed years.
+    birthday_->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    birthday_->setDate(ToQDate(HeldBirthday(sheet.patient.birthDate.value_or(today_), today_)));
+    birthday_->setEnabled(sheet.patient.birthDate.has_value());
+    connect(birthday_, &QDateEdit::dateChanged, this, &PatientSheetDialog::BirthdayChanged);
+    birthdayUnknown_ = new QCheckBox(Text(kMessageTexts, "IDS_BIRTH_UNKNOWN"), field);
+    birthdayUnknown_->setChecked(!sheet.patient.birthDate);
+    connect(birthdayUnknown_, &QCheckBox::toggled, this, &PatientSheetDialog::BirthdayChanged);
+    row->addWidget(birthday_, 1);
+    row->addWidget(birthdayUnknown_);
+    return field;
+}
+
 void PatientSheetDialog::BirthdayChanged() {
+    const bool unknown = birthdayUnknown_->isChecked();
+    birthday_->setEnabled(!unknown);
+    if (unknown) {
+        age_->setValue(0);
+        return;
+    }
     const CalendarDate held = HeldBirthday(FromQDate(birthday_->date()), today_);
     if (ToQDate(held) != birthday_->date()) {
         const QSignalBlocker quiet(birthday_);
@@ -197,13 +219,14 @@ void PatientSheetDialog::ShowHistory(const QStringList& lines) {
 
 PatientSheet PatientSheetDialog::sheet() const {
     PatientSheet s = original_;
-    s.id = Plain(id_);
-    s.name = Plain(name_);
+    s.patient.id = Plain(id_);
+    s.patient.name = Plain(name_);
     s.address = Plain(address_);
     s.phone = Plain(phone_);
     s.race = Plain(race_);
-    s.gender = SexCode(SexFromCode(gender_->currentIndex()));
-    s.birthday = FromQDate(birthday_->date());
+    s.patient.sex = SexFromCode(gender_->currentIndex());
+    s.patient.birthDate =
+        birthdayUnknown_->isChecked() ? std::nullopt : std::optional(FromQDate(birthday_->date()));
     s.height = height_->value();
     s.weight = weight_->value();
     s.age = age_->value();

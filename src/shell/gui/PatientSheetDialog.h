@@ -8,6 +8,7 @@
 #include "case/PatientSheet.h"
 #include "case/TextSource.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QFormLayout;
@@ -40,6 +41,8 @@ class PatientSheetDialog : public QDialog {
     QTabWidget* pages() const { return pages_; }
     QLineEdit* nameEdit() const { return name_; }
     QDateEdit* birthdayEdit() const { return birthday_; }
+    // Ticked: nobody knows the birth date; the date field is then off and the age 0.
+    QCheckBox* birthdayUnknownBox() const { return birthdayUnknown_; }
     QSpinBox* ageEdit() const { return age_; }
     QComboBox* sexBox() const { return gender_; }
     QPlainTextEdit* medicationsEdit() const { return medications_; }
@@ -59,6 +62,7 @@ class PatientSheetDialog : public QDialog {
     QWidget* PhysicianPage(const PatientSheet& sheet);
     QLineEdit* Line(const std::string& value);
     QString Text(const char* section, const char* key) const;
+    QWidget* BirthdayField(const PatientSheet& sheet, QWidget* page);
     void BirthdayChanged();
 
     const TextSource& texts_;
@@ -72,6 +76,7 @@ class PatientSheetDialog : public QDialog {
     QLineEdit* race_ = nullptr;
     QComboBox* gender_ = nullptr;
     QDateEdit* birthday_ = nullptr;
+    QCheckBox* birthdayUnknown_ = nullptr;
     QSpinBox* height_ = nullptr;
     QSpinBox* weight_ = nullptr;
     QSpinBox* age_ = nullptr;

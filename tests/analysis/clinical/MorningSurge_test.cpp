@@ -11,7 +11,7 @@ using test::Reading;
 using test::RecordingOf;
 
 std::vector<MorningSurge> SurgesOf(Recording r, ClockTime begin = {2026, 3, 1, 5, 0}) {
-    r.awakeHour = 7, r.awakeMin = 0;
+    r.schedule.awake.start = {7, 0};
     r.testBegin = begin;
     return ComputeMorningSurges(r, test::OrderedOf(r));
 }
@@ -63,7 +63,7 @@ TEST(MorningSurge, AWakeTimeBeforeTheTestBeginStillCounts) {
 TEST(MorningSurge, ProgrammedWakeMinuteNotTheHalfHour) {
     Recording r =
         RecordingOf({Reading(130, 80, 7, 10), Reading(150, 80, 9, 19), Reading(170, 80, 9, 20)});
-    r.awakeHour = 7, r.awakeMin = 20;
+    r.schedule.awake.start = {7, 20};
     r.testBegin = {2026, 3, 1, 5, 0};
     const std::vector<MorningSurge> surges = ComputeMorningSurges(r, test::OrderedOf(r));
     ASSERT_EQ(surges.size(), 1u);
