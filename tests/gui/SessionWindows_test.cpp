@@ -21,6 +21,7 @@
 #include "shell/LanguageChoice.h"
 #include "shell/LanguageTable.h"
 #include "shell/gui/CMainFrameHeron.h"
+#include "shell/gui/CTensioDoc.h"
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/Workstation.h"
 #include "support/CaseFixtures.h"
