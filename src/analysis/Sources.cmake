@@ -2,6 +2,7 @@
 set(VITALIS_ANALYSIS_SOURCES
     analysis/AnalysisOrder.cpp
     analysis/ChartTexts.cpp
+    analysis/CopyTexts.cpp
     analysis/Correlation.cpp
     analysis/Descriptive.cpp
     analysis/DiaryPeriods.cpp

@@ -1,5 +1,7 @@
 #include "analysis/StatisticsTable.h"
 
+#include "analysis/CopyTexts.h"
+
 #include <cstdio>
 #include "case/TextSource.h"
 
@@ -42,6 +44,8 @@ StatisticsTable BuildStatisticsTable(const AnalysisResults& results,
     StatisticsTable table;
     table.title = texts.Text(kGlobal, "IDS_STA_MESSAGE");
     table.confirmText = texts.Text(kMessage, "IDS_MAKE_SURE");
+    table.copyText = texts.Text(kMenuTexts, "IDS_COPY");
+    table.copiedText = CopiedStatisticsText(texts);
     table.columnCaptions = {
         texts.Text(kMenu, "IDS_COUNT"),          texts.Text(kMenu, "IDS_BLOOD"),
         texts.Text(kMenu, "IDS_HEART_RATE"),     texts.Text(kMenu, "IDS_DIFFERENTTIAL_PRESSURE"),

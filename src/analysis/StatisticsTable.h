@@ -22,6 +22,8 @@ struct StatisticsTable {
 
     std::string title;
     std::string confirmText;  // the button
+    std::string copyText;     // the button that copies the table
+    std::string copiedText;   // said once it has
     std::array<std::string, kColumns> columnCaptions;
     std::string loadCaption;     // heads the two load columns
     std::string pulseRateLabel;  // beside the pulse-rate column

@@ -75,7 +75,7 @@ CaseRow ReadCaseRow(const std::string& path) {
 
 std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& table) {
     table.Clear();
-    RemoveStaleTemporaries(folder);
+    RemoveStaleTemporariesBelow(folder);
     std::vector<CaseRow> rows;
     for (const std::string& path : CaseFilesIn(folder)) {
         if (!table.Add(path)) break;

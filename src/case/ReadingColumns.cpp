@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "case/ResultCodes.h"
+
 namespace vitalis {
 
 std::string ReadingNumberText(const Measurement& m) {
@@ -50,11 +52,23 @@ std::array<std::string, 10> MeasurementRowTexts(const Measurement& m) {
             m.remark};
 }
 
+std::array<std::string, 10> MeasurementListTexts(const Measurement& m, const TextSource& texts) {
+    std::array<std::string, 10> cells = MeasurementRowTexts(m);
+    cells[kStatusColumn] = FailureText(m.status, texts);
+    return cells;
+}
+
 std::string ExclusionHeaderText(int excluded, int total) {
     const double share = total > 0 ? std::min(100.0, 100.0 * excluded / total) : 0.0;
     char text[64];
     std::snprintf(text, sizeof text, "*=%d/%d(%.1f%%)", excluded, total, share);
     return text;
+}
+
+std::string ExclusionColumnTitle(const TextSource& texts, int excluded, int total) {
+    std::string title = texts.Text(kDialogTexts, kExclusionLabelKey);
+    if (!title.empty()) title += " ";
+    return title + ExclusionHeaderText(excluded, total);
 }
 
 }  // namespace vitalis

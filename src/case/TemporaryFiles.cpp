@@ -76,4 +76,22 @@ int RemoveStaleTemporaries(const std::string& folder) {
     return removed;
 }
 
+int RemoveStaleTemporariesBelow(const std::string& folder, int maxDepth) {
+    namespace fs = std::filesystem;
+    int removed = RemoveStaleTemporaries(folder);
+    std::error_code error;
+    const fs::path top = folder.empty() ? fs::path(".") : fs::path(folder);
+    // Without follow_directory_symlink the walk never enters a linked folder.
+    const auto options = fs::directory_options::skip_permission_denied;
+    for (fs::recursive_directory_iterator it(top, options, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_symlink(typeError) || !it->is_directory(typeError)) continue;
+        const int level = it.depth() + 1;
+        if (level >= maxDepth) it.disable_recursion_pending();
+        if (level <= maxDepth) removed += RemoveStaleTemporaries(it->path().string());
+    }
+    return removed;
+}
+
 }  // namespace vitalis

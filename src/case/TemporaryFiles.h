@@ -24,4 +24,13 @@ inline constexpr int64_t kStaleTemporarySeconds = 15 * 60;
 // Returns how many were removed; other files are never touched.
 int RemoveStaleTemporaries(const std::string& folder);
 
+// How far below a case folder leftovers are looked for: the year and month folders downloads
+// file their cases in, and one level more.
+inline constexpr int kTemporarySearchDepth = 3;
+
+// The same in the folder and in its subfolders down to maxDepth levels (a month folder in a
+// year folder is level 2). Symbolic links are never followed, so nothing outside the folder
+// is touched. Returns how many were removed.
+int RemoveStaleTemporariesBelow(const std::string& folder, int maxDepth = kTemporarySearchDepth);
+
 }  // namespace vitalis

@@ -37,6 +37,7 @@ const std::vector<CommandInfo>& Commands() {
         {kPrinterSetup, Menu("IDS_SELECT_PRINT"), {}, false},
         {kReportSettings, Menu("IDS_CONFIG_REPORT"), {}, false},
         {kStatistics, Menu("IDS_LOOK_INFORMATION"), Button("IDS_STA_MESSAGE"), true},
+        {kCopy, Menu("IDS_COPY"), {}, true},
         {kEditReadings, Menu("IDS_BLOOD_DATAS"), Button("IDS_EDIT"), true},
         {kPatientData, Menu("IDS_PATIENT_DATA"), {}, true},
         {kSleepPeriod, Menu("IDS_SLEEP_TIMES"), {}, true},
@@ -77,7 +78,7 @@ const std::vector<MenuEntry>& MenuBar() {
          {kReport, kReportSettings, kPrinterSetup, kStatistics, kClinicalSummary}},
         {Menu("IDS_EDITS"),
          0,
-         {kEditReadings, kPatientData, kSleepPeriod, kDiary, kThresholdSettings}},
+         {kCopy, 0, kEditReadings, kPatientData, kSleepPeriod, kDiary, kThresholdSettings}},
         {Menu("IDS_LANGUAGE"), kLanguage, {}},
         {TextKey{kCase, "IDS_HELPS"}, 0, {kWearInstructions, kHelp, kAbout}},
     };

@@ -39,6 +39,7 @@ inline constexpr int kClinicalSummary = 32911;
 inline constexpr int kExportFhir = 32912;
 inline constexpr int kExportCsv = 32913;
 inline constexpr int kDiary = 32914;
+inline constexpr int kCopy = 32915;
 }  // namespace command
 
 // A language text: section and key.

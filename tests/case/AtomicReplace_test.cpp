@@ -76,5 +76,48 @@ TEST(AtomicReplace, StaleTemporariesGoWhenTheFolderIsListedOrAFileSaved) {
     EXPECT_EQ(NamesIn(folder.File("sub")), std::set<std::string>{"b.awp"});
 }
 
+// Downloads file their cases in year and month folders; leftovers there go too, but only
+// ours, only below the case folder and only as deep as such folders go.
+TEST(AtomicReplace, StaleTemporariesGoInTheYearAndMonthFoldersAndNowhereElse) {
+    TempFolder cases;
+    TempFolder outside;
+    fs::create_directories(cases.File("2026/3/deeper/deepest"));
+    const auto stale = [](const std::string& path) {
+        WriteBytes(path, "half");
+        MakeOld(path);
+    };
+    stale(cases.File(".vt1_0.tmp"));
+    stale(cases.File("2026/.vt1_1.tmp"));
+    stale(cases.File("2026/3/.vt1_2.tmp"));
+    stale(cases.File("2026/3/.3.awp.tmp1_3"));
+    stale(cases.File("2026/3/deeper/.vt1_4.tmp"));          // level 3: still looked at
+    stale(cases.File("2026/3/deeper/deepest/.vt1_5.tmp"));  // level 4: beyond the search
+    stale(cases.File("2026/3/notes.tmp"));                  // not ours, however old
+    WriteBytes(cases.File("2026/3/3.awp"), "case");
+    MakeOld(cases.File("2026/3/3.awp"));
+    WriteBytes(cases.File("2026/3/.vt1_6.tmp"), "a save under way");  // too young
+    // A linked folder and a linked file with our name lead outside: neither is followed.
+    stale(outside.File(".vt2_0.tmp"));
+    stale(outside.File("target"));
+    fs::create_directory_symlink(outside.path(), cases.File("2026/linked"));
+    fs::create_symlink(outside.File("target"), cases.File("2026/3/.vt2_1.tmp"));
+
+    EXPECT_EQ(RemoveStaleTemporariesBelow(cases.path()), 5);
+    EXPECT_EQ(NamesIn(cases.path()), std::set<std::string>{"2026"});
+    EXPECT_EQ(NamesIn(cases.File("2026")), (std::set<std::string>{"3", "linked"}));
+    EXPECT_EQ(NamesIn(cases.File("2026/3")),
+              (std::set<std::string>{"deeper", "notes.tmp", "3.awp", ".vt1_6.tmp", ".vt2_1.tmp"}));
+    EXPECT_EQ(NamesIn(cases.File("2026/3/deeper")), std::set<std::string>{"deepest"});
+    EXPECT_EQ(NamesIn(cases.File("2026/3/deeper/deepest")), std::set<std::string>{".vt1_5.tmp"});
+    EXPECT_EQ(NamesIn(outside.path()), (std::set<std::string>{".vt2_0.tmp", "target"}));
+
+    // Listing the case folder clears the month folders as well.
+    stale(cases.File("2026/3/.vt1_7.tmp"));
+    CaseFileTable table;
+    ListCaseFolder(cases.path(), table);
+    EXPECT_FALSE(fs::exists(cases.File("2026/3/.vt1_7.tmp")));
+    EXPECT_EQ(RemoveStaleTemporariesBelow(cases.path(), 4), 1);  // a deeper search finds level 4
+}
+
 }  // namespace
 }  // namespace vitalis

@@ -50,6 +50,26 @@ TEST(ReadingColumns, TextsOfAReading) {
     EXPECT_EQ(ExclusionHeaderText(0, 0), "*=0/0(0.0%)");
 }
 
+TEST(ReadingColumns, TheListSaysTheFailureInWordsUnderItsLabel) {
+    test::KeyTexts texts;
+    Measurement failed;
+    failed.status = 6, failed.aux = 2;
+    EXPECT_EQ(MeasurementListTexts(failed, texts)[kStatusColumn], "Global Setting:IDS_LOOSE_CUFF");
+    Measurement leak;
+    leak.status = 17;
+    EXPECT_EQ(MeasurementListTexts(leak, texts)[kStatusColumn], "Global Setting:IDS_AIR_LEAKAGE");
+    Measurement good;
+    good.status = 3, good.aux = 1, good.sys = 120, good.dia = 80, good.map = 93;
+    const auto cells = MeasurementListTexts(good, texts);
+    EXPECT_EQ(cells[kStatusColumn], "");  // a successful reading has no failure to name
+    EXPECT_EQ(cells[4], "120/80");        // the other columns as the report has them
+    EXPECT_EQ(MeasurementRowTexts(good)[kStatusColumn], "3/1");
+
+    EXPECT_EQ(ExclusionColumnTitle(texts, 3, 40),
+              "Dialog Setting:IDS_EXCLUSION_HEADING *=3/40(7.5%)");
+    EXPECT_EQ(ExclusionColumnTitle(NoTexts(), 3, 40), "*=3/40(7.5%)");
+}
+
 TEST_F(EditingTest, FailedReadingsStayOutPlausibleOnesComeBack) {
     MeasurementEdits edits(recording);
     const int failedRow = 5;  // the fixture's loose-cuff reading

@@ -234,6 +234,9 @@ TEST_F(HeronDownloadTest, NoMonitorAsksToRetryUntilCancelled) {
     EXPECT_EQ(MessageKeys(),
               (std::vector<std::string>{"IDS_TRY_CANCEL", "IDS_TRY_CANCEL", "IDS_TRY_CANCEL"}));
     EXPECT_EQ(progress.State(), SessionState::Ended);
+    // Cancel on the question is the user's cancel, not a failure.
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(progress.Snapshot().statusText, "ZuzodIriz:IDS_SESSION_CANCELLED");
 }
 
 }  // namespace

@@ -191,6 +191,19 @@ TEST_F(CreateSessionTest, NoAnswerAsksRetryUntilCancelled) {
     EXPECT_EQ(seen[0].section, "ZuzodIriz");
     EXPECT_EQ(seen[0].icon, UiIcon::Warning);
     EXPECT_EQ(platform.serial.Opens().size(), 3u);
+    EXPECT_TRUE(pacer.IsCancelled());  // the user's Cancel ends the session as cancelled
+}
+
+TEST_F(CreateSessionTest, AMonitorFoundOnRetryLeavesTheSessionRunning) {
+    // The monitor answers once the user has said Retry.
+    platform.serial.AddPort("ttyS0", [&](uint32_t rate) -> std::unique_ptr<ScriptedStream> {
+        if (ui.RetriesGiven() == 0) return Nothing()(rate);
+        return Behind(HeronMonitor(0x02))(rate);
+    });
+    SessionContext context = Context();
+    EXPECT_TRUE(CreateSession(LinkTarget{}, context));
+    EXPECT_EQ(ui.RetriesGiven(), 1);
+    EXPECT_FALSE(pacer.IsCancelled());
 }
 
 TEST_F(CreateSessionTest, SocketTargetsConnectAndPickTheBluetoothChannels) {

@@ -5,7 +5,9 @@
 #include <QTreeWidget>
 
 #include "case/CaseEditor.h"
+#include "case/ResultCodes.h"
 #include "case/gui/MeasurementEditorDialog.h"
+#include "shell/LanguageTable.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"
 
@@ -37,12 +39,14 @@ TEST_F(EditorTest, MarksFollowTheRulesAndOkAppliesThem) {
                                    [](QWidget*) { return QString(); });
     QTreeWidget* list = dialog.list();
     ASSERT_EQ(list->topLevelItemCount(), 40);
-    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("*=3/40(7.5%)"));
+    EXPECT_EQ(list->headerItem()->text(0),
+              QStringLiteral("Dialog Setting:IDS_EXCLUSION_HEADING *=3/40(7.5%)"));
     EXPECT_EQ(list->topLevelItem(5)->text(0), QStringLiteral("*"));  // a failed reading
     dialog.ClickMark(5);
     EXPECT_EQ(list->topLevelItem(5)->text(0), QStringLiteral("*"));  // cannot be taken in
     dialog.ClickMark(0);
-    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("*=4/40(10.0%)"));
+    EXPECT_EQ(list->headerItem()->text(0),
+              QStringLiteral("Dialog Setting:IDS_EXCLUSION_HEADING *=4/40(10.0%)"));
     list->topLevelItem(1)->setText(9, QStringLiteral("talking"));
     list->topLevelItem(1)->setText(2, QStringLiteral("99:99"));  // not editable: restored
     EXPECT_EQ(list->topLevelItem(1)->text(2), QStringLiteral("08:15"));
@@ -109,6 +113,58 @@ TEST_F(EditorTest, CancelDropsTheEditsAndExportReportsTheOutcome) {
     });
     failing.ExportCsv();
     EXPECT_EQ(told.back(), QStringLiteral("Global Setting:IDS_AWPTOFILEERROR"));
+}
+
+// A long recording whose longest failure text lies far below the first screen.
+TEST(MeasurementList, HeadersAndFailureWordsAreWholeInEveryShippedLanguage) {
+    TempFolder folder;
+    folder.AddShippedLanguages();
+    const ClockTime begin{2026, 3, 1, 8, 0};
+    std::vector<Measurement> readings = test::SampleReadings(begin, 400);
+    for (Measurement& m : readings) {
+        if (m.status == 0) continue;
+        m.status = 0, m.sys = 120, m.dia = 80, m.map = 93, m.pr = 60, m.valid = 1;
+    }
+    Measurement& leak = readings[330];  // the only failure
+    leak.status = 7, leak.sys = 0, leak.dia = 0, leak.map = 0, leak.pr = 0, leak.valid = 0;
+    const std::string path = folder.File("2603010800.awp");
+    WriteReadings(path, readings, NoTexts());
+    WriteHeader(path, test::SampleHeader(begin));
+    Recording recording;
+    recording.casePath = path;
+    ASSERT_TRUE(recording.Load());
+
+    LanguageTable table(folder.path());
+    table.ScanLanguages(table.LanguageFolder());
+    for (const char* language : {"English", "Spanish", "German"}) {
+        table.SelectLanguageFile(language);
+        ASSERT_TRUE(table.LoadLanguage()) << language;
+        MeasurementEditorDialog dialog(recording, table, UserMessages{},
+                                       [](QWidget*) { return QString(); });
+        dialog.show();
+        QTreeWidget* list = dialog.list();
+        const QString label =
+            QString::fromStdString(table.Text(kDialogTexts, "IDS_EXCLUSION_HEADING"));
+        const QString title = list->headerItem()->text(0);
+        EXPECT_FALSE(label.isEmpty()) << language;
+        EXPECT_TRUE(title.startsWith(label + QStringLiteral(" *="))) << language;
+        EXPECT_GT(list->columnWidth(0), list->header()->fontMetrics().horizontalAdvance(title))
+            << language;
+        EXPECT_GE(list->columnWidth(0), list->header()->sectionSizeHint(0)) << language;
+        EXPECT_TRUE(title.endsWith(QStringLiteral(" *=1/400(0.3%)"))) << language;
+        // A longer count widens the column again.
+        for (int row = 0; row < 119; ++row) dialog.ClickMark(row);
+        EXPECT_TRUE(list->headerItem()->text(0).endsWith(QStringLiteral("*=120/400(30.0%)")));
+        EXPECT_GE(list->columnWidth(0), list->header()->sectionSizeHint(0)) << language;
+
+        // The status column says the failure in words, wide enough for the longest one.
+        const QString words = QString::fromStdString(FailureText(7, table));
+        EXPECT_FALSE(words.isEmpty()) << language;
+        EXPECT_EQ(list->topLevelItem(330)->text(8), words) << language;
+        EXPECT_EQ(list->topLevelItem(0)->text(8), QString()) << language;  // a good reading
+        EXPECT_GT(list->columnWidth(8), list->fontMetrics().horizontalAdvance(words)) << language;
+        EXPECT_GE(list->columnWidth(8), list->header()->sectionSizeHint(8)) << language;
+    }
 }
 
 }  // namespace

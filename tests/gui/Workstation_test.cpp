@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -127,6 +131,55 @@ TEST_F(WorkstationTest, LanguageSwitchRelabelsTheWindow) {
     EXPECT_EQ(
         ProfileStore(folder.File("VurConfig.ini")).GetString("Previous Config", "Language", ""),
         "German");
+}
+
+QString StatusPaneText(Workstation& station) {
+    const auto panes = station.frame().statusBar()->findChildren<QLabel*>();
+    return panes.isEmpty() ? QString() : panes.front()->text();
+}
+
+TEST_F(WorkstationTest, CopySaysWhatItCopied) {
+    const std::string path = folder.File("data/2603010800.awp");
+    fs::create_directories(folder.File("data"));
+    test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 12);
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    ASSERT_TRUE(station.doc().caseOpen());
+    QAction* copy = station.frame().Action(command::kCopy);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+    station.Run(command::kCopy);
+    EXPECT_EQ(StatusPaneText(station), QStringLiteral("Copied 12 readings"));
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 14);  // the titles, twelve readings, the end of the last line
+    EXPECT_EQ(lines[0], QStringLiteral("*\tNo.\tTime\tDate\tSYS/DIA\tPR\tMAP\tPP\tStatus\tRemark"));
+    EXPECT_EQ(lines[1], QStringLiteral("\t1\t08:00\t01-03-2026\t110/65\t55\t80\t45\t\t"));
+    EXPECT_TRUE(lines[6].contains(QStringLiteral("\tCuff loose or not connected\t")))
+        << lines[6].toStdString();
+
+    // The statistics window copies its table and says so.
+    QString said;
+    QString copied;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<StatisticsDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->copyButton()->click();
+        said = dialog->copiedLine()->text();
+        copied = QGuiApplication::clipboard()->text();
+        dialog->reject();
+    });
+    station.Run(command::kStatistics);
+    EXPECT_EQ(said, QStringLiteral("Copied the statistics table"));
+    EXPECT_EQ(copied.count(QStringLiteral("\r\n")), 4);  // captions, awake, asleep, all
+    EXPECT_TRUE(copied.startsWith(QStringLiteral("\t"))) << copied.toStdString();
+
+    // Without a case there is nothing to copy.
+    station.doc().CloseCase();
+    EXPECT_FALSE(copy->isEnabled());
+    station.Exit();
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(CommandTable, CaseCommandsAreExactlyTheViewPagesAndCaseDialogs) {
         if (info.needsOpenCase) needsCase.insert(info.id);
     }
     EXPECT_EQ(needsCase, (std::set<int>{32773, 32775, 32800, 32902, 32904, 32905, 32906, 32907,
-                                        32908, 32909, 32910, 32911, 32912, 32913, 32914}));
+                                        32908, 32909, 32910, 32911, 32912, 32913, 32914, 32915}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "case/ColumnHeadings.h"
 #include "case/CsvExport.h"
@@ -44,6 +45,7 @@ MeasurementEditorDialog::MeasurementEditorDialog(Recording& recording, const Tex
     for (size_t i = 0; i < columns.size() && i < 10; ++i) {
         if (columns[i].width > 0) list_->setColumnWidth(static_cast<int>(i), columns[i].width);
     }
+    for (int column = 0; column < 10; ++column) WidenToHeader(column);
     layout->addWidget(list_, 1);
     connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int column) {
         if (column == kExclusionColumn) ClickMark(list_->indexOfTopLevelItem(item));
@@ -81,17 +83,45 @@ void MeasurementEditorDialog::Fill() {
     const QSignalBlocker quiet(list_);
     list_->clear();
     for (const Measurement& m : recording_.allMeasurements()) {
-        const auto cells = MeasurementRowTexts(m);
+        const auto cells = MeasurementListTexts(m, texts_);
         auto* item = new QTreeWidgetItem(list_);
         for (int c = 0; c < 10; ++c)
             item->setText(c, QString::fromStdString(cells[static_cast<size_t>(c)]));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
     }
     UpdateHeader();
+    WidenToStatusWords();
+}
+
+void MeasurementEditorDialog::WidenToStatusWords() {
+    // A failure in words is longer than the codes the language's width was made for. The
+    // widest one may lie anywhere in a long recording, so it is found by its text.
+    const QFontMetrics metrics = list_->fontMetrics();
+    int widest = -1;
+    int widestAdvance = 0;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        const int advance =
+            metrics.horizontalAdvance(list_->topLevelItem(row)->text(kStatusColumn));
+        if (advance <= widestAdvance) continue;
+        widest = row;
+        widestAdvance = advance;
+    }
+    if (widest < 0) return;
+    const int needed =
+        list_->sizeHintForIndex(list_->model()->index(widest, kStatusColumn)).width();
+    list_->setColumnWidth(kStatusColumn, std::max(list_->columnWidth(kStatusColumn), needed));
 }
 
 void MeasurementEditorDialog::UpdateHeader() {
-    list_->headerItem()->setText(kExclusionColumn, QString::fromStdString(edits_.HeaderText()));
+    const std::string title = ExclusionColumnTitle(texts_, edits_.ExcludedCount(), edits_.size());
+    list_->headerItem()->setText(kExclusionColumn, QString::fromStdString(title));
+    WidenToHeader(kExclusionColumn);
+}
+
+void MeasurementEditorDialog::WidenToHeader(int column) {
+    // Never narrower than the language asks for, never so narrow that the title is cut.
+    const int needed = list_->header()->sectionSizeHint(column);
+    if (list_->columnWidth(column) < needed) list_->setColumnWidth(column, needed);
 }
 
 void MeasurementEditorDialog::ClickMark(int row) {
@@ -111,7 +141,8 @@ void MeasurementEditorDialog::RemarkEdited(QTreeWidgetItem* item, int column) {
     }
     // Only the remark is editable: any other cell goes back to what the reading says.
     const QSignalBlocker quiet(list_);
-    const auto cells = MeasurementRowTexts(recording_.allMeasurements()[static_cast<size_t>(row)]);
+    const auto cells =
+        MeasurementListTexts(recording_.allMeasurements()[static_cast<size_t>(row)], texts_);
     item->setText(column, column == kExclusionColumn
                               ? (edits_.IsExcluded(row) ? QStringLiteral("*") : QString())
                               : QString::fromStdString(cells[static_cast<size_t>(column)]));

@@ -48,6 +48,8 @@ class MeasurementEditorDialog : public QDialog {
     void ShowRowMenu(const QPoint& at);
     void Fill();
     void UpdateHeader();
+    void WidenToHeader(int column);
+    void WidenToStatusWords();
     void RemarkEdited(QTreeWidgetItem* item, int column);
 
     Recording& recording_;

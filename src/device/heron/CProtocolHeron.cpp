@@ -43,7 +43,6 @@ bool CProtocolHeron::Download() {
     if (!OpenWithRetry(Side::Down, question)) {
         Close(Side::Down);
         if (Cancelled()) return EndCancelled();
-        // The user answered Cancel: there is nothing more to tell.
         context_.progress.SetState(SessionState::Ended);
         return false;
     }

@@ -34,7 +34,11 @@ bool CProtocolBase::OpenWithRetry(Side side, const UiMessage& question) {
         if (opened) return true;
         if (Cancelled()) return false;
         context_.progress.SetState(SessionState::AwaitingRetry);
-        if (!context_.ui.AskRetry(question)) return false;
+        if (!context_.ui.AskRetry(question)) {
+            // Cancel on the question ends the session as the Cancel button would.
+            context_.pacer.Cancel();
+            return false;
+        }
         if (!Pause(ms(1000))) return false;
         context_.progress.Set(0, SessionState::Running);
     }

@@ -80,7 +80,8 @@ class CProtocolBase {
     bool Pause(ms duration) { return context_.pacer.Pause(duration); }
 
     // Opens one side, asking Retry/Cancel with the message after each failure (state 2 while
-    // the question is open); a retry waits a second first. False when the user cancels.
+    // the question is open); a retry waits a second first. False when the user cancels, which
+    // cancels the session: it then ends as cancelled, not as a failure.
     bool OpenWithRetry(Side side, const UiMessage& question);
     void Close(Side side);
     // The start of every upload: opens the upload side (asking Retry/Cancel) and shows that

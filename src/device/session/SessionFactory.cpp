@@ -60,7 +60,11 @@ std::unique_ptr<DeviceSession> CreateSession(const LinkTarget& target, SessionCo
         }
         if (context.pacer.IsCancelled()) return nullptr;
         const UiMessage question{kNoticeTexts, "IDS_TRY_CANCEL", "", UiIcon::Warning};
-        if (!context.ui.AskRetry(question)) return nullptr;
+        if (!context.ui.AskRetry(question)) {
+            // Cancel on the question ends the session as the Cancel button would.
+            context.pacer.Cancel();
+            return nullptr;
+        }
     }
 }
 

@@ -34,7 +34,8 @@ struct SessionContext {
 
 // Identifies the monitor on the target and builds its channel. When nothing answers it asks
 // Retry/Cancel ("IDS_TRY_CANCEL") and tries again until the user cancels; null then, or when
-// the session is cancelled.
+// the session is cancelled. The user's Cancel cancels the pacer, so the session ends as
+// cancelled and not as a failure.
 std::unique_ptr<DeviceSession> CreateSession(const LinkTarget& target, SessionContext& context);
 
 // The channel for an identity found on a target (null for DeviceKind::None).

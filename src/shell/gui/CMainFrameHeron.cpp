@@ -32,6 +32,8 @@ QKeySequence ShortcutOf(int id) {
             return QKeySequence::Print;
         case command::kEditReadings:
             return QKeySequence(Qt::CTRL | Qt::Key_E);
+        case command::kCopy:
+            return QKeySequence::Copy;
         case command::kStatistics:
             return QKeySequence(Qt::CTRL | Qt::Key_I);
         case command::kTrendGraph:

@@ -1,9 +1,12 @@
 #include "shell/gui/CaseCommands.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <utility>
 
+#include "analysis/CopyTexts.h"
 #include "case/CaseHistory.h"
 #include "case/FileAccess.h"
 #include "case/PatientSheet.h"
@@ -37,6 +40,7 @@ void CaseCommands::AddTo(CommandMap& commands) {
     commands[kOpenCase] = [this] { OpenCaseDialog(); };
     commands[kCopyCases] = [this] { CopyCasesDialog(); };
     commands[kDeleteCases] = [this] { DeleteCasesDialog(); };
+    commands[kCopy] = [this] { CopyReadings(); };
     commands[kEditReadings] = [this] { EditReadings(); };
     commands[kRecordingInfo] = [this] { ShowRecordingInfo(); };
     commands[kSleepPeriod] = [this] { ChangeSleepPeriod(); };
@@ -185,6 +189,16 @@ void CaseCommands::EditDiary() {
                        recording.asleepStart, recording.awakeStart, &parts_.frame);
     if (dialog.exec() != QDialog::Accepted) return;
     doc.SetDiary(dialog.diary());
+}
+
+void CaseCommands::CopyReadings() {
+    const std::vector<Measurement>& readings = parts_.doc.recording().allMeasurements();
+    const TextSource& texts = parts_.languages;
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(ReadingsCopyText(readings, texts)));
+    // The status line says what went to the clipboard, so nobody pastes in doubt.
+    parts_.frame.SetStatusText(
+        QString::fromStdString(CopiedReadingsText(static_cast<int>(readings.size()), texts)));
 }
 
 }  // namespace vitalis

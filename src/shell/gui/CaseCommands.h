@@ -41,6 +41,7 @@ class CaseCommands {
     void CopyCasesDialog();
     void DeleteCasesDialog();
     void EditReadings();
+    void CopyReadings();  // the readings of the open case onto the clipboard, as a table
     void ShowRecordingInfo();
     void ChangeSleepPeriod();
     void EditPatientSheet();

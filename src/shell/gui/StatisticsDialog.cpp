@@ -1,12 +1,17 @@
 #include "shell/gui/StatisticsDialog.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "analysis/CopyTexts.h"
 
 namespace vitalis {
 namespace {
@@ -47,6 +52,20 @@ StatisticsDialog::StatisticsDialog(const StatisticsTable& table, QWidget* parent
     QPushButton* ok = buttons->addButton(Q(table.confirmText), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    copyButton_ = buttons->addButton(Q(table.copyText), QDialogButtonBox::ActionRole);
+    copyButton_->setObjectName(QStringLiteral("copyButton"));
+    auto* copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    addAction(copy);
+    copied_ = new QLabel(this);
+    copied_->setObjectName(QStringLiteral("copiedLine"));
+    const auto copyTable = [this, text = Q(StatisticsCopyText(table)), said = Q(table.copiedText)] {
+        QGuiApplication::clipboard()->setText(text);
+        copied_->setText(said);
+    };
+    connect(copyButton_, &QPushButton::clicked, this, copyTable);
+    connect(copy, &QAction::triggered, this, copyTable);
+    layout->addWidget(copied_);
     layout->addWidget(buttons);
     // Wide and tall enough for the whole table at the current font, so nothing scrolls.
     grid->resizeColumnsToContents();

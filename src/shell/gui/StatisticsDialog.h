@@ -4,6 +4,9 @@
 
 #include "analysis/StatisticsTable.h"
 
+class QLabel;
+class QPushButton;
+
 namespace vitalis {
 
 // Counts, mean pressures and loads of the awake and asleep periods and the whole recording.
@@ -12,6 +15,14 @@ class StatisticsDialog : public QDialog {
 
   public:
     explicit StatisticsDialog(const StatisticsTable& table, QWidget* parent = nullptr);
+
+    // Copy (the button or Ctrl+C) puts the table on the clipboard and says so in this line.
+    QPushButton* copyButton() const { return copyButton_; }
+    QLabel* copiedLine() const { return copied_; }
+
+  private:
+    QPushButton* copyButton_ = nullptr;
+    QLabel* copied_ = nullptr;
 };
 
 }  // namespace vitalis
