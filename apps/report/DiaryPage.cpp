@@ -50,6 +50,7 @@ Table EventTable(const Diary& diary, const TextSource& texts) {
 struct Block {
     QString caption;
     Table table;
+    std::vector<int> widths;  // the whole table's, so that every part wraps as measured
 };
 using Sheet = std::vector<Block>;
 
@@ -81,17 +82,17 @@ std::vector<Sheet> Flow(const std::vector<Block>& sections, const QSize& body) {
     for (const Block& section : sections) {
         const auto& rows = section.table.rows;
         if (rows.empty()) continue;
+        const std::vector<int> widths = TableWidths(p, body.width(), section.table);
         Table part = section.table;
-        part.widths = TableWidths(p, body.width(), section.table);
         part.rows.clear();
-        const std::vector<int> heights = TableRowHeights(p, part.widths, section.table);
+        const std::vector<int> heights = TableRowHeights(p, widths, section.table);
         const int head = CaptionHeight(p) + heights[0];
         for (size_t row = 0; row < rows.size();) {
             if (used > 0 && used + head + heights[row + 1] > body.height()) {
                 sheets.emplace_back();
                 used = 0;
             }
-            Block block{section.caption, part};
+            Block block{section.caption, part, widths};
             used += head;
             // The first row goes in even when it alone is higher than the page.
             do {
@@ -113,8 +114,8 @@ std::vector<Sheet> Flow(const std::vector<Block>& sections, const QSize& body) {
 
 std::vector<ReportPage> DiaryPages(const Diary& diary, const TextSource& texts, const QSize& body) {
     const std::vector<Block> sections{
-        {SectionText(texts, kSection, "IDS_DIARY_NIGHTS"), NightTable(diary, texts)},
-        {SectionText(texts, kSection, "IDS_DIARY_EVENTS"), EventTable(diary, texts)}};
+        {SectionText(texts, kSection, "IDS_DIARY_NIGHTS"), NightTable(diary, texts), {}},
+        {SectionText(texts, kSection, "IDS_DIARY_EVENTS"), EventTable(diary, texts), {}}};
     const QString heading = SectionText(texts, kSection, "IDS_DIARY_TITLE");
     std::vector<ReportPage> pages;
     for (Sheet& sheet : Flow(sections, body)) {
@@ -123,7 +124,8 @@ std::vector<ReportPage> DiaryPages(const Diary& diary, const TextSource& texts, 
                  QRect room = area;
                  for (const Block& block : blocks) {
                      room.setTop(room.top() + DrawCaption(painter, room, block.caption));
-                     room.setTop(room.top() + DrawTable(painter, room, block.table) + kSectionGap);
+                     room.setTop(room.top() + DrawTable(painter, room, block.table, block.widths) +
+                                 kSectionGap);
                  }
              }});
     }

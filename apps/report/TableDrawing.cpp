@@ -64,8 +64,9 @@ std::vector<int> Edges(int left, const std::vector<int>& widths) {
     return edges;
 }
 
-std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& table) {
-    if (!table.widths.empty()) return Edges(area.left(), table.widths);
+std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& table,
+                             const std::vector<int>& widths) {
+    if (!widths.empty()) return Edges(area.left(), widths);
     return Edges(area.left(), FittedWidths(NaturalWidths(painter, table), area.width()));
 }
 
@@ -126,9 +127,10 @@ std::vector<int> TableRowHeights(QPainter& painter, const std::vector<int>& widt
     return heights;
 }
 
-int DrawTable(QPainter& painter, const QRect& area, const Table& table) {
+int DrawTable(QPainter& painter, const QRect& area, const Table& table,
+              const std::vector<int>& widths) {
     painter.save();
-    const std::vector<int> edges = ColumnEdges(painter, area, table);
+    const std::vector<int> edges = ColumnEdges(painter, area, table, widths);
     int top = area.top();
     QFont bold = painter.font();
     bold.setBold(true);

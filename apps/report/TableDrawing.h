@@ -17,10 +17,10 @@ struct Table {
     QStringList captions;
     std::vector<QStringList> rows;
     int rowHeight = 20;  // the least height of a row
-    // Fixed column widths (from TableWidths), or empty to fit the columns to these rows.
-    std::vector<int> widths;
 };
-int DrawTable(QPainter& painter, const QRect& area, const Table& table);
+// `widths` fixes the columns (from TableWidths); empty, they fit this table's rows.
+int DrawTable(QPainter& painter, const QRect& area, const Table& table,
+              const std::vector<int>& widths = {});
 
 // The widths the whole table's columns take in `width`. A table split over pages draws each
 // part with them, so that its rows wrap, and are as high, as TableRowHeights measured.
