@@ -84,7 +84,10 @@ std::vector<ReportPage> ReportComposer::Pages(const QSize& printable) const {
             PageHeading(texts_, "IDS_TRENDS_PRESSPAGE", "Blood pressure summary"));
     const int bodyHeight = Body(QRect(QPoint(), printable)).height();
     for (ReportPage& page : charts_.Pages(bodyHeight)) pages.push_back(std::move(page));
-    if (data_.diary) pages.push_back(DiaryPage(*data_.diary, texts_));
+    if (data_.diary) {
+        for (ReportPage& page : DiaryPages(*data_.diary, texts_, {printable.width(), bodyHeight}))
+            pages.push_back(std::move(page));
+    }
     if (data_.dataReadings) {
         const int rows = MeasurementRowsPerPage(bodyHeight);
         for (ReportPage& page : MeasurementPages(*data_.dataReadings, rows, texts_))
@@ -159,9 +162,7 @@ bool ReportComposer::Render(QPagedPaintDevice& device) const {
     KeepMargins(device);
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(9);
-    painter.setFont(font);
+    painter.setFont(ReportFont());
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QRect area(QPoint(0, 0), page.size());
     const std::vector<ReportPage> pages = Pages(area.size());

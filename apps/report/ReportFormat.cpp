@@ -4,6 +4,12 @@
 
 namespace vitalis::report {
 
+QFont ReportFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9);
+    return font;
+}
+
 QString Date(const std::array<int, 3>& ymd) {
     if (ymd[0] == 0) return {};
     Measurement m;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <array>
 
@@ -9,6 +10,11 @@ namespace vitalis::report {
 
 // No text of the report is printed smaller than this.
 inline constexpr double kLeastTextPoints = 8.0;
+
+// The printer's resolution and the font every page starts with; pages that flow over
+// several sheets measure their text with them before printing.
+inline constexpr int kReportDotsPerInch = 96;
+QFont ReportFont();
 
 // A date as "dd-mm-yyyy", the measurement list's form; empty for a date of zeros.
 QString Date(const std::array<int, 3>& yearMonthDay);

@@ -6,13 +6,14 @@
 #include <QTemporaryFile>
 
 #include "ReportComposer.h"
+#include "ReportFormat.h"
 #include "shell/PrinterSettings.h"
 #include "shell/gui/PrinterChoice.h"
 
 namespace vitalis::report {
 
 void PrepareReportPrinter(QPrinter& printer, const QString& applicationDirectory) {
-    printer.setResolution(96);
+    printer.setResolution(kReportDotsPerInch);
     const std::string start = applicationDirectory.toStdString() + "/Cnf.start";
     ApplyPrinterSettings(printer, ReadPrinterSettings(start));
     printer.setDocName(QStringLiteral("Vitalis report"));

@@ -58,11 +58,27 @@ std::vector<int> FittedWidths(std::vector<int> widths, int available) {
     return widths;
 }
 
-std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& table) {
-    std::vector<int> edges{area.left()};
-    for (int w : FittedWidths(NaturalWidths(painter, table), area.width()))
-        edges.push_back(edges.back() + w);
+std::vector<int> Edges(int left, const std::vector<int>& widths) {
+    std::vector<int> edges{left};
+    for (int w : widths) edges.push_back(edges.back() + w);
     return edges;
+}
+
+std::vector<int> ColumnEdges(QPainter& painter, const QRect& area, const Table& table,
+                             const std::vector<int>& widths) {
+    if (!widths.empty()) return Edges(area.left(), widths);
+    return Edges(area.left(), FittedWidths(NaturalWidths(painter, table), area.width()));
+}
+
+QFont Bold(QFont font, bool bold = true) {
+    font.setBold(bold);
+    return font;
+}
+
+QFont CaptionFont(QFont font) {
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    return font;
 }
 
 constexpr int kCellFlags =
@@ -93,9 +109,28 @@ int DrawRow(QPainter& painter, const std::vector<int>& edges, int top, int least
 
 }  // namespace
 
-int DrawTable(QPainter& painter, const QRect& area, const Table& table) {
+std::vector<int> TableWidths(QPainter& painter, int width, const Table& table) {
+    return FittedWidths(NaturalWidths(painter, table), width);
+}
+
+std::vector<int> TableRowHeights(QPainter& painter, const std::vector<int>& widths,
+                                 const Table& table) {
     painter.save();
-    const std::vector<int> edges = ColumnEdges(painter, area, table);
+    const std::vector<int> edges = Edges(0, widths);
+    const QFont plain = painter.font();
+    painter.setFont(Bold(plain));
+    std::vector<int> heights{RowHeight(painter, edges, table.rowHeight, table.captions)};
+    painter.setFont(Bold(plain, false));
+    for (const QStringList& row : table.rows)
+        heights.push_back(RowHeight(painter, edges, table.rowHeight, row));
+    painter.restore();
+    return heights;
+}
+
+int DrawTable(QPainter& painter, const QRect& area, const Table& table,
+              const std::vector<int>& widths) {
+    painter.save();
+    const std::vector<int> edges = ColumnEdges(painter, area, table, widths);
     int top = area.top();
     QFont bold = painter.font();
     bold.setBold(true);
@@ -136,13 +171,14 @@ int DrawPairs(QPainter& painter, const QRect& area,
     return top - area.top();
 }
 
+int CaptionHeight(QPainter& painter) {
+    return QFontMetrics(CaptionFont(painter.font()), painter.device()).height() + 8;
+}
+
 int DrawCaption(QPainter& painter, const QRect& area, const QString& text) {
     painter.save();
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * 1.2);
-    painter.setFont(font);
-    const int height = painter.fontMetrics().height() + 8;
+    const int height = CaptionHeight(painter);
+    painter.setFont(CaptionFont(painter.font()));
     painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignVCenter, text);
     painter.restore();
     return height;

@@ -18,13 +18,23 @@ struct Table {
     std::vector<QStringList> rows;
     int rowHeight = 20;  // the least height of a row
 };
-int DrawTable(QPainter& painter, const QRect& area, const Table& table);
+// `widths` fixes the columns (from TableWidths); empty, they fit this table's rows.
+int DrawTable(QPainter& painter, const QRect& area, const Table& table,
+              const std::vector<int>& widths = {});
+
+// The widths the whole table's columns take in `width`. A table split over pages draws each
+// part with them, so that its rows wrap, and are as high, as TableRowHeights measured.
+std::vector<int> TableWidths(QPainter& painter, int width, const Table& table);
+// The height of the caption row and then of each row, drawn at the given widths.
+std::vector<int> TableRowHeights(QPainter& painter, const std::vector<int>& widths,
+                                 const Table& table);
 
 // Label and value pairs in two columns of text. Returns the height it used.
 int DrawPairs(QPainter& painter, const QRect& area,
               const std::vector<std::pair<QString, QString>>& pairs, int rowHeight = 20);
 
-// A bold section caption; returns its height.
+// A bold section caption; returns its height, which CaptionHeight tells beforehand.
 int DrawCaption(QPainter& painter, const QRect& area, const QString& text);
+int CaptionHeight(QPainter& painter);
 
 }  // namespace vitalis::report

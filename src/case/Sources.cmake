@@ -13,6 +13,8 @@ set(VITALIS_CASE_SOURCES
     case/ColumnHeadings.cpp
     case/CsvExport.cpp
     case/Diary.cpp
+    case/DiaryCheck.cpp
+    case/DiaryCheck.h
     case/FileAccess.cpp
     case/IniDocument.cpp
     case/Measurement.cpp

@@ -118,5 +118,35 @@ TEST_F(DiaryFileTest, LinesNotUnderstoodAreReportedAndKept) {
     EXPECT_EQ(saved.find("dizzy"), std::string::npos);
 }
 
+// A reader that does not know the section skips from "[DIARY]" to the next section: what it
+// reads is the case as it was, even when a note holds a section line and a count.
+TEST_F(DiaryFileTest, AReaderThatSkipsTheDiaryReadsTheCaseAsBefore) {
+    Diary diary;
+    diary.nights.push_back({{2026, 3, 1}, 22 * 60, 6 * 60 + 30});
+    diary.events.push_back(
+        {{2026, 3, 1, 20, 0}, DiaryEventKind::Other, "ok\r\n[TEST 1]\r\nCount=0\n[PATIENT DATA]"});
+    ASSERT_TRUE(editor.SetDiary(diary));
+    ASSERT_TRUE(editor.Save(kStamp));
+    const std::string saved = ReadBytes(path);
+    const size_t begin = saved.find("[DIARY]\r\n");
+    ASSERT_NE(begin, std::string::npos);
+    const size_t next = saved.find("\r\n[", begin + 1);
+    const size_t end = next == std::string::npos ? saved.size() : next + 2;
+    EXPECT_EQ(
+        saved.substr(begin, end - begin),
+        "[DIARY]\r\nNight1=2026-03-01 22:00 06:30\r\n"
+        "Event1=2026-03-01 20:00 other ok\\r\\n\\[TEST 1]\\r\\nCount=0\\n\\[PATIENT DATA]\r\n");
+    const std::string older = folder.File("2603010800-older.awp");
+    WriteBytes(older, saved.substr(0, begin) + saved.substr(end));
+    Recording skipped;
+    skipped.casePath = older;
+    ASSERT_TRUE(skipped.Load());
+    EXPECT_TRUE(skipped.diary.empty());
+    EXPECT_EQ(skipped.allMeasurements().size(), 40u);
+    EXPECT_EQ(skipped.allMeasurements().size(), recording.allMeasurements().size());
+    EXPECT_EQ(skipped.patientName, recording.patientName);
+    EXPECT_TRUE(skipped.warnings.empty());
+}
+
 }  // namespace
 }  // namespace vitalis

@@ -4,8 +4,10 @@
 #include <QPaintEngine>
 
 #include <algorithm>
+#include <map>
 
 #include "ReportComposer.h"
+#include "ReportFormat.h"
 #include "TrendPages.h"
 #include "shell/LanguageTable.h"
 #include "shell/ReportExport.h"
@@ -19,6 +21,7 @@ namespace {
 struct PrintedText {
     QString text;
     double points = 0;
+    QPointF at;  // the baseline's start; the pages draw untransformed
 };
 
 class TextEngine final : public QPaintEngine {
@@ -29,11 +32,11 @@ class TextEngine final : public QPaintEngine {
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF&, const QTextItem& item) override {
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
         const QFont font = item.font();
         const double points =
             font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
-        texts.push_back({item.text(), points});
+        texts.push_back({item.text(), points, p});
     }
     Type type() const override { return QPaintEngine::User; }
 };
@@ -144,6 +147,59 @@ TEST_F(ReportPagesTest, PeriodsWithoutReadingsPrintTheReasonInsteadOfEmptyCharts
     for (const PrintedText& t : Printed(Layout({6, 7})))
         reasons += t.text.startsWith(QStringLiteral("— (multi-day file")) ? 1 : 0;
     EXPECT_EQ(reasons, 4);  // awake and asleep, on the histogram and the pie pages
+}
+
+// Seven nights and sixty events, some notes long enough to wrap over lines, go on over as
+// many pages as they need: every row printed once and inside the body of its page, the
+// tables' caption rows repeated, the last event on the last page.
+TEST_F(ReportPagesTest, ALongDiaryGoesOnOverPagesAndNothingIsCutOff) {
+    for (int n = 0; n < 7; ++n)
+        recording.diary.nights.push_back({{2026, 3, 1 + n}, 22 * 60 + 5 * n, 6 * 60 + 30});
+    const QString longNote = QStringLiteral(
+        " felt dizzy after climbing the stairs to the office,"
+        " sat down for ten minutes and drank some water");
+    for (int e = 0; e < 60; ++e) {
+        const std::string note =
+            QStringLiteral("note%1").arg(e, 2, 10, QLatin1Char('0')).toStdString() +
+            (e % 3 == 0 ? longNote.toStdString() : std::string());
+        recording.diary.events.push_back(
+            {{2026, 3, 1 + e / 10, 8 + e % 10, 15}, DiaryEventKind::Symptom, note});
+    }
+    const report::ReportComposer composer(PrepareReportData(recording, Layout({1})), texts);
+    const QSize printable(703, 1032);
+    const QRect body(0, 86, printable.width(), printable.height() - 130);
+    std::vector<std::vector<PrintedText>> diaryPages;
+    for (const report::ReportPage& page : composer.Pages(printable)) {
+        if (page.heading != QStringLiteral("Patient diary")) continue;
+        TextDevice device(printable);
+        QPainter p(&device);
+        p.setFont(report::ReportFont());
+        page.draw(p, body);
+        p.end();
+        diaryPages.push_back(device.engine.texts);
+    }
+    ASSERT_GE(diaryPages.size(), 3u);
+    std::map<QString, int> printedNotes;
+    for (size_t i = 0; i < diaryPages.size(); ++i) {
+        int kindCaptions = 0;
+        for (const PrintedText& t : diaryPages[i]) {
+            EXPECT_LE(t.at.y(), body.bottom()) << "page " << i << ": " << t.text.toStdString();
+            EXPECT_FALSE(t.text.contains(QStringLiteral("2026-03"))) << t.text.toStdString();
+            if (t.text.startsWith(QStringLiteral("note"))) ++printedNotes[t.text.left(6)];
+            kindCaptions += t.text == QStringLiteral("Kind") ? 1 : 0;
+        }
+        EXPECT_EQ(kindCaptions, 1) << "page " << i;  // every page holds events here
+    }
+    ASSERT_EQ(printedNotes.size(), 60u);
+    for (const auto& [note, times] : printedNotes) EXPECT_EQ(times, 1) << note.toStdString();
+    const auto last = std::ranges::find_if(diaryPages.back(), [](const PrintedText& t) {
+        return t.text.startsWith(QStringLiteral("note59"));
+    });
+    EXPECT_NE(last, diaryPages.back().end());
+    const auto evening = std::ranges::find_if(diaryPages.front(), [](const PrintedText& t) {
+        return t.text == QStringLiteral("07-03-2026");
+    });
+    EXPECT_NE(evening, diaryPages.front().end());  // the nights' dates in the workstation's form
 }
 
 }  // namespace

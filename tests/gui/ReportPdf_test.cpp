@@ -1,6 +1,7 @@
 // vitalis-cli report: the report's pages as a PDF without a window, read back as text.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -199,6 +200,46 @@ TEST_F(ReportPdfTest, AGermanReportHasNoEnglishTextLeft) {
     }
     for (const char* word : {"Page ", "Whole recording", "Readings", "Mean", "Patient name"})
         EXPECT_EQ(text.find(word), std::string::npos) << word;
+}
+
+// A diary of a week with sixty events follows the layout's two pages over as many pages as
+// it needs, each numbered of the right total, the last event on the last page.
+TEST_F(ReportPdfTest, ALongDiaryGoesOnOverNumberedPages) {
+    std::string diary = "[DIARY]\r\n";
+    for (int n = 1; n <= 7; ++n)
+        diary +=
+            "Night" + std::to_string(n) + "=2026-03-0" + std::to_string(n) + " 22:30 06:45\r\n";
+    for (int e = 0; e < 60; ++e) {
+        char line[160];
+        std::snprintf(line, sizeof line, "Event%d=2026-03-0%d %02d:10 medication note%02d%s\r\n",
+                      e + 1, 1 + e / 10, 8 + e % 10, e,
+                      e % 4 == 0 ? " two tablets with breakfast, then a short walk" : "");
+        diary += line;
+    }
+    test::WriteBytes(casePath, test::ReadBytes(casePath) + diary);
+    const auto run = Report({"--layout", "short", "--language", "English"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> pages = PagesOf(Text());
+    ASSERT_EQ(static_cast<int>(pages.size()), Pages());
+    ASSERT_GE(pages.size(), 4u);
+    const std::string count = std::to_string(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_NE(pages[i].find("Page " + std::to_string(i + 1) + " of " + count),
+                  std::string::npos)
+            << pages[i];
+        if (i >= 2) {
+            EXPECT_NE(pages[i].find("Patient diary"), std::string::npos) << pages[i];
+        }
+    }
+    EXPECT_NE(pages.back().find("note59"), std::string::npos) << pages.back();
+    EXPECT_NE(pages[2].find("07-03-2026"), std::string::npos) << pages[2];
+    const std::string text = Text();
+    for (int e = 0; e < 60; ++e) {
+        char note[8];
+        std::snprintf(note, sizeof note, "note%02d", e);
+        EXPECT_EQ(text.find(note), text.rfind(note)) << note;
+        EXPECT_NE(text.find(note), std::string::npos) << note;
+    }
 }
 
 TEST_F(ReportPdfTest, BadInputIsToldAndLeavesNoFile) {

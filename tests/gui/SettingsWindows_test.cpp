@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -395,14 +396,16 @@ TEST_F(SettingsWindowsTest, DiaryIsOneUndoableEditThatDividesTheCaseAgain) {
         d.AddNight();
         QTableWidget* nights = d.nightTable();
         ASSERT_EQ(nights->rowCount(), 1);
-        EXPECT_EQ(nights->item(0, 0)->text(), QStringLiteral("2026-03-01"));
-        nights->item(0, 1)->setText("18:60");
-        d.accept();  // refused: the dialog stays, the row is named
+        EXPECT_EQ(nights->item(0, 0)->data(Qt::EditRole).toDate(), QDate(2026, 3, 1));
+        nights->item(0, 1)->setData(Qt::EditRole, QTime(7, 0));  // to bed at the get-up time
+        d.accept();  // refused: the dialog stays, the night is named
         ASSERT_TRUE(d.isVisible());
-        EXPECT_TRUE(d.errorLine()->text().contains("1")) << d.errorLine()->text().toStdString();
-        nights->item(0, 1)->setText("18:00");
+        EXPECT_TRUE(d.errorLine()->text().contains("Night 1"))
+            << d.errorLine()->text().toStdString();
+        nights->item(0, 1)->setData(Qt::EditRole, QTime(18, 0));
         d.AddEvent();
-        d.eventTable()->item(0, 0)->setText("2026-03-01 09:15");
+        d.eventTable()->item(0, 0)->setData(Qt::EditRole,
+                                            QDateTime(QDate(2026, 3, 1), QTime(9, 15), Qt::UTC));
         d.eventTable()->item(0, 2)->setText("[5 mg]");
         d.accept();
     }));

@@ -14,6 +14,8 @@ set(VITALIS_SHELL_GUI_SOURCES
     shell/gui/ConfigurationSheet.h
     shell/gui/DeviceCommands.cpp
     shell/gui/DeviceCommands.h
+    shell/gui/DiaryCellEditors.cpp
+    shell/gui/DiaryCellEditors.h
     shell/gui/DiaryDialog.cpp
     shell/gui/DiaryDialog.h
     shell/gui/FileExports.cpp
