@@ -17,6 +17,7 @@ set(VITALIS_SHELL_SOURCES
     shell/ReportExport.cpp
     shell/ReportFiles.cpp
     shell/ReportGraphOptions.cpp
+    shell/ReportGraphRecord.cpp
     shell/ReportHandOffFolder.cpp
     shell/ReportLayout.cpp
     shell/ReportLayouts.cpp
