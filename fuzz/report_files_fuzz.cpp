@@ -6,13 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "shell/ReportGraphRecord.h"
 #include "shell/ReportRecords.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::string error;
-    switch (data[0] % 9) {
+    switch (data[0] % 10) {
         case 0:
             (void)vitalis::DecodeHeader(bytes, error);
             break;
@@ -37,8 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 7:
             (void)vitalis::DecodeFrequency(bytes, error);
             break;
-        default:
+        case 8:
             (void)vitalis::DecodeSecondaryHistograms(bytes, error);
+            break;
+        default:
+            (void)vitalis::DecodeGraph(bytes, error);
             break;
     }
     return 0;

@@ -138,13 +138,15 @@ ChartSheets::ChartSheets(const ReportData& data, const TextSource& texts)
 std::vector<ReportPage> ChartSheets::Pages(int bodyHeight) const {
     const std::vector<std::vector<int>> periodPages = PeriodSlotsPerPage(bodyHeight);
     std::vector<ReportPage> pages;
+    const TrendPrint print = TrendPrintOf(data_.graph);
     if (data_.graphReadings && data_.header.pages[3])
-        for (ReportPage& page : TrendPages(recording_, thresholds_, texts_))
+        for (ReportPage& page : TrendPages(recording_, thresholds_, texts_, print))
             pages.push_back(std::move(page));
+    // The bar trend is a strip graph already; it follows the layout's time scale and window.
     if (data_.graphReadings && data_.header.pages[4]) {
-        const std::vector<TimeWindow> days = TrendWindows(BuildTrendRows(*recording_));
-        if (days.size() <= 1) pages.push_back(BarTrendPage(std::nullopt));
-        for (size_t i = 0; days.size() > 1 && i < days.size(); ++i)
+        const std::vector<TimeWindow> days = PrintedWindows(BuildTrendRows(*recording_), print);
+        if (days.size() <= 1 && !print.shown) pages.push_back(BarTrendPage(std::nullopt));
+        for (size_t i = 0; (days.size() > 1 || print.shown) && i < days.size(); ++i)
             pages.push_back(BarTrendPage(days[i]));
     }
     for (const std::vector<int>& periods : periodPages)

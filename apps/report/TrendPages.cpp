@@ -102,11 +102,36 @@ std::vector<TimeWindow> TrendWindows(std::span<const TrendRow> rows, int64_t pag
     return windows;
 }
 
+TrendPrint TrendPrintOf(const std::optional<GraphRecord>& graph) {
+    if (!graph) return {};
+    return {graph->options.type == GraphType::Strip, GraphPageMinutes(graph->options),
+            graph->screenWindow};
+}
+
+std::vector<TimeWindow> PrintedWindows(std::span<const TrendRow> rows, const TrendPrint& print) {
+    if (!print.shown) return TrendWindows(rows, print.pageMinutes);
+    const TimeWindow& shown = *print.shown;
+    if (print.pageMinutes <= 0) return {shown};
+    std::vector<TimeWindow> windows;
+    for (int64_t from = shown.first; from < shown.last; from += print.pageMinutes) {
+        const TimeWindow w{from, std::min(from + print.pageMinutes, shown.last)};
+        // A page's end belongs to the next page, the window's end to the last one.
+        const bool holdsReading = std::any_of(rows.begin(), rows.end(), [&](const TrendRow& r) {
+            return r.minute >= w.first && (r.minute < w.last || w.last == shown.last);
+        });
+        if (holdsReading) windows.push_back(w);
+    }
+    // The screen showed the window even without a reading in it; so does the print.
+    if (windows.empty()) windows.push_back(shown);
+    return windows;
+}
+
 std::vector<ReportPage> TrendPages(std::shared_ptr<const Recording> recording,
                                    std::shared_ptr<const ThresholdSettings> thresholds,
-                                   const TextSource& texts, int64_t pageMinutes) {
+                                   const TextSource& texts, const TrendPrint& print) {
     auto rows = std::make_shared<const std::vector<TrendRow>>(BuildTrendRows(*recording));
-    const std::vector<TimeWindow> windows = TrendWindows(*rows, pageMinutes);
+    const std::vector<TimeWindow> windows = PrintedWindows(*rows, print);
+    const bool strips = print.strips;
     const QString heading = PageHeading(texts, "IDS_GRAPH_PAGE", "Colour trend graph");
     const TextSource* source = &texts;
     const auto page = [=](std::optional<TimeWindow> window) -> decltype(ReportPage::draw) {
@@ -117,6 +142,7 @@ std::vector<ReportPage> TrendPages(std::shared_ptr<const Recording> recording,
             const QRect chart = body.adjusted(24, 0, 0, -(listHeight ? listHeight + 8 : 0));
             TrendGraphPainter trend([](const QString&) {});
             trend.SetWindow(window);
+            trend.SetStrips(strips);
             const PeriodSummary none;
             const PageContext context{*recording, none, Period::Whole, *thresholds, *source};
             p.save();
@@ -128,7 +154,7 @@ std::vector<ReportPage> TrendPages(std::shared_ptr<const Recording> recording,
                            remarked);
         };
     };
-    if (windows.size() <= 1) return {{heading, page(std::nullopt)}};
+    if (windows.size() <= 1 && !print.shown) return {{heading, page(std::nullopt)}};
     std::vector<ReportPage> pages;
     for (const TimeWindow& w : windows)
         pages.push_back({heading + QStringLiteral("   ") + WindowText(w), page(w)});

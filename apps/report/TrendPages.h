@@ -11,6 +11,7 @@
 #include "case/Recording.h"
 #include "case/TextSource.h"
 #include "case/ThresholdSettings.h"
+#include "shell/ReportGraphRecord.h"
 
 namespace vitalis::report {
 
@@ -24,14 +25,29 @@ inline constexpr int64_t kOnePageMinutes = 26 * 60;
 // are left out. Nothing for no rows.
 std::vector<TimeWindow> TrendWindows(std::span<const TrendRow> rows, int64_t pageMinutes = 0);
 
+// What the layout's graph options ask of the printed trend pages.
+struct TrendPrint {
+    bool strips = false;              // a SYS–DIA strip per reading in place of the curves
+    int64_t pageMinutes = 0;          // the span of one page; 0 for automatic
+    std::optional<TimeWindow> shown;  // the screen's window, printed in place of the whole
+};
+// The hand-off's choices; without a graph record, the trend as it always printed.
+TrendPrint TrendPrintOf(const std::optional<GraphRecord>& graph);
+
+// The windows of the printed trend. Without a screen window: TrendWindows. With one: that
+// window on one page when automatic, else cut into pages of the scale's span from its start
+// (the last one ending with it), leaving out pages without a reading.
+std::vector<TimeWindow> PrintedWindows(std::span<const TrendRow> rows, const TrendPrint& print);
+
 // A window as the page heading names it: its first and last date and time.
 QString WindowText(const TimeWindow& window);
 
 // The trend pages of a recording: the workstation's trend painter drawing each window over
-// the page, the readings with a remark marked by their number above the plot and their
-// remarks listed under it.
+// the page (as curves or as strips), the readings with a remark marked by their number above
+// the plot and their remarks listed under it. A page that shows a part of the recording
+// names its window in its heading.
 std::vector<ReportPage> TrendPages(std::shared_ptr<const Recording> recording,
                                    std::shared_ptr<const ThresholdSettings> thresholds,
-                                   const TextSource& texts, int64_t pageMinutes = 0);
+                                   const TextSource& texts, const TrendPrint& print = {});
 
 }  // namespace vitalis::report

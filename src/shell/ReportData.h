@@ -11,6 +11,7 @@
 #include "case/Measurement.h"
 #include "case/ThresholdSettings.h"
 #include "shell/ReportClinicalRecord.h"
+#include "shell/ReportGraphRecord.h"
 #include "shell/ReportLayout.h"
 
 namespace vitalis {
@@ -145,6 +146,7 @@ struct ReportData {
     std::optional<SecondaryHistogramRecord> secondary;
     std::optional<MeasurementListRecord> dataReadings;  // 11.rp
     std::optional<ClinicalRecord> clinical;             // Clinical.rp
+    std::optional<GraphRecord> graph;                   // Graph.rp, with a trend page
     std::optional<Diary> diary;                         // diary.rp, when the case has one
     // The guideline ("esh2023", "acc-aha2017", "nice2019") pages that judge the figures use;
     // empty for the default. Chosen for one run, so no hand-off file carries it.

@@ -152,7 +152,8 @@ BinnedValues Shares(const std::vector<Measurement>& list, Parameter parameter, i
 }  // namespace
 
 ReportData BuildReportData(const Recording& recording, const AnalysisResults& results,
-                           const ReportLayout& layout, std::string_view guideline) {
+                           const ReportLayout& layout, std::string_view guideline,
+                           std::optional<TimeWindow> screenWindow) {
     ReportData d;
     d.guideline = std::string(guideline);
     d.header = BuildHeader(recording, layout);
@@ -160,7 +161,12 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
     if (on(1)) d.demographics = BuildDemographics(recording, results);
     if (on(2)) d.statistics = BuildStatistics(recording, results);
     if (on(3)) d.summary = BuildSummaries(recording, results);
-    if (on(4) || on(5)) d.graphReadings = BuildList(recording);
+    if (on(4) || on(5)) {
+        d.graphReadings = BuildList(recording);
+        // The screen's zoom reaches the report only when the layout asks for it.
+        if (!layout.graph.sameDisplay) screenWindow.reset();
+        d.graph = GraphRecord{layout.graph, screenWindow};
+    }
     if (on(6)) d.histograms = BuildHistograms(results);
     if (on(7)) d.pies = BuildSummaries(recording, results);
     if (on(8)) d.correlation = BuildCorrelation(results);
@@ -189,20 +195,22 @@ ReportData BuildReportData(const Recording& recording, const AnalysisResults& re
 }
 
 ReportData PrepareReportData(const Recording& recording, const ReportLayout& layout,
-                             std::string_view guideline) {
+                             std::string_view guideline, std::optional<TimeWindow> screenWindow) {
     AnalysisResults results;
     RunReportAnalysis(recording, results);
     // The report analysis leaves the chart's points and lines to the view; the printed
     // correlation page draws them too.
     BuildCorrelationData(recording, results);
-    ReportData data = BuildReportData(recording, results, layout, guideline);
+    ReportData data = BuildReportData(recording, results, layout, guideline, screenWindow);
     data.monitor = ReportMonitorOfCase(recording.casePath);
     return data;
 }
 
-ReportExportResult ExportReport(const Recording& recording, const AppConfig& config) {
+ReportExportResult ExportReport(const Recording& recording, const AppConfig& config,
+                                std::optional<TimeWindow> screenWindow) {
     ReportExportResult result;
-    const ReportData data = PrepareReportData(recording, config.reports.current, config.guideline);
+    const ReportData data =
+        PrepareReportData(recording, config.reports.current, config.guideline, screenWindow);
     result.folder = ReportHandOffFolder(config.applicationDirectory());
     ReportWriteResult written = WriteReportFiles(result.folder, data);
     result.written = std::move(written.written);

@@ -82,6 +82,9 @@ ReportWriteResult WriteReportFiles(const std::string& folder, const ReportData& 
         }
         result.written.push_back(kClinicalReportFile);
     }
+    // The trend pages print without it as before, so it fails the report no more than they do.
+    if (data.graph && WriteFile(dir / kGraphReportFile, EncodeGraph(*data.graph)))
+        result.written.push_back(kGraphReportFile);
     for (const PageBytes& page : EncodePages(data)) {
         if (!page.bytes) continue;
         const std::string name = ReportPageFileName(page.page);
@@ -173,6 +176,8 @@ ReportReadResult ReadReportFiles(const std::string& folder) {
     // No flag of the header asks for the clinical record: it is there when a page needs it.
     std::vector<std::string> missing = result.missing;
     if (!ReadPage(dir, kClinicalReportFile, data.clinical, DecodeClinical, result)) return result;
+    // Nor for the graph record: without it the trend pages print as they always did.
+    if (!ReadPage(dir, kGraphReportFile, data.graph, DecodeGraph, result)) return result;
     result.missing = std::move(missing);
     data.diary = ReadReportDiary(folder);
     result.data = std::move(data);

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 #include "case/TextSource.h"
+#include "shell/ReportGraphOptions.h"
 
 namespace vitalis {
 
@@ -50,8 +51,9 @@ struct ReportLayout {
     std::string title;
     std::array<int, kReportPageCount> pages{};
     std::array<int, kClinicalPageCount> clinicalPages{};
+    ReportGraphOptions graph;  // the trend pages' type, time scale and window
 
-    static ReportLayout Defaults();  // empty title, default pages
+    static ReportLayout Defaults();  // empty title, default pages and graph options
     bool AnyPage() const;
     bool operator==(const ReportLayout&) const = default;
 };

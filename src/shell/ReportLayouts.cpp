@@ -18,6 +18,22 @@ std::string ListKey(size_t position) {
     return "RP" + std::to_string(position + 1);
 }
 
+// Missing or unknown values give the defaults, which print as a layout did before the keys.
+ReportGraphOptions ReadGraphOptions(const ProfileStore& file, std::string_view section) {
+    ReportGraphOptions graph;
+    graph.type = GraphTypeFromStored(file.GetInt(section, kGraphTypeKey, 0));
+    graph.sameDisplay = file.GetInt(section, kSameDisplayKey, 0) != 0;
+    graph.scaleHours = GraphScaleFromStored(file.GetInt(section, kGraphScaleKey, 0));
+    return graph;
+}
+
+bool WriteGraphOptions(ProfileStore& file, std::string_view section,
+                       const ReportGraphOptions& graph) {
+    bool ok = file.WriteInt(section, kGraphTypeKey, static_cast<int>(graph.type));
+    ok = file.WriteInt(section, kSameDisplayKey, graph.sameDisplay ? 1 : 0) && ok;
+    return file.WriteInt(section, kGraphScaleKey, GraphScaleFromStored(graph.scaleHours)) && ok;
+}
+
 ReportLayout ReadLayout(const ProfileStore& file, std::string_view section,
                         std::string_view missingTitle, int pageCount) {
     ReportLayout layout = ReportLayout::Defaults();
@@ -28,6 +44,7 @@ ReportLayout ReadLayout(const ProfileStore& file, std::string_view section,
     // A layout stored before the clinical pages existed prints what it printed before.
     for (int i = 0; i < kClinicalPageCount; ++i)
         layout.clinicalPages[i] = file.GetInt(section, kClinicalPages[i].key, 0) != 0 ? 1 : 0;
+    layout.graph = ReadGraphOptions(file, section);
     return layout;
 }
 
@@ -40,7 +57,7 @@ bool WriteLayout(ProfileStore& file, std::string_view section, const ReportLayou
         const int on = layout.clinicalPages[i] != 0 ? 1 : 0;
         ok = file.WriteInt(section, kClinicalPages[i].key, on) && ok;
     }
-    return ok;
+    return WriteGraphOptions(file, section, layout.graph) && ok;
 }
 
 // The stored list of names. The count comes from the file, so it is trusted only as far as

@@ -16,7 +16,8 @@ struct ReportTitles {
 
 // The report layouts of one configuration, kept in "Report_<configuration>.ini":
 //   [INFO] currentReportName=<name>, count=<n>, RP1..RPn=<names in list order>
-//   [<name>] Title=<title>, one 0/1 key per page kind.
+//   [<name>] Title=<title>, one 0/1 key per page kind, and the trend pages' options:
+//            Graph Type=<0 line, 1 strip>, Same Display=<0/1>, Graph Scale=<hours, 0 automatic>.
 //
 // Two layouts are held in memory: `current`, the layout in force that the report prints,
 // and `edited`, the one open in the layout editor. Keeping them apart means editing a layout

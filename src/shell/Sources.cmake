@@ -16,6 +16,8 @@ set(VITALIS_SHELL_SOURCES
     shell/ReportDiaryFile.cpp
     shell/ReportExport.cpp
     shell/ReportFiles.cpp
+    shell/ReportGraphOptions.cpp
+    shell/ReportGraphRecord.cpp
     shell/ReportHandOffFolder.cpp
     shell/ReportLayout.cpp
     shell/ReportLayouts.cpp

@@ -31,6 +31,8 @@ set(VITALIS_VIEWS_SOURCES
     views/TrendLayout.h
     views/TrendLegend.cpp
     views/TrendLegend.h
+    views/TrendStrips.cpp
+    views/TrendStrips.h
     views/TrendZoom.cpp
     views/TrendZoom.h
 )

@@ -13,6 +13,7 @@
 #include "views/ChartStyle.h"
 #include "views/TrendDrawing.h"
 #include "views/TrendLegend.h"
+#include "views/TrendStrips.h"
 
 namespace vitalis {
 namespace {
@@ -182,7 +183,10 @@ void TrendGraphPainter::DrawStatic(QPainter& painter, const QRect&,
         painter.setClipRect(plot.toAlignedRect());  // a whole-pixel clip keeps the quick path
         DrawNightBands(painter, layout_, night());
         trend::DrawGrid(painter, layout_, range_);
-        DrawRuns(painter, layout_, curves_);
+        if (strips_)
+            trend::DrawStrips(painter, layout_, range_, rows_, curves_);
+        else
+            DrawRuns(painter, layout_, curves_);
         std::vector<trend::ExcludedMark> excluded;
         for (const TrendRow& row : rows_) {
             if (row.valid) continue;

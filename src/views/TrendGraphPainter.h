@@ -37,6 +37,12 @@ class TrendGraphPainter final : public ChartPainter {
     const TrendLayout& layout() const { return layout_; }
     // Shows only this stretch of time (a printed day); nothing shows the whole recording.
     void SetWindow(std::optional<TimeWindow> window) { window_ = window; }
+    // Draws a strip from DIA to SYS per reading in place of the curves (the printed strip
+    // graph); the pulse stays a line.
+    void SetStrips(bool strips) {
+        strips_ = strips;
+        Invalidate();
+    }
 
     // The stretch of time shown; the next paint follows any change.
     TrendZoom& zoom() { return zoom_; }
@@ -76,6 +82,7 @@ class TrendGraphPainter final : public ChartPainter {
 
     ValueRange range_{};  // kept when new readings give no drawable range
     std::optional<TimeWindow> window_;
+    bool strips_ = false;
     std::optional<int> hovered_;
     std::optional<int> hoveredFailure_;
 

@@ -8,8 +8,8 @@
 namespace vitalis {
 
 // Which stretch of a recording the trend graph on screen shows: the whole of it, or a part
-// the clinician zoomed, panned or paged to. View state only: printed pages always start from
-// the whole recording.
+// the clinician zoomed, panned or paged to. View state: printed pages start from the whole
+// recording unless the report layout prints as shown on screen.
 class TrendZoom {
   public:
     static constexpr int64_t kLeastSpan = 60;  // minutes: zooming in stops at an hour

@@ -12,6 +12,7 @@
 #include "shell/CommandTable.h"
 #include "shell/PrinterSettings.h"
 #include "shell/ReportExport.h"
+#include "shell/ReportGraphRecord.h"
 #include "shell/ReportHandOffFolder.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
@@ -21,6 +22,7 @@
 #include "support/CaseFixtures.h"
 #include "support/RunProgram.h"
 #include "support/TempFolder.h"
+#include "views/CTensioView.h"
 
 namespace vitalis {
 namespace {
@@ -103,6 +105,43 @@ TEST_F(ReportTest, TheReportCommandNeedsAnOpenCaseAndHidesTheMainWindow) {
     EXPECT_FALSE(station.frame().isHidden());
     station.Exit();
     EXPECT_FALSE(fs::exists(ReportHandOffFolder(app.path())));
+}
+
+// Printed as shown on screen, the report gets the day the screen's trend shows; otherwise
+// the screen's zoom stays on the screen.
+TEST_F(ReportTest, TheReportCommandHandsOverTheScreensTrendWindowOnlyWhenAsked) {
+    Workstation station(config, Recorded());
+    station.Start({});
+    station.report().SetProgramPath(QuickProgram());
+    ASSERT_TRUE(station.OpenCase(QString::fromStdString(recording.casePath)));
+    TrendZoom& zoom = station.view().trend().zoom();
+    zoom.SetWhole({MinutesOf(recording.allMeasurements().front().Clock()),
+                   MinutesOf(recording.allMeasurements().back().Clock())});
+    zoom.ShowDay(1);
+    ASSERT_TRUE(zoom.part());
+    const std::string graphFile = ReportHandOffFolder(app.path()) + "/Graph.rp";
+    const auto handedOver = [&] {
+        std::string error;
+        return DecodeGraph(test::ReadBytes(graphFile), error);
+    };
+    config.reports.current.pages[3] = 1;
+    config.reports.current.graph = {GraphType::Strip, true, 12};
+    station.Run(command::kReport);
+    ASSERT_TRUE(WaitForReportEnd(station.report()));
+    auto graph = handedOver();
+    ASSERT_TRUE(graph);
+    EXPECT_EQ(graph->options, config.reports.current.graph);
+    ASSERT_TRUE(graph->screenWindow);
+    EXPECT_EQ(graph->screenWindow->first, zoom.part()->first);
+    EXPECT_EQ(graph->screenWindow->last, zoom.part()->last);
+
+    config.reports.current.graph.sameDisplay = false;
+    station.Run(command::kReport);
+    ASSERT_TRUE(WaitForReportEnd(station.report()));
+    graph = handedOver();
+    ASSERT_TRUE(graph);
+    EXPECT_FALSE(graph->screenWindow);
+    EXPECT_TRUE(told.empty());
 }
 
 TEST_F(ReportTest, AMissingReportProgramIsToldAndTheWindowStays) {

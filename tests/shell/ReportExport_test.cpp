@@ -63,12 +63,13 @@ TEST_F(ReportExportTest, DemographicsAndDataPagesWriteOnlyTheirFiles) {
 }
 
 TEST_F(ReportExportTest, BarGraphWithoutColorizedGraphStillWritesTheReadings) {
+    // Either trend page also gets the trend options beside the readings.
     Layout({5});
     ASSERT_TRUE(ExportReport(recording, config).ok);
-    EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"45.rp", "Report.txt"}));
+    EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"45.rp", "Graph.rp", "Report.txt"}));
     Layout({4});
     ASSERT_TRUE(ExportReport(recording, config).ok);
-    EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"45.rp", "Report.txt"}));
+    EXPECT_EQ(FilesInFolder(), (std::vector<std::string>{"45.rp", "Graph.rp", "Report.txt"}));
 }
 
 TEST_F(ReportExportTest, AFirstPageThatCannotBeWrittenStopsTheExport) {

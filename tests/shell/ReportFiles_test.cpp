@@ -62,6 +62,7 @@ ReportData FullReport() {
     d.clinical->block.guideline.means[1] = clinical::PeriodMeans{136.25, 84.5};
     d.clinical->block.guideline.office = OfficePressure{150, 95};
     d.clinical->block.guideline.phenotype = clinical::Phenotype::WhiteCoat;
+    d.graph = GraphRecord{{GraphType::Strip, true, 24}, TimeWindow{29'530'000, 29'530'600}};
     return d;
 }
 
@@ -75,9 +76,9 @@ TEST_F(ReportFilesTest, WhatIsWrittenReadsBackTheSame) {
     const ReportData report = FullReport();
     const ReportWriteResult written = WriteReportFiles(folder, report);
     ASSERT_TRUE(written.ok) << written.error;
-    const std::vector<std::string> names = {"Report.txt", "Clinical.rp", "1.rp",  "2.rp",
-                                            "3.rp",       "45.rp",       "6.rp",  "7.rp",
-                                            "8.rp",       "9.rp",        "10.rp", "11.rp"};
+    const std::vector<std::string> names = {"Report.txt", "Clinical.rp", "Graph.rp", "1.rp", "2.rp",
+                                            "3.rp",       "45.rp",       "6.rp",     "7.rp", "8.rp",
+                                            "9.rp",       "10.rp",       "11.rp"};
     EXPECT_EQ(written.written, names);
 
     const ReportReadResult read = ReadReportFiles(folder);

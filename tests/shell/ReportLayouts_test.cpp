@@ -84,6 +84,42 @@ TEST_F(ReportLayoutsTest, TitlesAndPagesAtStartUp) {
     EXPECT_EQ(Restarted().current.clinicalPages, (std::array<int, 2>{1, 0}));
 }
 
+TEST_F(ReportLayoutsTest, GraphOptionsAreKeptPerLayoutAndDefaultWhenAbsent) {
+    // A layout stored before the graph options: line graph, whole recording, automatic.
+    WriteBytes(file,
+               "[INFO]\r\ncurrentReportName=Old\r\ncount=2\r\nRP1=Old\r\nRP2=Odd\r\n"
+               "[Old]\r\nTitle=Old report\r\nData Page=1\r\n"
+               "[Odd]\r\nGraph Type=7\r\nSame Display=5\r\nGraph Scale=36\r\n");
+    ASSERT_TRUE(config.LoadReports());
+    EXPECT_EQ(config.reports.current.graph, ReportGraphOptions{});
+    EXPECT_EQ(config.reports.current, Pages({1, 5, 6, 7, 11}, "Old report"));
+    // Unknown stored values read as the defaults; any other number as a ticked box.
+    ASSERT_TRUE(config.LoadReportSection("Odd"));
+    EXPECT_EQ(config.reports.edited.graph, (ReportGraphOptions{GraphType::Line, true, 0}));
+
+    ReportLayout strip = Pages({4}, "Strips");
+    strip.graph = {GraphType::Strip, true, 12};
+    AddLayout("Strips", strip);
+    const ProfileStore stored = Stored();
+    EXPECT_EQ(stored.GetString("Strips", "Graph Type", "?"), "1");
+    EXPECT_EQ(stored.GetString("Strips", "Same Display", "?"), "1");
+    EXPECT_EQ(stored.GetString("Strips", "Graph Scale", "?"), "12");
+    ASSERT_TRUE(config.LoadReportSection("Strips"));
+    EXPECT_EQ(config.reports.edited.graph, strip.graph);
+    ASSERT_TRUE(config.SetCurReportSettings("Strips"));
+    ASSERT_TRUE(config.SaveReports());
+    EXPECT_EQ(Restarted().current.graph, strip.graph);
+    // The old layout, saved again, says what it prints.
+    ASSERT_TRUE(config.LoadReportSection("Old"));
+    ASSERT_TRUE(config.SaveReportSection("Old"));
+    EXPECT_EQ(Stored().GetString("Old", "Graph Scale", "?"), "0");
+
+    ASSERT_TRUE(config.ResetDefaults());
+    EXPECT_EQ(config.reports.current.graph, ReportGraphOptions{});
+    EXPECT_EQ(config.reports.edited.graph, ReportGraphOptions{});
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(ReportLayoutsTest, TheListSurvivesEvenWithoutACurrentLayout) {
     WriteBytes(file,
                "[INFO]\r\ncurrentReportName=\r\ncount=2000000000\r\nRP1=Short\r\nRP2=\r\n"
@@ -99,7 +135,7 @@ TEST_F(ReportLayoutsTest, EditingOneLayoutNeverChangesTheCurrentOne) {
     AddLayout("Cardiology", Pages({1, 2, 11}, "Cardiology ABPM"));
     AddLayout("Short", Pages({1}, "Short report"));
     EXPECT_EQ(Stored().GetString("INFO", "RP2", ""), "Short");
-    EXPECT_EQ(Stored().KeyNames("Cardiology").size(), 15u);
+    EXPECT_EQ(Stored().KeyNames("Cardiology").size(), 18u);
     ASSERT_TRUE(config.SetCurReportSettings("Short"));
     EXPECT_EQ(config.reports.current, Pages({1}, "Short report"));
 

@@ -6,13 +6,15 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/ReportLauncher.h"
+#include "views/CTensioView.h"
 
 namespace vitalis {
 
 void ReportCommands::AddTo(CommandMap& commands) {
     using namespace command;
     commands[kReport] = [this] {
-        if (parts_.doc.caseOpen()) parts_.report.Start(parts_.doc.recording());
+        if (parts_.doc.caseOpen())
+            parts_.report.Start(parts_.doc.recording(), parts_.view.trend().zoom().part());
     };
     commands[kPrinterSetup] = [this] { parts_.report.PrinterSetup(); };
     commands[kExportFhir] = [this] {

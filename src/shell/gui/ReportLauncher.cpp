@@ -28,9 +28,9 @@ QString ReportLauncher::programPath() const {
         .filePath(QStringLiteral("vitalis-report"));
 }
 
-bool ReportLauncher::Start(const Recording& recording) {
+bool ReportLauncher::Start(const Recording& recording, std::optional<TimeWindow> screenWindow) {
     if (running()) return true;
-    const ReportExportResult exported = ExportReport(recording, config_);
+    const ReportExportResult exported = ExportReport(recording, config_, screenWindow);
     if (!exported.ok) {
         messages_.inform(window_, QString::fromStdString(exported.message));
         return false;

@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "analysis/TimeAxis.h"
 
 #include "ui/UserMessages.h"
 
@@ -25,8 +28,9 @@ class ReportLauncher : public QObject {
     ReportLauncher(AppConfig& config, UserMessages messages, QWidget* window);
 
     // Writes the hand-off files of the open case and starts the report program; true when
-    // it runs. A report already running is left alone.
-    bool Start(const Recording& recording);
+    // it runs. A report already running is left alone. `screenWindow` is the part of the
+    // recording the screen's trend shows, printed when the layout prints as shown on screen.
+    bool Start(const Recording& recording, std::optional<TimeWindow> screenWindow = std::nullopt);
     // The page-setup dialog, preset from and stored into the start file.
     void PrinterSetup();
 
