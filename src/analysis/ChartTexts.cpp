@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "analysis/Histograms.h"
+#include "analysis/TimeAxis.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -41,8 +42,8 @@ std::string LabelledValue::Joined() const {
 std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& texts) {
     std::vector<LabelledValue> lines{
         {texts.Text(kMenuTexts, "IDS_NUM"), Format("%d", row.number)},
-        {texts.Text(kMenuTexts, "IDS_DATE"),
-         Format("%04d-%02d-%02d", row.clock.year, row.clock.month, row.clock.day)},
+        // The date as the measurement list and the time axis write it.
+        {texts.Text(kMenuTexts, "IDS_DATE"), AxisDateText(row.clock)},
         {texts.Text(kMessageTexts, "IDS_TIMES"),
          Format("%02d:%02d", row.clock.hour, row.clock.minute)},
         {texts.Text(kMenuTexts, "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},

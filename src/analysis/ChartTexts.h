@@ -20,8 +20,9 @@ struct LabelledValue {
     bool operator==(const LabelledValue&) const = default;
 };
 
-// The trend graph's box for the reading under the pointer: number, date, time, SYS/DIA, pulse
-// rate, remark and, for an excluded reading only, the line that says so.
+// The trend graph's box for the reading under the pointer: number, date (as the measurement
+// list writes it), time, SYS/DIA, pulse rate, remark and, for an excluded reading only, the
+// line that says so.
 std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& texts);
 
 // The unit written after a value: "mmHg" for the pressures, the pulse-rate unit for PR.

@@ -10,6 +10,7 @@ set(VITALIS_ANALYSIS_SOURCES
     analysis/HourlyRatio.cpp
     analysis/PeriodDivision.cpp
     analysis/PeriodStatistics.cpp
+    analysis/PeriodRanges.cpp
     analysis/PeriodSummary.cpp
     analysis/PieSectors.cpp
     analysis/PressureLoad.cpp

@@ -1,24 +1,16 @@
 #include "views/CTensioView.h"
 
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include "views/TrendDiaryMarkers.h"
-
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include "analysis/AnalysisOrder.h"
 #include "case/TextSource.h"
@@ -29,13 +21,6 @@ namespace vitalis {
 namespace {
 
 constexpr int kControlsHeight = 96;
-constexpr double kZoomStep = 0.5;  // Ctrl + halves the time shown, Ctrl - doubles it
-constexpr double kWheelStep = 0.8;
-
-// A sleep-period entry: the half hour nearest to a minute of the day.
-int EntryOf(int64_t minute) {
-    return static_cast<int>(((minute % 1440 + 1440) % 1440 + 15) / 30 % 48);
-}
 
 }  // namespace
 
@@ -49,7 +34,6 @@ CTensioView::CTensioView(CaseDocument& doc, const TextSource& texts,
       messages_(std::move(messages)) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the page covers the whole client area
     setMinimumSize(640, 400);
-    setMouseTracking(true);  // the trend graph's box follows the pointer
     // A failed paint is told after painting, never from inside it.
     const PaintFailureReport report = [this](const QString& text) {
         QTimer::singleShot(0, this, [this, text] { messages_.inform(this, text); });
@@ -59,9 +43,23 @@ CTensioView::CTensioView(CaseDocument& doc, const TextSource& texts,
     trend_ = trend.get();
     controller_.SetPainter(PageKind::Trend, std::move(trend));
     setFocusPolicy(Qt::StrongFocus);  // Delete on the trend graph
+    ConnectTrend();
     BuildControls();
     Relabel();
     UpdateControls();
+}
+
+void CTensioView::ConnectTrend() {
+    const auto active = [this] { return doc_.caseOpen() && OnTrend(); };
+    interaction_ =
+        new TrendInteraction(*this, doc_, *trend_,
+                             {active, [this] { return PageArea(); }, [this] { return Context(); }});
+    connect(interaction_, &TrendInteraction::zoomChanged, this, &CTensioView::ZoomChanged);
+    connect(interaction_, &TrendInteraction::readingSelected, this, &CTensioView::readingSelected);
+    connect(interaction_, &TrendInteraction::excludeReadingRequested, this,
+            &CTensioView::excludeReadingRequested);
+    connect(interaction_, &TrendInteraction::sleepPeriodRequested, this,
+            &CTensioView::sleepPeriodRequested);
 }
 
 QString CTensioView::Text(std::string_view section, std::string_view key) const {
@@ -88,6 +86,7 @@ void CTensioView::BuildControls() {
     auto* ranges = new QGridLayout;
     for (int i = 0; i < 6; ++i) {
         rangeLabels_[i] = new QLabel(controls_);
+        rangeLabels_[i]->setObjectName(QStringLiteral("range%1").arg(1019 + i));
         rangeSpins_[i] = new QSpinBox(controls_);
         rangeSpins_[i]->setObjectName(QStringLiteral("range%1").arg(1013 + i));
         rangeSpins_[i]->setRange(0, 300);
@@ -163,6 +162,7 @@ bool CTensioView::OpenCase(const QString& path) {
         const QSignalBlocker quiet(periodButtons_[0]);
         periodButtons_[0]->setChecked(true);
     }
+    rangeSets_.Reset();
     SetRanges(kFirstSummaryRanges);
     trend_->zoom().Reset();  // a new case starts from the whole of it
     Reanalyse();
@@ -184,13 +184,14 @@ void CTensioView::Reanalyse() {
 void CTensioView::ChoosePeriod(Period period) {
     if (!doc_.caseOpen()) return;
     period_ = period;
-    SetRanges(InitialRanges(period, thresholds_()));
+    SetRanges(rangeSets_.Of(period, thresholds_()));
     summary_ = SelectPeriod(doc_.recording().analysis, period_, ranges());
     update();
 }
 
 void CTensioView::RangesChanged() {
     if (!doc_.caseOpen()) return;
+    rangeSets_.Set(period_, ranges());
     summary_ = SelectPeriod(doc_.recording().analysis, period_, ranges());
     update();
 }
@@ -270,174 +271,8 @@ void CTensioView::resizeEvent(QResizeEvent*) {
     controls_->setGeometry(0, 0, width(), kControlsHeight);
 }
 
-void CTensioView::mousePressEvent(QMouseEvent* event) {
-    if (!doc_.caseOpen() || event->button() != Qt::LeftButton) return;
-    const QPoint point = event->position().toPoint();
-    if (OnTrend()) {
-        // A plain click only chooses a reading; excluding one takes a deliberate act.
-        using Edge = TrendGraphPainter::NightEdge;
-        const Edge edge = trend_->NightEdgeAt(point);
-        if (edge != Edge::None) {
-            drag_ = edge == Edge::AsleepStart ? Drag::AsleepStart : Drag::AwakeStart;
-        } else if (const auto reading = trend_->ReadingAt(point)) {
-            selected_ = reading;
-            emit readingSelected(*reading);
-        } else if (trend_->layout().plot.contains(event->position())) {
-            drag_ = Drag::Pan;
-            dragX_ = event->position().x();
-            setCursor(Qt::ClosedHandCursor);
-        }
-        return;
-    }
-    // A plain click never changes a reading: excluding is a deliberate, undoable command.
-    QWidget::mousePressEvent(event);
-}
-
-void CTensioView::keyPressEvent(QKeyEvent* event) {
-    if (doc_.caseOpen() && OnTrend() && TrendKey(*event)) return;
-    if (doc_.caseOpen() && controller_.kind() == PageKind::Trend &&
-        event->key() == Qt::Key_Delete) {
-        const std::optional<int> reading =
-            trend_->hoveredPosition() ? trend_->hoveredPosition() : selected_;
-        if (reading) {
-            emit excludeReadingRequested(*reading);
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void CTensioView::contextMenuEvent(QContextMenuEvent* event) {
-    if (!doc_.caseOpen() || controller_.kind() != PageKind::Trend) return;
-    const auto reading = trend_->ReadingAt(event->pos());
-    if (!reading) return;
-    const auto& all = doc_.recording().allMeasurements();
-    if (static_cast<size_t>(*reading) >= all.size()) return;
-    const bool excluded = all[static_cast<size_t>(*reading)].valid != 1;
-    QMenu menu(this);
-    const QAction* toggle = menu.addAction(
-        Text(kGlobalTexts, excluded ? "IDS_INCLUDE_READING" : "IDS_EXCLUDE_READING"));
-    if (menu.exec(event->globalPos()) == toggle) emit excludeReadingRequested(*reading);
-}
-
-void CTensioView::mouseMoveEvent(QMouseEvent* event) {
-    if (!doc_.caseOpen()) return;
-    const QPointF at = event->position();
-    if (drag_ == Drag::Pan) {
-        const TrendLayout& layout = trend_->layout();
-        const double perPixel = static_cast<double>(layout.window.Span()) / layout.plot.width();
-        const auto minutes = static_cast<int64_t>(std::llround((dragX_ - at.x()) * perPixel));
-        if (minutes != 0) {
-            trend_->zoom().Pan(minutes);
-            dragX_ = at.x();
-            ZoomChanged();
-        }
-        return;
-    }
-    if (drag_ == Drag::AsleepStart || drag_ == Drag::AwakeStart) {
-        // The band follows the pointer in half hours, as the sleep-period dialog offers them.
-        TrendGraphPainter::Night night = trend_->night();
-        const int minute = EntryOf(trend_->layout().MinuteAt(at.x())) * 30;
-        (drag_ == Drag::AsleepStart ? night.asleepStart : night.awakeStart) = minute;
-        trend_->PreviewNight(night);
-        update();
-        return;
-    }
-    if (OnTrend()) {
-        const bool edge = trend_->NightEdgeAt(at.toPoint()) != TrendGraphPainter::NightEdge::None;
-        if (edge)
-            setCursor(Qt::SplitHCursor);
-        else
-            unsetCursor();
-    }
-    if (controller_.Hover(at.toPoint(), PageArea(), Context())) update();
-    if (OnTrend()) {
-        setToolTip(
-            DiaryMarkerTip(at.toPoint(), trend_->layout(), doc_.recording(), Context().texts));
-    }
-}
-
-void CTensioView::mouseReleaseEvent(QMouseEvent* event) {
-    const Drag drag = std::exchange(drag_, Drag::None);
-    if (drag == Drag::None || event->button() != Qt::LeftButton) return;
-    unsetCursor();
-    if (drag == Drag::Pan) return;
-    const TrendGraphPainter::Night before{doc_.recording().asleepStart,
-                                          doc_.recording().awakeStart};
-    const TrendGraphPainter::Night after = trend_->night();
-    trend_->PreviewNight(std::nullopt);
-    update();
-    // Handed on only when it changed: each request is a step in the undo history.
-    if (after != before && after.asleepStart != after.awakeStart)
-        emit sleepPeriodRequested(after.awakeStart / 30, after.asleepStart / 30);
-}
-
-void CTensioView::wheelEvent(QWheelEvent* event) {
-    if (!doc_.caseOpen() || !OnTrend() || event->angleDelta().y() == 0) {
-        QWidget::wheelEvent(event);
-        return;
-    }
-    ZoomAt(event->angleDelta().y() > 0 ? kWheelStep : 1.0 / kWheelStep, event->position().x());
-}
-
-bool CTensioView::event(QEvent* event) {
-    if (event->type() == QEvent::NativeGesture && doc_.caseOpen() && OnTrend()) {
-        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
-        if (gesture->gestureType() == Qt::ZoomNativeGesture && gesture->value() > -1) {
-            ZoomAt(1.0 / (1.0 + gesture->value()), gesture->position().x());
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
 bool CTensioView::OnTrend() const {
     return controller_.kind() == PageKind::Trend;
-}
-
-void CTensioView::ZoomAt(double factor, double x) {
-    const TrendLayout& layout = trend_->layout();
-    trend_->zoom().ZoomBy(factor, layout.MinuteAt(x));
-    ZoomChanged();
-}
-
-bool CTensioView::TrendKey(const QKeyEvent& event) {
-    TrendZoom& zoom = trend_->zoom();
-    const bool control = event.modifiers() & Qt::ControlModifier;
-    const TimeWindow shown = zoom.Visible();
-    const int64_t centre = shown.first + shown.Span() / 2;
-    switch (event.key()) {
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            if (!control) return false;
-            zoom.ZoomBy(kZoomStep, centre);
-            break;
-        case Qt::Key_Minus:
-            if (!control) return false;
-            zoom.ZoomBy(1.0 / kZoomStep, centre);
-            break;
-        case Qt::Key_0:
-            if (!control) return false;
-            zoom.Reset();
-            break;
-        case Qt::Key_Home:
-            zoom.Reset();
-            break;
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            zoom.Pan((event.key() == Qt::Key_Left ? -1 : 1) *
-                     std::max<int64_t>(1, shown.Span() / 10));
-            break;
-        case Qt::Key_PageDown:
-        case Qt::Key_PageUp:
-            if (zoom.DayCount() < 2) return false;
-            zoom.PageDay(event.key() == Qt::Key_PageDown ? 1 : -1);
-            break;
-        default:
-            return false;
-    }
-    ZoomChanged();
-    return true;
 }
 
 void CTensioView::ZoomChanged() {
@@ -465,11 +300,6 @@ void CTensioView::FillDays() {
         days_->addItem(ToQString(AxisDateText(ClockTimeFromMinutes(zoom.DayStart(day)))));
     const auto shown = zoom.ShownDay();
     days_->setCurrentIndex(shown ? *shown + 1 : 0);
-}
-
-void CTensioView::leaveEvent(QEvent*) {
-    // Nothing lies under a pointer that has left the view.
-    if (doc_.caseOpen() && controller_.Hover(QPoint(-1, -1), PageArea(), Context())) update();
 }
 
 }  // namespace vitalis

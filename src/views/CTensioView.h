@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/PeriodRanges.h"
 #include "analysis/PeriodSummary.h"
 #include "analysis/StatisticsTable.h"
 #include "case/TextSource.h"
@@ -13,6 +14,7 @@
 #include "views/CaseDocument.h"
 #include "views/PageController.h"
 #include "views/TrendGraphPainter.h"
+#include "views/TrendInteraction.h"
 
 class QComboBox;
 class QGroupBox;
@@ -59,8 +61,9 @@ class CTensioView : public QWidget {
     QString statusText() const;
 
     // The reading a click on the trend graph chose last, by its place in allMeasurements.
-    std::optional<int> selectedReading() const { return selected_; }
+    std::optional<int> selectedReading() const { return interaction_->selectedReading(); }
     TrendGraphPainter& trend() { return *trend_; }
+    TrendInteraction& trendInteraction() { return *interaction_; }
     // The day selector of the trend page: the whole recording, then each calendar day.
     QComboBox* daySelector() const { return days_; }
 
@@ -74,18 +77,12 @@ class CTensioView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    bool event(QEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildControls();
+    // The trend graph's pointer, key and gesture handling, with its requests passed on.
+    void ConnectTrend();
     void ChoosePeriod(Period period);
     void RangesChanged();
     void SetRanges(const RangeBounds& bounds);
@@ -97,12 +94,6 @@ class CTensioView : public QWidget {
     // The trend graph's stretch of time changed: repaint and keep the day selector in step.
     void ZoomChanged();
     void FillDays();
-    bool TrendKey(const QKeyEvent& event);
-    void ZoomAt(double factor, double x);
-    void EndNightDrag(int64_t minute);
-
-    // What a held left button drags on the trend graph.
-    enum class Drag { None, Pan, AsleepStart, AwakeStart };
 
     CaseDocument& doc_;
     const TextSource& texts_;
@@ -111,9 +102,8 @@ class CTensioView : public QWidget {
     UserMessages messages_;
     PageController controller_;
     TrendGraphPainter* trend_ = nullptr;  // owned by controller_
-    std::optional<int> selected_;
-    Drag drag_ = Drag::None;
-    double dragX_ = 0;  // where the pointer was at the last step of a pan
+    TrendInteraction* interaction_ = nullptr;
+    PeriodRanges rangeSets_;  // the bounds of each period, as last set
     QComboBox* days_ = nullptr;
     Period period_ = Period::Whole;
     bool divided_ = false;  // the last analysis could divide the readings

@@ -27,6 +27,8 @@ set(VITALIS_VIEWS_SOURCES
     views/TrendDrawing.h
     views/TrendGraphPainter.cpp
     views/TrendGraphPainter.h
+    views/TrendInteraction.cpp
+    views/TrendInteraction.h
     views/TrendLayout.cpp
     views/TrendLayout.h
     views/TrendLegend.cpp

@@ -26,7 +26,7 @@ TEST(InfoBox, SevenLinesWithTheMapForACountingReadingAndTheExcludedLineOtherwise
     const std::vector<LabelledValue> lines = InfoBoxLines(Row(), texts);
     const std::vector<LabelledValue> expected{
         {"Menu Setting:IDS_NUM", "12"},
-        {"Menu Setting:IDS_DATE", "2026-03-01"},
+        {"Menu Setting:IDS_DATE", "01-03-2026"},
         {"Message Setting:IDS_TIMES", "07:05"},
         {"Menu Setting:IDS_HP_COMPRESS", " 128/ 84"},
         {"Global Setting:IDS_TREND_LEGEND_MAP", " 99"},

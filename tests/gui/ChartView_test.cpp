@@ -2,13 +2,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGestureEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPinchGesture>
 #include <QRadioButton>
 #include <QSpinBox>
 
 #include <filesystem>
 
+#include "analysis/PeriodSummary.h"
 #include "shell/AppConfig.h"
 #include "shell/CommandTable.h"
 #include "shell/gui/CMainFrameHeron.h"
@@ -214,6 +218,86 @@ TEST_F(ChartViewTest, DraggingTheNightBoundarySetsTheAsleepPeriodInHalfHours) {
     EXPECT_EQ(recording.asleepStart, 23 * 60 + 30);
     station.Run(editcommand::kUndo);
     EXPECT_EQ(recording.asleepStart, 22 * 60);
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, EachPeriodKeepsTheRangeBoundsSetForItAndThePieFollowsTheChosenSet) {
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    station.frame().show();
+    station.Run(command::kPieChart);
+    const ThresholdSettings& limits = config.thresholds;
+    ASSERT_NE(limits.awakeSys, limits.asleepSys);
+    // The captions say which side of a bound counts as outside, as the pie legend does: a
+    // reading at or below the low bound is "below", one above the high bound "above".
+    const auto caption = [&](int id) {
+        return view.findChild<QLabel*>(QStringLiteral("range%1").arg(id))->text();
+    };
+    EXPECT_TRUE(caption(1019).endsWith(QStringLiteral(" Below"))) << caption(1019).toStdString();
+    EXPECT_TRUE(caption(1020).endsWith(QStringLiteral(" Above"))) << caption(1020).toStdString();
+
+    view.periodButton(Period::Asleep)->setChecked(true);
+    EXPECT_EQ(view.ranges(), InitialRanges(Period::Asleep, limits));
+    view.rangeSpin(1)->setValue(limits.asleepSys + 7);  // SYS high, asleep
+    view.periodButton(Period::Awake)->setChecked(true);
+    EXPECT_EQ(view.ranges(), InitialRanges(Period::Awake, limits));
+    view.rangeSpin(0)->setValue(95);  // SYS low, awake
+
+    view.periodButton(Period::Asleep)->setChecked(true);
+    EXPECT_EQ(view.ranges().sysHigh, limits.asleepSys + 7);
+    EXPECT_EQ(view.ranges().sysLow, 100);
+    Recording& recording = station.doc().recording();
+    const PeriodSummary asleep =
+        BuildPeriodSummary(recording.analysis, Period::Asleep, view.ranges());
+    EXPECT_DOUBLE_EQ(view.summary().sys.aboveFraction, asleep.sys.aboveFraction);
+    EXPECT_DOUBLE_EQ(view.summary().sys.withinFraction, asleep.sys.withinFraction);
+    view.periodButton(Period::Awake)->setChecked(true);
+    EXPECT_EQ(view.ranges().sysLow, 95);
+    EXPECT_EQ(view.ranges().sysHigh, limits.awakeSys);
+
+    // A case opened anew starts every period from its thresholds again.
+    ASSERT_TRUE(view.OpenCase(QString::fromStdString(path)));
+    view.periodButton(Period::Asleep)->setChecked(true);
+    EXPECT_EQ(view.ranges(), InitialRanges(Period::Asleep, limits));
+    EXPECT_TRUE(told.empty());
+}
+
+TEST_F(ChartViewTest, APinchOnATouchScreenZoomsAroundThePinchCentre) {
+    test::WriteSampleCase(path, {2026, 3, 1, 8, 0}, 300);  // 75 hours at 15 minutes
+    Workstation station(config, Recorded());
+    station.Start({QString::fromStdString(path)});
+    CTensioView& view = station.view();
+    view.resize(900, 600);
+    view.ShowPage(PageKind::Trend);
+    view.grab();
+    TrendZoom& zoom = view.trend().zoom();
+    const int64_t whole = zoom.Visible().Span();
+    const auto pinch = [&](double scale, double x) {
+        QPinchGesture gesture;
+        gesture.setChangeFlags(QPinchGesture::ScaleFactorChanged);
+        gesture.setScaleFactor(scale);
+        const double y = view.trend().layout().plot.center().y();
+        gesture.setCenterPoint(view.mapToGlobal(QPointF(x, y)));  // a pinch tells screen points
+        QGestureEvent event({&gesture});
+        QApplication::sendEvent(&view, &event);
+        EXPECT_TRUE(event.isAccepted(&gesture));
+        view.grab();
+    };
+
+    pinch(2.0, 300);  // fingers apart: half the time
+    ASSERT_TRUE(zoom.part());
+    EXPECT_NEAR(static_cast<double>(zoom.part()->Span()), whole / 2.0, 2);
+    const TrendLayout before = view.trend().layout();
+    const double x = before.plot.left() + before.plot.width() * 0.8;
+    const int64_t minute = before.MinuteAt(x);
+    pinch(2.0, x);
+    const TrendLayout& after = view.trend().layout();
+    EXPECT_NEAR(static_cast<double>(after.window.Span()), before.window.Span() / 2.0, 2);
+    // The minute under the fingers stays under them.
+    EXPECT_NEAR(after.XOf(minute), x, 1.5);
+    pinch(0.25, x);  // fingers together: back to the whole recording
+    EXPECT_FALSE(zoom.part());
     EXPECT_TRUE(told.empty());
 }
 
