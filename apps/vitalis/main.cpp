@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
         workstation.frame().setGeometry(screen->availableGeometry());
     }
     workstation.frame().showMaximized();
+    // Over the window, so the question is seen in the place it is about.
+    workstation.AskCaseFolderOnFirstStart();
     const int exitCode = app.exec();
     workstation.Exit();
     return exitCode;

@@ -1,8 +1,10 @@
 #include "shell/AppConfig.h"
 
+#include "case/FileAccess.h"
 #include "case/ProfileStore.h"
 #include "case/TextSource.h"
 #include "shell/ConfigLocation.h"
+#include "shell/DefaultCaseFolder.h"
 #include "shell/GuidelineSetting.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ThresholdKeys.h"
@@ -59,8 +61,9 @@ std::string AppConfig::ConfigFilePath() const {
 std::string AppConfig::StartFilePath() const {
     return applicationDirectory_ + "/Cnf.start";
 }
+
 std::string AppConfig::DefaultCaseFolder() const {
-    return applicationDirectory_ + "/data";
+    return DefaultCaseFolderFor(applicationDirectory_);
 }
 
 std::string AppConfig::ReportFilePath() const {
@@ -70,6 +73,7 @@ std::string AppConfig::ReportFilePath() const {
 bool AppConfig::Load() {
     languages_.SetApplicationDirectory(applicationDirectory_);
     {
+        settingsOnFile_ = FileExists(ConfigFilePath());
         ProfileStore file(ConfigFilePath(), ProfileOpen::ExistingOnly);
         ProfileStore::Batch oneRead(file);
         readFailed_ = file.ReadFailed();
@@ -127,6 +131,7 @@ bool AppConfig::Save() {
     file.WriteString(kGlobal, "Language", language);
     if (!batch.Commit()) return false;
     stored_ = Values();
+    settingsOnFile_ = true;
     return true;
 }
 
@@ -138,6 +143,10 @@ AppConfig::StoredValues AppConfig::Values() const {
 bool AppConfig::SaveIfChanged() {
     AdoptReportProgramLanguage();
     if (stored_ && *stored_ == Values()) return true;
+    return SaveOrTell();
+}
+
+bool AppConfig::SaveOrTell() {
     if (Save()) return true;
     Tell(readFailed_ ? "IDS_CONFIG_UNREADABLE" : "IDS_CONFIG_NOT_SAVED",
          ConfigWritePath(applicationDirectory_));

@@ -44,10 +44,12 @@ class AppConfig {
     // own). Every file of the configuration lives there.
     void SetApplicationDirectory(std::string directory);
     const std::string& applicationDirectory() const { return applicationDirectory_; }
-    std::string ConfigFilePath() const;     // "VurConfig.ini" as read (see ConfigLocation)
-    std::string StartFilePath() const;      // "Cnf.start", the language for the report program
-    std::string DefaultCaseFolder() const;  // application directory + "/data"
-    std::string ReportFilePath() const;     // "Report_" + configuration name + ".ini"
+    std::string ConfigFilePath() const;  // "VurConfig.ini" as read (see ConfigLocation)
+    std::string StartFilePath() const;   // "Cnf.start", the language for the report program
+    // "<application directory>/data" when that folder exists, else the user's data folder
+    // (see DefaultCaseFolderFor).
+    std::string DefaultCaseFolder() const;
+    std::string ReportFilePath() const;  // "Report_" + configuration name + ".ini"
 
     void SetMessageSink(MessageSink& sink) { messages_ = &sink; }
     LanguageTable& languages() const { return languages_; }
@@ -61,7 +63,13 @@ class AppConfig {
     // Saves only when a stored value differs from what was last read or saved, and says so
     // through the message sink when that save fails. False when it failed.
     bool SaveIfChanged();
+    // Saves whether or not anything changed, and says so through the message sink when that
+    // fails. False when it failed.
+    bool SaveOrTell();
     bool readFailed() const { return readFailed_; }
+    // No settings file was there to read and none has been written since: the program runs
+    // for the first time for this user, and nothing the user chose is known yet.
+    bool IsFirstStart() const { return !settingsOnFile_; }
     virtual bool ResetDefaults();
     virtual bool SelectConfig(const std::string& name);
     virtual bool LoadReportSection(const std::string& name);
@@ -119,6 +127,7 @@ class AppConfig {
     std::string applicationDirectory_;
     std::optional<StoredValues> stored_;
     bool readFailed_ = false;
+    bool settingsOnFile_ = false;
 };
 
 // The Heron workstation's configuration. With no current layout its report takes the

@@ -1,8 +1,10 @@
 # The sources of src/shell, part of vitalis_core: a new file is added here.
 set(VITALIS_SHELL_SOURCES
     shell/AppConfig.cpp
+    shell/CaseFolderChoice.cpp
     shell/CommandTable.cpp
     shell/ConfigLocation.cpp
+    shell/DefaultCaseFolder.cpp
     shell/ExportFileName.cpp
     shell/GuidelineSetting.cpp
     shell/HelpDocument.cpp

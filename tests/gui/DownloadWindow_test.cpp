@@ -65,7 +65,10 @@ TEST(DownloadWindow, SavedDownloadIsOfferedInTheOpenDialog) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     ASSERT_FALSE(offered.isEmpty()) << "the open dialog never came";
-    EXPECT_TRUE(offered.startsWith(QString::fromStdString(app.File("data/"))));
+    // A program folder without cases of its own: the download goes to the user's data folder.
+    const std::string cases = config.DefaultCaseFolder();
+    EXPECT_NE(cases, app.File("data"));
+    EXPECT_TRUE(offered.startsWith(QString::fromStdString(cases + "/")));
     EXPECT_TRUE(station.doc().caseOpen());
     EXPECT_EQ(station.doc().casePath(), offered);
     EXPECT_EQ(station.doc().recording().allMeasurements().size(), 6u);
@@ -112,7 +115,8 @@ TEST(DownloadWindow, CancelStopsTheSessionAndSavesNothing) {
     EXPECT_TRUE(cancelled);
     EXPECT_LT(took.elapsed(), 20000);  // far less than the monitor's minute of silence
     EXPECT_FALSE(station.doc().caseOpen());
-    EXPECT_FALSE(fs::exists(app.File("data")) && !fs::is_empty(app.File("data")));
+    const std::string cases = config.DefaultCaseFolder();
+    EXPECT_FALSE(fs::exists(cases) && !fs::is_empty(cases));
     station.Exit();
 }
 

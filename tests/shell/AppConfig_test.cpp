@@ -11,6 +11,7 @@
 #include "case/ProfileStore.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ProgramFolder.h"
+#include "support/ScopedVariable.h"
 #include "support/TempFolder.h"
 
 namespace vitalis {
@@ -27,6 +28,10 @@ class AppConfigTest : public ::testing::Test {
     // The user's settings folder of this test, never the real one, apart from the program's.
     TempFolder userSettings;
     std::string userFile = userSettings.File("Vitalis/VurConfig.ini");
+    // The user's data folder of this test: the default case folder lies below it.
+    TempFolder userData;
+    test::ScopedVariable dataHome{"XDG_DATA_HOME", userData.path()};
+    std::string userCases = userData.File("Vitalis/cases");
 
     void SetUp() override {
         ::setenv("XDG_CONFIG_HOME", userSettings.path().c_str(), 1);
@@ -55,7 +60,7 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(config.showSelectDevice, 1);
     EXPECT_EQ(config.language, "English");
     EXPECT_EQ(config.useDefaultPath, 1);
-    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    EXPECT_EQ(config.caseFolder, userCases);
     EXPECT_EQ(config.upload.asleepTime, 44);
     EXPECT_EQ(config.configNames, std::vector<std::string>{"family"});
     EXPECT_FALSE(config.caseOpen);
@@ -71,7 +76,7 @@ TEST_F(AppConfigTest, AFirstStartTakesEveryDefaultAndSavesThem) {
     EXPECT_EQ(file.GetInt("Configfamily", "Asleep Dia Thresh", 0), 80);
     EXPECT_EQ(file.GetInt("Configfamily", "NightBPLoad", 0), 50);
     EXPECT_EQ(file.GetString("Configfamily", "Config Name", ""), "family");
-    EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), app.path() + "/data");
+    EXPECT_EQ(file.GetString("Configfamily", "Patient File Path", ""), userCases);
     EXPECT_EQ(file.GetString("Configfamily", "Guideline", ""), "esh2023");
     EXPECT_EQ(file.KeyNames("Configfamily").size(), 18u);
 }
@@ -165,7 +170,7 @@ TEST_F(AppConfigTest, TheDefaultFolderFlagWinsOverAStoredPath) {
     Store("Configfamily", "Use Default Path", "1");
     Store("Configfamily", "Patient File Path", "/somewhere/else");
     config.Load();
-    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    EXPECT_EQ(config.caseFolder, userCases);
 
     Store("Configfamily", "Use Default Path", "0");
     config.Load();
@@ -173,7 +178,7 @@ TEST_F(AppConfigTest, TheDefaultFolderFlagWinsOverAStoredPath) {
 
     Store("Configfamily", "Patient File Path", "");
     config.Load();
-    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    EXPECT_EQ(config.caseFolder, userCases);
 }
 
 TEST_F(AppConfigTest, AlwaysWorksInTheFamilySection) {
@@ -220,12 +225,66 @@ TEST_F(AppConfigTest, ResetRestoresThresholdsFolderAndReportPagesButNotTheLimits
     config.reports.current.pages.fill(0);
     config.ResetDefaults();
     EXPECT_EQ(config.useDefaultPath, 1);
-    EXPECT_EQ(config.caseFolder, app.path() + "/data");
+    EXPECT_EQ(config.caseFolder, userCases);
     const ThresholdSettings& t = config.thresholds;
     EXPECT_EQ(std::vector<int>({t.awakeSys, t.awakeDia, t.asleepSys, t.asleepDia, t.dayLoad,
                                 t.nightLoad, t.highFall, t.lowFall}),
               std::vector<int>({140, 90, 120, 80, 33, 44, 22, 11}));
     EXPECT_EQ(config.reports.current, ReportLayout::Defaults());
+}
+
+TEST_F(AppConfigTest, CasesKeptBesideTheProgramStayTheDefaultFolder) {
+    std::filesystem::create_directory(app.File("data"));
+    config.Load();
+    EXPECT_EQ(config.DefaultCaseFolder(), app.File("data"));
+    EXPECT_EQ(config.caseFolder, app.File("data"));
+    config.caseFolder = "/elsewhere";
+    config.ResetDefaults();
+    EXPECT_EQ(config.caseFolder, app.File("data"));
+}
+
+TEST_F(AppConfigTest, OnlyARunWithoutAnySettingsFileIsAFirstStart) {
+    config.Load();
+    EXPECT_TRUE(config.IsFirstStart());
+    // Reading again still finds nothing; an unchanged session writes nothing either.
+    config.Load();
+    ASSERT_TRUE(config.SaveIfChanged());
+    EXPECT_TRUE(config.IsFirstStart());
+    ASSERT_TRUE(config.SaveOrTell());
+    EXPECT_FALSE(config.IsFirstStart());
+
+    LanguageTable otherLanguages;
+    AppConfigHeron next(otherLanguages);
+    next.SetApplicationDirectory(app.path());
+    next.Load();
+    EXPECT_FALSE(next.IsFirstStart());
+
+    // The user's own file counts as much as the program folder's.
+    TempFolder otherProgram;
+    std::filesystem::create_directories(userSettings.File("Vitalis"));
+    test::WriteBytes(userFile, "[Configfamily]\r\nAwake Time=20\r\n");
+    next.SetApplicationDirectory(otherProgram.path());
+    next.Load();
+    EXPECT_FALSE(next.IsFirstStart());
+    // A file that is there but cannot be read is no first start: the user chose before.
+    std::filesystem::remove(userFile);
+    test::WriteBytes(otherProgram.File("VurConfig.ini"), "");
+    std::filesystem::resize_file(otherProgram.File("VurConfig.ini"), kMaxProfileFileBytes + 1);
+    next.Load();
+    EXPECT_TRUE(next.readFailed());
+    EXPECT_FALSE(next.IsFirstStart());
+}
+
+TEST_F(AppConfigTest, ASaveThatFailsIsTold) {
+    HeardMessages messages;
+    config.SetMessageSink(messages);
+    config.Load();
+    // The settings file's place is taken by a folder, so nothing can be written there.
+    std::filesystem::create_directory(app.File("VurConfig.ini"));
+    EXPECT_FALSE(config.SaveOrTell());
+    EXPECT_TRUE(config.IsFirstStart());
+    ASSERT_EQ(messages.heard.size(), 1u);
+    EXPECT_NE(messages.heard[0].find(app.File("VurConfig.ini")), std::string::npos);
 }
 
 TEST(ProgramFolder, IsTheFolderOfThisTestProgram) {

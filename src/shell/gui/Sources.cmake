@@ -8,6 +8,8 @@ set(VITALIS_SHELL_GUI_SOURCES
     shell/gui/CTensioDoc.h
     shell/gui/CaseCommands.cpp
     shell/gui/CaseCommands.h
+    shell/gui/CaseFolderDialog.cpp
+    shell/gui/CaseFolderDialog.h
     shell/gui/CommandIcons.cpp
     shell/gui/CommandIcons.h
     shell/gui/ConfigurationSheet.cpp
@@ -48,6 +50,8 @@ set(VITALIS_SHELL_GUI_SOURCES
     shell/gui/ViewCommands.h
     shell/gui/WearDialog.cpp
     shell/gui/WearDialog.h
+    shell/gui/WelcomePage.cpp
+    shell/gui/WelcomePage.h
     shell/gui/Workstation.cpp
     shell/gui/Workstation.h
     shell/gui/WorkstationParts.h

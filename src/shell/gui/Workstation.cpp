@@ -7,11 +7,13 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <utility>
 
 #include "case/TextSource.h"
 #include "case/gui/RecordingPickerDialog.h"
 #include "shell/AppConfig.h"
+#include "shell/CaseFolderChoice.h"
 #include "shell/CommandTable.h"
 #include "shell/LanguageChoice.h"
 #include "shell/ReportHandOffFolder.h"
@@ -19,11 +21,13 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/CaseCommands.h"
+#include "shell/gui/CaseFolderDialog.h"
 #include "shell/gui/DeviceCommands.h"
 #include "shell/gui/ReportCommands.h"
 #include "shell/gui/ReportLauncher.h"
 #include "shell/gui/SessionLauncher.h"
 #include "shell/gui/ViewCommands.h"
+#include "shell/gui/WelcomePage.h"
 #include "views/CTensioView.h"
 
 namespace vitalis {
@@ -85,7 +89,12 @@ void Workstation::Start(const QStringList& arguments) {
         *doc_, languages_, [this]() -> const ThresholdSettings& { return config_.thresholds; },
         messages_, frame_.get());
     view_->SetGuidelineSource([this]() -> const std::string& { return config_.guideline; });
-    frame_->setCentralWidget(view_);
+    welcome_ = new WelcomePage(
+        languages_, [this](int id) { return frame_->Action(id); }, frame_.get());
+    pages_ = new QStackedWidget(frame_.get());
+    pages_->addWidget(welcome_);
+    pages_->addWidget(view_);
+    frame_->setCentralWidget(pages_);
     connect(frame_.get(), &CMainFrameHeron::commandTriggered, this, &Workstation::Run);
     connect(view_, &CTensioView::statusTextChanged, frame_.get(), &CMainFrameHeron::SetStatusText);
     // What the graph asks for goes through the undo history like every other edit.
@@ -97,6 +106,7 @@ void Workstation::Start(const QStringList& arguments) {
     connect(doc_.get(), &CTensioDoc::caseOpenChanged, this, [this](bool open) {
         config_.caseOpen = open;
         frame_->SetCaseOpen(open);
+        ShowCaseOpen(open);
     });
     connect(doc_.get(), &CTensioDoc::editsChanged, this, &Workstation::EditsChanged);
     frame_->installEventFilter(this);
@@ -113,6 +123,7 @@ void Workstation::Start(const QStringList& arguments) {
     reports_->AddTo(commands_);
     views_->AddTo(commands_);
     MarkUnavailableCommands();
+    ShowCaseOpen(false);
 
     const QString icon =
         QString::fromStdString(config_.applicationDirectory()) + QStringLiteral("/res/Logo.ico");
@@ -134,6 +145,27 @@ void Workstation::Start(const QStringList& arguments) {
         }
     }
     if (!caseFile.isEmpty()) OpenCase(caseFile);
+}
+
+void Workstation::AskCaseFolderOnFirstStart() {
+    if (!config_.IsFirstStart()) return;
+    const QString standard = QString::fromStdString(config_.DefaultCaseFolder());
+    CaseFolderDialog dialog(languages_, standard, messages_, frame_.get());
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    StoreCaseFolderChoice(config_, (chosen ? dialog.folder() : standard).toStdString());
+    config_.SaveOrTell();
+    cases_->ForgetBrowsingFolder();
+    welcome_->SetCaseFolder(CaseFolder());
+}
+
+void Workstation::ShowCaseOpen(bool open) {
+    if (open) {
+        pages_->setCurrentWidget(view_);
+        return;
+    }
+    welcome_->SetCaseFolder(CaseFolder());
+    pages_->setCurrentWidget(welcome_);
+    welcome_->setFocus();
 }
 
 void Workstation::Exit() {
@@ -193,7 +225,10 @@ bool Workstation::SaveCase(QWidget* parent) {
 
 void Workstation::Run(int commandId) {
     const auto command = commands_.find(commandId);
-    if (command != commands_.end()) command->second();  // others are disabled in this version
+    if (command == commands_.end()) return;  // others are disabled in this version
+    command->second();
+    // A command may have moved the case folder (the settings) or dropped the case.
+    if (!doc_->caseOpen()) welcome_->SetCaseFolder(CaseFolder());
 }
 
 bool Workstation::OpenCase(const QString& path) {
@@ -203,6 +238,7 @@ bool Workstation::OpenCase(const QString& path) {
 void Workstation::Relabel() {
     frame_->setWindowTitle(QString::fromLatin1(kApplicationTitle));
     view_->Relabel();
+    welcome_->Relabel();
     frame_->Relabel();
     frame_->SetStatusText(view_->statusText().isEmpty() ? QString::fromStdString(languages_.GetText(
                                                               kGlobalTexts, "IDS_IDLEMESSAGE"))

@@ -11,10 +11,13 @@
 #include "shell/gui/WorkstationParts.h"
 #include "ui/UserMessages.h"
 
+class QStackedWidget;
+
 namespace vitalis {
 
 class CaseCommands;
 class DeviceCommands;
+class WelcomePage;
 class ReportCommands;
 class ViewCommands;
 
@@ -30,6 +33,9 @@ class Workstation : public QObject {
 
     // Loads the configuration and language and builds the window (not yet shown).
     void Start(const QStringList& arguments);
+    // On the first start only, asks where the case files go and stores the answer at once, so
+    // the next start does not ask. Cancel keeps the default folder and counts as an answer.
+    void AskCaseFolderOnFirstStart();
     // Saves the open case, the configuration and the report layouts and removes the
     // report hand-off folder. Runs once, when the window closes.
     void Exit();
@@ -59,12 +65,15 @@ class Workstation : public QObject {
     CTensioView& view() { return *view_; }
     SessionLauncher& sessions() { return *sessions_; }
     ReportLauncher& report() { return *report_; }
+    WelcomePage& welcome() { return *welcome_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void EditsChanged();
+    // The view while a case is open, the welcome page while none is.
+    void ShowCaseOpen(bool open);
     void MarkUnavailableCommands();
 
     // The configuration's messages, shown like every other message of the window.
@@ -82,7 +91,9 @@ class Workstation : public QObject {
     UserMessages messages_;
     std::unique_ptr<CTensioDoc> doc_;
     std::unique_ptr<CMainFrameHeron> frame_;
-    CTensioView* view_ = nullptr;  // owned by the frame
+    CTensioView* view_ = nullptr;      // owned by the frame
+    WelcomePage* welcome_ = nullptr;   // owned by the frame
+    QStackedWidget* pages_ = nullptr;  // the frame's central widget: welcome page or view
     WindowMessages configMessages_{*this};
     std::unique_ptr<SessionLauncher> sessions_;
     ReportLauncher* report_ = nullptr;  // owned by the frame

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace vitalis {
+
+// The user's data folder by the XDG base-directory rule: $XDG_DATA_HOME when it is an absolute
+// path, else $HOME/.local/share. Empty when the environment names neither.
+std::string UserDataFolder();
+
+// Where the case files go unless the user chose a folder. An installed program cannot write
+// its own folder, so the cases go to "<user data folder>/Vitalis/cases". A program folder that
+// already holds a "data" folder keeps it as the default, so the cases stored there stay in
+// view; so does a program folder when the environment names no home. Nothing is created.
+std::string DefaultCaseFolderFor(const std::string& programFolder);
+
+}  // namespace vitalis
