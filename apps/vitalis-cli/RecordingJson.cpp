@@ -14,10 +14,14 @@ const char* PeriodKey(Period period) {
     return "whole";
 }
 
+Json DateJson(const CalendarDate& date) {
+    return Json::array({date.year, date.month, date.day});
+}
+
 // Null for an unknown date.
 Json DateJson(const std::optional<CalendarDate>& d) {
     if (!d) return nullptr;
-    return Json::array({d->year, d->month, d->day});
+    return DateJson(*d);
 }
 
 // Minutes between readings; 0 for a period that takes none.

@@ -144,7 +144,7 @@ TEST_F(DiaryFileTest, AReaderThatSkipsTheDiaryReadsTheCaseAsBefore) {
     EXPECT_TRUE(skipped.diary.empty());
     EXPECT_EQ(skipped.allMeasurements().size(), 40u);
     EXPECT_EQ(skipped.allMeasurements().size(), recording.allMeasurements().size());
-    EXPECT_EQ(skipped.patientName, recording.patientName);
+    EXPECT_EQ(skipped.patient.name, recording.patient.name);
     EXPECT_TRUE(skipped.warnings.empty());
 }
 

@@ -19,6 +19,7 @@
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CaseFolderDialog.h"
 #include "shell/gui/ConfigurationSheet.h"
+#include "shell/gui/WelcomePage.h"
 #include "shell/gui/Workstation.h"
 #include "support/CaseFixtures.h"
 #include "support/TempFolder.h"

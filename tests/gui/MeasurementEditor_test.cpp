@@ -151,7 +151,8 @@ TEST(MeasurementList, HeadersAndFailureWordsAreWholeInEveryShippedLanguage) {
         EXPECT_GT(list->columnWidth(0), list->header()->fontMetrics().horizontalAdvance(title))
             << language;
         EXPECT_GE(list->columnWidth(0), list->header()->sectionSizeHint(0)) << language;
-        EXPECT_TRUE(title.endsWith(QStringLiteral(" *=1/400(0.3%)"))) << language;
+        // 0.25 % in "%.1f", as printf writes an exact tie.
+        EXPECT_TRUE(title.endsWith(QStringLiteral(" *=1/400(0.2%)"))) << language;
         // A longer count widens the column again.
         for (int row = 0; row < 119; ++row) dialog.ClickMark(row);
         EXPECT_TRUE(list->headerItem()->text(0).endsWith(QStringLiteral("*=120/400(30.0%)")));
