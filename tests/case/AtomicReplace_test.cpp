@@ -14,16 +14,10 @@ namespace vitalis {
 namespace {
 
 namespace fs = std::filesystem;
+using test::NamesIn;
 using test::ReadBytes;
 using test::TempFolder;
 using test::WriteBytes;
-
-std::set<std::string> NamesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 void MakeOld(const std::string& path) {
     fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(2));

@@ -14,17 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using Steps = std::vector<std::string>;
+using test::NamesIn;
 using test::ReadBytes;
 using test::RecordingFileSystem;
 using test::TempFolder;
 using test::WriteBytes;
-
-std::set<std::string> NamesIn(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 // The one order that leaves the old or the new file after a power cut at any moment.
 Steps DurableOrder(const std::string& folder, const std::string& temporary,

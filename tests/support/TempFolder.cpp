@@ -34,4 +34,11 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+std::set<std::string> NamesIn(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
 }  // namespace vitalis::test

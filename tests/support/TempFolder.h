@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 namespace vitalis::test {
@@ -23,5 +24,7 @@ class TempFolder {
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
+// The names of the entries directly in a folder.
+std::set<std::string> NamesIn(const std::string& folder);
 
 }  // namespace vitalis::test
