@@ -18,6 +18,26 @@ std::vector<TrendRow> CountingInTimeOrder(const std::vector<TrendRow>& rows) {
     return counting;
 }
 
+// How many of the minutes lie in the window: a zoomed-in long recording is not crowded.
+double CountWithin(const TimeWindow& window, const std::vector<int64_t>& minutes) {
+    const auto from = std::lower_bound(minutes.begin(), minutes.end(), window.first);
+    const auto to = std::upper_bound(minutes.begin(), minutes.end(), window.last);
+    return static_cast<double>(to - from);
+}
+
+// The rows of a run in the window, with the one either side that the line comes from or
+// goes to: a zoomed-in long recording draws only what shows.
+std::span<const TrendRow> Shown(const TimeWindow& window, std::span<const TrendRow> run) {
+    const auto before = [](const TrendRow& row, int64_t minute) { return row.minute < minute; };
+    const auto after = [](int64_t minute, const TrendRow& row) { return minute < row.minute; };
+    auto from = std::lower_bound(run.begin(), run.end(), window.first, before);
+    auto to = std::upper_bound(run.begin(), run.end(), window.last, after);
+    if (from == run.end() || to == run.begin()) return {};  // all before or all after
+    if (from != run.begin()) --from;
+    if (to != run.end()) ++to;
+    return run.subspan(static_cast<size_t>(from - run.begin()), static_cast<size_t>(to - from));
+}
+
 template <typename Value>
 QPolygonF Points(const TrendLayout& layout, const ValueRange& range, std::span<const TrendRow> rows,
                  Value value) {
@@ -94,9 +114,30 @@ QPolygonF Held(const QPolygonF& cut, double level, Side side) {
     return held;
 }
 
+// The bars of a crowded line: in each column whose middle lies within a span, from the level
+// to the farthest the line reaches on either side of it.
+void AddBars(const std::vector<ColumnStroke>& columns, const std::vector<LimitSpan>& spans,
+             Shading& shading) {
+    const auto beforeMiddle = [](const ColumnStroke& c, double x) { return c.x + 0.5 < x; };
+    for (const LimitSpan& span : spans) {
+        auto c = std::lower_bound(columns.begin(), columns.end(), span.x0, beforeMiddle);
+        for (; c != columns.end() && c->x + 0.5 < span.x1; ++c) {
+            // y grows downwards: above the level is a smaller y.
+            const int x = static_cast<int>(c->x);
+            const int top = qRound(c->top);
+            const int level = qRound(span.y);
+            const int bottom = qRound(c->bottom);
+            if (top < level) shading.aboveBars.emplace_back(x, top, 1, level - top);
+            if (bottom > level) shading.belowBars.emplace_back(x, level, 1, bottom - level);
+        }
+    }
+}
+
 }  // namespace
 
-void AddShading(const QPolygonF& curve, const std::vector<LimitSpan>& spans, Shading& shading) {
+void AddShading(const CurveLine& line, const std::vector<LimitSpan>& spans, Shading& shading) {
+    if (!line.columns.empty()) return AddBars(line.columns, spans, shading);
+    const QPolygonF& curve = line.points;
     if (curve.size() < 2) return;
     for (const LimitSpan& span : spans) {
         const double x0 = std::max(span.x0, curve.first().x());
@@ -109,6 +150,32 @@ void AddShading(const QPolygonF& curve, const std::vector<LimitSpan>& spans, Sha
         if (!above.isEmpty()) shading.above.push_back(std::move(above));
         if (!below.isEmpty()) shading.below.push_back(std::move(below));
     }
+}
+
+std::vector<ColumnStroke> ColumnStrokes(const QPolygonF& line) {
+    std::vector<ColumnStroke> strokes;
+    if (line.size() < 2) return strokes;
+    const auto reach = [](ColumnStroke& stroke, double y) {
+        stroke.top = std::min(stroke.top, y);
+        stroke.bottom = std::max(stroke.bottom, y);
+    };
+    for (int i = 0; i < line.size(); ++i) {
+        const QPointF& p = line[i];
+        const double column = std::floor(p.x());
+        if (!strokes.empty() && column == strokes.back().x) {
+            reach(strokes.back(), p.y());
+            continue;
+        }
+        if (!strokes.empty() && column != strokes.back().x + 1) return {};
+        strokes.push_back({column, p.y(), p.y()});
+        if (i == 0) continue;
+        // Both columns take the height at which the segment between them crosses their edge.
+        const QPointF& q = line[i - 1];
+        const double edge = q.y() + (p.y() - q.y()) * (column - q.x()) / (p.x() - q.x());
+        reach(strokes[strokes.size() - 2], edge);
+        reach(strokes.back(), edge);
+    }
+    return strokes;
 }
 
 QPolygonF ReduceToColumns(const QPolygonF& line) {
@@ -155,12 +222,23 @@ TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
                                    recording.schedule.awake.interval.value_or(0),
                                    recording.schedule.asleep.interval.value_or(0)};
     TrendCurves c;
+    const double shown = CountWithin(layout.window, minutes);
+    // A dot per reading only while dots do not run into each other.
+    c.markers = shown * 6.0 * layout.unit <= layout.plot.width();
+    c.dense = shown > layout.plot.width();
+    const auto line = [&](std::span<const TrendRow> part, auto value) {
+        CurveLine l{Points(layout, range, part, value), {}};
+        if (c.dense) l.columns = ColumnStrokes(l.points);
+        return l;
+    };
     for (const ReadingRun& run : ContinuousRuns(minutes, schedule)) {
-        const std::span<const TrendRow> part(counting.data() + run.begin, run.end - run.begin);
-        c.runs.push_back({Points(layout, range, part, [](const TrendRow& r) { return r.sys; }),
-                          Points(layout, range, part, [](const TrendRow& r) { return r.dia; }),
-                          Points(layout, range, part, [](const TrendRow& r) { return r.map; }),
-                          Points(layout, range, part, [](const TrendRow& r) { return r.pr; })});
+        const std::span<const TrendRow> part =
+            Shown(layout.window, {counting.data() + run.begin, run.end - run.begin});
+        if (part.empty()) continue;
+        c.runs.push_back({line(part, [](const TrendRow& r) { return r.sys; }),
+                          line(part, [](const TrendRow& r) { return r.dia; }),
+                          line(part, [](const TrendRow& r) { return r.map; }),
+                          line(part, [](const TrendRow& r) { return r.pr; })});
     }
     c.sysLimit =
         ThresholdPolyline(layout, range, recording, minutes, {limits.awakeSys, limits.asleepSys});
@@ -172,9 +250,6 @@ TrendCurves BuildTrendCurves(const TrendLayout& layout, const ValueRange& range,
         AddShading(run.sys, sysSpans, c.shading);
         AddShading(run.dia, diaSpans, c.shading);
     }
-    // A dot per reading only while dots do not run into each other.
-    c.markers = static_cast<double>(counting.size()) * 6.0 * layout.unit <= layout.plot.width();
-    c.dense = static_cast<double>(counting.size()) > layout.plot.width();
     return c;
 }
 

@@ -30,8 +30,9 @@ void DrawShading(QPainter& painter, const Shading& shading);
 // printers and PDF pages get the shapes themselves.
 bool IsRaster(const QPainter& painter);
 
-// A polyline through the readings' points; `markers` adds a dot at every reading.
-void DrawCurve(QPainter& painter, const TrendLayout& layout, const QPolygonF& curve,
+// A polyline through the readings' points, or a crowded line's strokes; `markers` adds a dot
+// at every reading.
+void DrawCurve(QPainter& painter, const TrendLayout& layout, const CurveLine& line,
                const QColor& colour, bool markers);
 
 void DrawThresholdLine(QPainter& painter, const TrendLayout& layout, const QPolygonF& line);
