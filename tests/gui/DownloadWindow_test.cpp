@@ -16,6 +16,7 @@
 #include "shell/gui/Workstation.h"
 #include "support/BackgroundProgram.h"
 #include "support/CaseFixtures.h"
+#include "support/ScopedVariable.h"
 #include "support/TempFolder.h"
 
 #ifdef HERON_SIM
@@ -78,6 +79,9 @@ TEST(DownloadWindow, SavedDownloadIsOfferedInTheOpenDialog) {
 
 TEST(DownloadWindow, CancelStopsTheSessionAndSavesNothing) {
     test::TempFolder app;
+    // A case folder of its own: an earlier test's download must not count as this one's.
+    test::TempFolder userData;
+    const test::ScopedVariable dataHome{"XDG_DATA_HOME", userData.path()};
     app.AddShippedLanguages();
     const std::string monitorHolds = app.File("monitor.awp");
     test::WriteSampleCase(monitorHolds, {2026, 2, 3, 8, 30}, 40);
