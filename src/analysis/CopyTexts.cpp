@@ -54,6 +54,7 @@ std::string StatisticsCopyText(const StatisticsTable& table) {
 }
 
 std::string CopiedReadingsText(int count, const TextSource& texts) {
+    if (count == 1) return texts.Text(kMessageTexts, "IDS_COPIED_READING");
     return FillNumbered(texts.Text(kMessageTexts, "IDS_COPIED_READINGS"), {std::to_string(count)});
 }
 

@@ -34,6 +34,7 @@ TEST(CopyTexts, ReadingsAreATableWithTheListsColumnsAndWords) {
     // A language without the column titles still gives ten columns.
     EXPECT_EQ(ReadingsCopyText({}, NoTexts()), "\t\t\t\t\t\t\t\t\t\r\n");
     EXPECT_EQ(CopiedReadingsText(12, texts), "Copied 12 readings");
+    EXPECT_EQ(CopiedReadingsText(1, texts), "IDS_COPIED_READING");
     EXPECT_EQ(CopiedStatisticsText(texts), "IDS_COPIED_STATISTICS");
 }
 
