@@ -2,20 +2,15 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "case/FileAccess.h"
+#include "shell/UserFolders.h"
 
 namespace vitalis {
 namespace {
 
 constexpr const char* kFileName = "/VurConfig.ini";
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
 
 // Writable means the file can be replaced: the folder takes new entries and an existing
 // file may be written.
@@ -31,13 +26,8 @@ std::string ProgramConfigPath(const std::string& applicationDirectory) {
 }
 
 std::string UserConfigPath() {
-    std::string base = Environment("XDG_CONFIG_HOME");
-    if (base.empty()) {
-        const std::string home = Environment("HOME");
-        if (home.empty()) return {};
-        base = home + "/.config";
-    }
-    return base + "/Vitalis" + kFileName;
+    const std::string base = UserConfigFolder();
+    return base.empty() ? std::string() : base + "/Vitalis" + kFileName;
 }
 
 std::string ConfigReadPath(const std::string& applicationDirectory) {

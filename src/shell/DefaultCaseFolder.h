@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace vitalis {
+#include "shell/UserFolders.h"
 
-// The user's data folder by the XDG base-directory rule: $XDG_DATA_HOME when it is an absolute
-// path, else $HOME/.local/share. Empty when the environment names neither.
-std::string UserDataFolder();
+namespace vitalis {
 
 // Where the case files go unless the user chose a folder. An installed program cannot write
 // its own folder, so the cases go to "<user data folder>/Vitalis/cases". A program folder that

@@ -28,5 +28,6 @@ set(VITALIS_SHELL_SOURCES
     shell/ThresholdForm.cpp
     shell/ThresholdKeys.cpp
     shell/UploadDefaultsChoices.cpp
+    shell/UserFolders.cpp
     shell/WearInstructions.cpp
 )
