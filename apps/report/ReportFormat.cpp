@@ -1,6 +1,6 @@
 #include "ReportFormat.h"
 
-#include "case/ReadingColumns.h"
+#include "case/CalendarTime.h"
 
 namespace vitalis::report {
 
@@ -12,17 +12,11 @@ QFont ReportFont() {
 
 QString Date(const std::array<int, 3>& ymd) {
     if (ymd[0] == 0) return {};
-    Measurement m;
-    m.year = ymd[0];
-    m.month = ymd[1];
-    m.day = ymd[2];
-    return QString::fromStdString(DateText(m));
+    return QString::fromStdString(ShownDate(ymd[0], ymd[1], ymd[2]));
 }
 
 QString ClockOfDay(int minutes) {
-    return QStringLiteral("%1:%2")
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(ShownClockOfMinute(minutes));
 }
 
 QString Percent(double fraction) {

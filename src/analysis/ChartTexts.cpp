@@ -6,6 +6,7 @@
 
 #include "analysis/Histograms.h"
 #include "analysis/TimeAxis.h"
+#include "case/CalendarTime.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -43,9 +44,8 @@ std::vector<LabelledValue> InfoBoxLines(const TrendRow& row, const TextSource& t
     std::vector<LabelledValue> lines{
         {texts.Text(kMenuTexts, "IDS_NUM"), Format("%d", row.number)},
         // The date as the measurement list and the time axis write it.
-        {texts.Text(kMenuTexts, "IDS_DATE"), AxisDateText(row.clock)},
-        {texts.Text(kMessageTexts, "IDS_TIMES"),
-         Format("%02d:%02d", row.clock.hour, row.clock.minute)},
+        {texts.Text(kMenuTexts, "IDS_DATE"), ShownDate(row.clock)},
+        {texts.Text(kMessageTexts, "IDS_TIMES"), ShownClock(row.clock.hour, row.clock.minute)},
         {texts.Text(kMenuTexts, "IDS_HP_COMPRESS"), Format("% 3d/% 3d", row.sys, row.dia)},
         {texts.Text(kGlobalTexts, "IDS_TREND_LEGEND_MAP"), Format("% 3d", row.map)},
         {texts.Text(kMenuTexts, "IDS_HEART_RATE_TREND"), Format("% 3d", row.pr)},

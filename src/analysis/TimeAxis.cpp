@@ -38,22 +38,13 @@ std::vector<TimeTick> TimeTicks(const TimeWindow& window, int step, int hourLabe
         if (clock.minute == 0) {
             tick.length = TickLength::Long;
             if (clock.hour % hourLabelEvery == 0) tick.hour = clock.hour;
-            if (clock.hour == 0) tick.date = AxisDateText(clock);
+            if (clock.hour == 0) tick.date = ShownDate(clock);
         } else if (clock.minute == 30) {
             tick.length = TickLength::Medium;
         }
         ticks.push_back(std::move(tick));
     }
     return ticks;
-}
-
-std::string AxisDateText(const ClockTime& time) {
-    // As the measurement list writes its dates, so that graph, list and report agree.
-    Measurement m;
-    m.year = time.year;
-    m.month = time.month;
-    m.day = time.day;
-    return DateText(m);
 }
 
 int HourLabelEvery(double pixelsPerHour, double minSpacing) {

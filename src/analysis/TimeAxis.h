@@ -37,9 +37,6 @@ struct TimeTick {
 std::vector<TimeTick> TimeTicks(const TimeWindow& window, int step, int hourLabelEvery = 1,
                                 size_t maxTicks = 5000);
 
-// A date as the axis writes it: the measurement list's "dd-mm-yyyy".
-std::string AxisDateText(const ClockTime& time);
-
 // Recordings of many days are labelled only with their first and last date; hour labels
 // would be too dense to read at steps of six hours or more.
 inline bool UsesDateOnlyAxis(int step) {

@@ -1,5 +1,6 @@
 #include "case/CalendarTime.h"
 
+#include <cstdio>
 #include <ctime>
 
 namespace vitalis {
@@ -76,6 +77,27 @@ LocalTime Now() {
 CalendarDate Today() {
     const ClockTime clock = Now().clock;
     return {clock.year, clock.month, clock.day};
+}
+
+std::string ShownDate(int year, int month, int day) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", day, month, year);
+    return text;
+}
+
+std::string ShownDate(const ClockTime& time) {
+    return ShownDate(time.year, time.month, time.day);
+}
+
+std::string ShownClock(int hour, int minute) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
+
+std::string ShownClockOfMinute(int minuteOfDay) {
+    const int minute = (minuteOfDay % 1440 + 1440) % 1440;
+    return ShownClock(minute / 60, minute % 60);
 }
 
 }  // namespace vitalis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vitalis {
 
@@ -34,6 +35,13 @@ CalendarDate CivilFromDays(int64_t days);
 int64_t MinutesOf(const ClockTime& time);
 ClockTime ClockTimeFromMinutes(int64_t minutes);
 ClockTime AddMinutes(const ClockTime& time, int64_t minutes);
+
+// The one way the program shows dates and clock times, so that list, graph, report, dialogs
+// and copies agree: "03-05-2026" and "07:30". A minute of the day wraps at midnight.
+std::string ShownDate(int year, int month, int day);
+std::string ShownDate(const ClockTime& time);
+std::string ShownClock(int hour, int minute);
+std::string ShownClockOfMinute(int minuteOfDay);
 
 // The computer's local date and time.
 CalendarDate Today();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "case/CalendarTime.h"
 #include "case/SleepPeriod.h"
 
 namespace vitalis {
@@ -20,10 +21,7 @@ CaseEditState CaptureEditState(const Recording& recording, const PatientSheet& s
 }
 
 std::string ClockOfEntry(int entry) {
-    const int minute = std::clamp(entry, 0, kHalfHourEntries - 1) * 30;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
-    return text;
+    return ShownClockOfMinute(std::clamp(entry, 0, kHalfHourEntries - 1) * 30);
 }
 
 std::vector<std::string> DescribeChanges(const CaseEditState& saved, const CaseEditState& now) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "case/CalendarTime.h"
 #include "case/CaseFileKeys.h"
 #include "case/FileSystem.h"
 #include "case/IniDocument.h"
@@ -86,10 +87,7 @@ std::vector<CaseRow> ListCaseFolder(const std::string& folder, CaseFileTable& ta
 
 std::string CaseRowDate(const CaseRow& row) {
     if (!IsValidClockTime(row.begin)) return {};
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02d:%02d", row.begin.day, row.begin.month,
-                  row.begin.year, row.begin.hour, row.begin.minute);
-    return text;
+    return ShownDate(row.begin) + " " + ShownClock(row.begin.hour, row.begin.minute);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "case/AsciiCase.h"
+#include "case/CalendarTime.h"
 #include "case/ProfileStore.h"
 
 namespace vitalis {
@@ -132,9 +133,7 @@ const char* DiaryKindTextKey(DiaryEventKind kind) {
 }
 
 std::string DiaryClockText(int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60 % 24, minute % 60);
-    return text;
+    return ShownClockOfMinute(minute);
 }
 
 std::string DiaryDateText(const CalendarDate& date) {

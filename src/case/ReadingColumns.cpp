@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "case/CalendarTime.h"
 #include "case/ResultCodes.h"
 
 namespace vitalis {
@@ -15,15 +16,11 @@ std::string ReadingNumberText(const Measurement& m) {
 }
 
 std::string ClockText(const Measurement& m) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d", m.hour, m.minute);
-    return text;
+    return ShownClock(m.hour, m.minute);
 }
 
 std::string DateText(const Measurement& m) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d-%02d-%d", m.day, m.month, m.year);
-    return text;
+    return ShownDate(m.year, m.month, m.day);
 }
 
 std::string ValueText(int value) {

@@ -1,15 +1,10 @@
 #include "case/RecordingParameters.h"
 
 #include <cstdio>
+#include "case/CalendarTime.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
-
-std::string ClockOfDay(int hour, int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
-}
 
 std::string IntervalText(int minutes, const TextSource& texts) {
     if (minutes <= 0) return texts.Text(kDialogTexts, "IDS_NONE");
@@ -22,7 +17,7 @@ std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextS
     };
     const auto schedule = [&](const ScheduledPeriod& period) {
         return label(kMessageTexts, "IDS_TIME") + " " +
-               ClockOfDay(period.start.hour, period.start.minute) + ", " +
+               ShownClock(period.start.hour, period.start.minute) + ", " +
                label(kMessageTexts, "IDS_INTERVALS") + " " +
                IntervalText(period.interval.value_or(0), texts);
     };
@@ -41,8 +36,8 @@ std::vector<ParameterRow> RecordingParameterRows(const Recording& r, const TextS
         {label(kMessageTexts, "IDS_AWAKE"), schedule(r.schedule.awake)},
         {label(kMessageTexts, "IDS_SLEEP"), schedule(r.schedule.asleep)},
         {label(kMessageTexts, "IDS_SLEEP_PERIOD"),
-         ClockOfDay(r.asleepStart / 60, r.asleepStart % 60) + " - " +
-             ClockOfDay(r.awakeStart / 60, r.awakeStart % 60)},
+         ShownClock(r.asleepStart / 60, r.asleepStart % 60) + " - " +
+             ShownClock(r.awakeStart / 60, r.awakeStart % 60)},
     };
 }
 

@@ -18,8 +18,7 @@ struct ParameterRow {
 std::vector<ParameterRow> RecordingParameterRows(const Recording& recording,
                                                  const TextSource& texts);
 
-// "07:05"; a schedule interval as "15 min", or the text for none when it is 0.
-std::string ClockOfDay(int hour, int minute);
+// A schedule interval as "15 min", or the text for none when it is 0.
 std::string IntervalText(int minutes, const TextSource& texts);
 
 }  // namespace vitalis

@@ -297,7 +297,7 @@ void CTensioView::FillDays() {
     TrendZoom& zoom = trend_->zoom();
     zoom.SetWhole({low->minute, high->minute});
     for (int day = 0; day < zoom.DayCount(); ++day)
-        days_->addItem(ToQString(AxisDateText(ClockTimeFromMinutes(zoom.DayStart(day)))));
+        days_->addItem(ToQString(ShownDate(ClockTimeFromMinutes(zoom.DayStart(day)))));
     const auto shown = zoom.ShownDay();
     days_->setCurrentIndex(shown ? *shown + 1 : 0);
 }

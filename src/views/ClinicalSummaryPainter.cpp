@@ -61,7 +61,7 @@ void WriteMornings(LineWriter& out, const ClinicalBlock& block, const TextSource
     if (block.morningSurge.empty()) out.Line(Q(Text(texts, "IDS_NO_MORNING")), 1.3 * t, false);
     for (const MorningSurge& m : block.morningSurge) {
         // The date as every other page and the trend axis write it.
-        const QString date = Q(AxisDateText({m.date.year, m.date.month, m.date.day, 0, 0}));
+        const QString date = Q(ShownDate({m.date.year, m.date.month, m.date.day, 0, 0}));
         out.Line(date + QStringLiteral(": ") + Q(Text(texts, "IDS_SLEEP_TROUGH")) + " " +
                      Q(FigureText(m.sleepTrough, 1)) + ", " + Q(Text(texts, "IDS_PREWAKING")) +
                      " " + Q(FigureText(m.prewaking, 1)) + " " + Q(Text(texts, "IDS_MMHG")),

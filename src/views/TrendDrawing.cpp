@@ -191,10 +191,10 @@ std::vector<AxisLabel> TimeAxisLabels(const TrendLayout& layout, const QFontMetr
     // Dates under the hours, even when text larger than planned pushes them out of the band.
     const double dateTop = std::max(band.bottom() - height, hourTop + height);
     if (UsesDateOnlyAxis(layout.step)) {
-        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.first))), band.left(),
-              dateTop, lastDate, Qt::AlignLeft);
-        place(ToQString(AxisDateText(ClockTimeFromMinutes(layout.window.last))), band.right(),
-              dateTop, lastDate, Qt::AlignRight);
+        place(ToQString(ShownDate(ClockTimeFromMinutes(layout.window.first))), band.left(), dateTop,
+              lastDate, Qt::AlignLeft);
+        place(ToQString(ShownDate(ClockTimeFromMinutes(layout.window.last))), band.right(), dateTop,
+              lastDate, Qt::AlignRight);
         return labels;
     }
     const double pixelsPerHour =

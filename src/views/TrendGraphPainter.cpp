@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "case/CalendarTime.h"
 #include "case/ResultCodes.h"
 #include "case/TextSource.h"
 #include "views/ChartStyle.h"
@@ -222,11 +223,10 @@ void TrendGraphPainter::DrawHovered(QPainter& painter, const QRect& area,
             return r.position == *hoveredFailure_;
         });
         if (f == failed_.end()) return;
-        char time[24];
-        std::snprintf(time, sizeof time, "%02d:%02d", f->clock.hour, f->clock.minute);
         trend::DrawInfoBox(
             painter, layout_, area, {layout_.XOf(f->minute), plot.bottom()},
-            {{texts.Text(kMessageTexts, "IDS_TIMES"), time}, {FailureText(f->status, texts), {}}});
+            {{texts.Text(kMessageTexts, "IDS_TIMES"), ShownClock(f->clock.hour, f->clock.minute)},
+             {FailureText(f->status, texts), {}}});
         return;
     }
     const auto hovered = std::find_if(rows_.begin(), rows_.end(), [this](const TrendRow& row) {

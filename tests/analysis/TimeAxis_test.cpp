@@ -56,7 +56,7 @@ TEST(TimeTicks, ThinHourLabelsAndRefuseRunawayWindows) {
 }
 
 TEST(TimeAxis, DatesHaveNoLeadingZerosAndLongStepsLabelOnlyDates) {
-    EXPECT_EQ(AxisDateText({2026, 1, 5, 0, 0}), "05-01-2026");
+    EXPECT_EQ(ShownDate({2026, 1, 5, 0, 0}), "05-01-2026");
     EXPECT_FALSE(UsesDateOnlyAxis(180));
     EXPECT_TRUE(UsesDateOnlyAxis(360));
 }

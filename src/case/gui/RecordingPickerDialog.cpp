@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include "case/CalendarTime.h"
 #include "case/TextSource.h"
 
 namespace vitalis {
@@ -19,16 +20,11 @@ constexpr int kRunRole = Qt::UserRole;
 }  // namespace
 
 QString RecordingDateText(const ClockTime& t) {
-    return QStringLiteral("%1-%2-%3")
-        .arg(t.day, 2, 10, QLatin1Char('0'))
-        .arg(t.month, 2, 10, QLatin1Char('0'))
-        .arg(t.year);
+    return QString::fromStdString(ShownDate(t));
 }
 
 QString RecordingTimeText(const ClockTime& t) {
-    return QStringLiteral("%1:%2")
-        .arg(t.hour, 2, 10, QLatin1Char('0'))
-        .arg(t.minute, 2, 10, QLatin1Char('0'));
+    return QString::fromStdString(ShownClock(t.hour, t.minute));
 }
 
 RecordingPickerDialog::RecordingPickerDialog(const TextSource& texts,

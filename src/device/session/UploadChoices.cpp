@@ -1,4 +1,5 @@
 #include "device/session/UploadChoices.h"
+#include "case/CalendarTime.h"
 
 #include <array>
 #include <cstdio>
@@ -100,9 +101,7 @@ std::string_view MissingPatientField(const UploadChoices& c) {
 }
 
 std::string TimeText(int position) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", position * 30 / 60, position * 30 % 60);
-    return text;
+    return ShownClockOfMinute(position * 30);
 }
 
 std::string IntervalText(int position, std::string_view noneText, std::string_view minsText) {
