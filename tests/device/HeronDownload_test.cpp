@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "SessionTestSupport.h"
 #include "case/Recording.h"
@@ -130,6 +131,19 @@ TEST_F(HeronDownloadTest, MonthFilesAreExtendedAfterAWholeDownloadOnly) {
     EXPECT_TRUE(cut.savedPaths.empty());
     EXPECT_EQ(progress.State(), SessionState::Ended);
     EXPECT_EQ(test::ReadBytes(month), before);
+}
+
+// A month file that cannot be written is the one the message names, and no file is written.
+TEST_F(HeronDownloadTest, AMonthFileThatCannotBeWrittenIsNamedAndNoFileIsWritten) {
+    // 40 readings every 2 hours from the 29th of March: March and April.
+    Monitor(SmallRecording({2026, 3, 29, 10, 0}, 40, 120), kHeronVariantA, false);
+    const std::string months = this->folder.path() + "/Global Setting:IDS_TRE_PRESSURE/2026/";
+    std::filesystem::create_directories(months + "4.awp");  // April's file cannot be written
+    const SessionResult result = RunSession(SessionKind::Download, "serial:ttyUSB0");
+    EXPECT_TRUE(result.savedPaths.empty());
+    EXPECT_EQ(MessageKeys(), std::vector<std::string>{"IDS_FAILEDFILE"});
+    EXPECT_EQ(LastDetail(), months + "4.awp");
+    EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(HeronDownloadTest, MissingReadingsEndTheSessionWithTheirCountAndNoFile) {

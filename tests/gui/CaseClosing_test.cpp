@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <filesystem>
 
 #include "case/CaseHistory.h"
 #include "case/ProfileStore.h"
+#include "case/gui/MeasurementEditorDialog.h"
 #include "shell/AppConfig.h"
+#include "shell/CommandTable.h"
 #include "shell/gui/CMainFrameHeron.h"
 #include "shell/gui/CTensioDoc.h"
 #include "shell/gui/Workstation.h"
@@ -106,6 +112,32 @@ TEST_F(CaseClosingTest, AFailedSaveIsToldAndOffersRetry) {
     EXPECT_TRUE(station.SaveCase(&station.frame()));
     EXPECT_EQ(ReadHistory(first).size(), 1u);
     EXPECT_FALSE(station.doc().HasUnsavedChanges());
+}
+
+TEST_F(CaseClosingTest, AFailedSaveFromTheReadingsEditorIsToldAndTheEditorKeepsItsEdits) {
+    fs::rename(first, folder.File("away.awp"));
+    answers = {2};  // Cancel at the failed save's question
+    bool stayed = false;
+    bool kept = false;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<MeasurementEditorDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        ASSERT_NE(editor->saveButton(), nullptr);
+        editor->list()->setCurrentItem(editor->list()->topLevelItem(4));
+        editor->toggleAction()->trigger();
+        editor->saveButton()->click();
+        stayed = editor->isVisible();
+        kept = editor->marks()[4].excluded;
+        editor->reject();
+    });
+    station.Run(command::kEditReadings);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].contains(QString::fromStdString(first))) << asked[0].toStdString();
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(kept);
+    EXPECT_FALSE(fs::exists(first));                                     // not made up again
+    EXPECT_EQ(station.doc().recording().allMeasurements()[4].valid, 1);  // the editor was left
+    EXPECT_EQ(station.doc().recording().allMeasurements()[2].valid, 0);  // the earlier edit stays
 }
 
 TEST_F(CaseClosingTest, SaveAsContinuesInACopyAndLeavesTheOriginal) {

@@ -140,6 +140,7 @@ TEST_F(CaseDialogsTest, ReturnInAFieldRunsItsActionNotOk) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(dialog.chosenPath().isEmpty());
     EXPECT_EQ(VisibleRows(dialog.list()), 0);  // the search ran
+    ASSERT_FALSE(recorder.told.empty());
     EXPECT_EQ(recorder.told.back(), QStringLiteral("IDS_NOCASEFILE"));
 }
 

@@ -3,6 +3,7 @@
 // new line, even when the master side never saw it hang up.
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -10,9 +11,11 @@
 
 #include <array>
 #include <chrono>
+#include <thread>
 
 #include "SimFixture.h"
 #include "device/link/MonitorFrames.h"
+#include "support/TempFolder.h"
 
 namespace vitalis {
 namespace {
@@ -29,6 +32,11 @@ int OpenRaw(const std::string& path) {
         ::tcsetattr(fd, TCSANOW, &tio);
     }
     return fd;
+}
+
+ino_t LinkInode(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
 // Sends the open frame and counts what comes back until the monitor has been quiet for a
@@ -72,6 +80,37 @@ TEST(PtyLines, APortReopenedAtOnceStartsTheFaultCountAgain) {
     ASSERT_GE(b, 0);
     ::close(a);
     EXPECT_EQ(OpenAndCount(b), line);
+    ::close(b);
+}
+
+// A dropped line is made again as a new pseudo-terminal, and its count starts from nothing.
+// A hang-up may lose what was still on its way, so a stall lets the first bytes of each line
+// arrive before the drop: a line that counted on would hang up before sending any.
+TEST(PtyLines, ALineMadeAgainAfterADropStartsTheFaultCountAgain) {
+    test::TempFolder folder;
+    const std::string link = folder.File("monitor");
+    sim::FaultOptions faults;
+    faults.stallAt = 20;
+    faults.stall = 200ms;
+    faults.dropAfter = 100;
+    const auto monitor = SimulatedMonitor::HeronOnPty({}, faults, 11, link);
+    ASSERT_TRUE(monitor);
+    const ino_t dropped = LinkInode(link);
+    const int a = OpenRaw(link);
+    ASSERT_GE(a, 0);
+    const size_t first = OpenAndCount(a);
+    EXPECT_GE(first, 20u);
+    EXPECT_LE(first, 100u);
+    ::close(a);
+    // The link is made anew for the new pseudo-terminal, which may have the old one's name.
+    const auto deadline = Clock::now() + 5s;
+    while (LinkInode(link) == dropped && Clock::now() < deadline) std::this_thread::sleep_for(10ms);
+    ASSERT_NE(LinkInode(link), dropped);
+    const int b = OpenRaw(link);
+    ASSERT_GE(b, 0);
+    const size_t second = OpenAndCount(b);
+    EXPECT_GE(second, 20u);
+    EXPECT_LE(second, 100u);
     ::close(b);
 }
 

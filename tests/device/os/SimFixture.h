@@ -16,13 +16,15 @@ namespace vitalis::test {
 // A simulated monitor served on its own thread for the length of a test.
 class SimulatedMonitor {
   public:
+    // With a link, PtyPath() is that link, moved to each new pseudo-terminal.
     static std::unique_ptr<SimulatedMonitor> HeronOnPty(sim::HeronSimOptions heron,
                                                         sim::FaultOptions faults = {},
-                                                        uint32_t seed = 11) {
+                                                        uint32_t seed = 11,
+                                                        const std::string& link = {}) {
         auto m = std::unique_ptr<SimulatedMonitor>(new SimulatedMonitor);
         m->recording = sim::GenerateRecording(seed);
         m->engine = std::make_unique<sim::HeronEngine>(m->recording, heron, m->Sink());
-        m->pty = std::make_unique<sim::PtyMonitor>(*m->engine, faults);
+        m->pty = std::make_unique<sim::PtyMonitor>(*m->engine, faults, link);
         if (!m->pty->Open()) return nullptr;
         m->thread = std::thread([p = m.get()] { p->pty->Run(p->stop); });
         return m;
