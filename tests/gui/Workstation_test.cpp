@@ -54,6 +54,18 @@ class WorkstationTest : public ::testing::Test {
     std::vector<QString> told;
 };
 
+TEST_F(WorkstationTest, SettingsThatCannotBeWrittenAtExitAreTold) {
+    Workstation station(config, Recorded());
+    station.Start({});
+    told.clear();
+    // The settings file's place is taken by a folder, so nothing can be written there.
+    fs::create_directory(folder.File("VurConfig.ini"));
+    station.Exit();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].contains(QString::fromStdString(folder.File("VurConfig.ini"))))
+        << told[0].toStdString();
+}
+
 TEST_F(WorkstationTest, StartsInEnglishAndExitWritesSettingsAndRemovesTheHandOff) {
     {
         Workstation station(config, Recorded());

@@ -171,8 +171,13 @@ void Workstation::ShowCaseOpen(bool open) {
 void Workstation::Exit() {
     if (exited_ || !doc_) return;
     exited_ = true;
-    // The window asked about unsaved changes as it closed: nothing is saved here.
-    config_.Save();
+    // The window asked about unsaved changes as it closed: nothing of the case is saved here.
+    // Settings are written when they changed, or once to keep what this first run chose; a
+    // write that fails is told.
+    if (config_.IsFirstStart())
+        config_.SaveOrTell();
+    else
+        config_.SaveIfChanged();
     config_.SaveReports();
     RemoveReportHandOffFolder(config_.applicationDirectory());
 }
