@@ -8,6 +8,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/CaseFileKeys.h"
+#include "case/FileAccess.h"
 #include "case/FileSystem.h"
 #include "case/IniDocument.h"
 #include "case/ProfileStore.h"
@@ -200,16 +201,17 @@ DeleteResult DeleteCases(const std::vector<std::string>& paths, const std::strin
     return result;
 }
 
-std::vector<std::string> CopyCases(const std::vector<std::string>& paths,
-                                   const std::string& folder) {
+std::vector<std::string> CopyCases(const std::vector<std::string>& paths, const std::string& folder,
+                                   const FileSystem& files) {
     std::vector<std::string> failed;
     // Last selected first, so that of two files of one name the first selected stays.
     for (auto it = paths.rbegin(); it != paths.rend(); ++it) {
         std::error_code error;
         const fs::path target = fs::path(folder) / fs::path(*it).filename();
         if (fs::equivalent(*it, target, error)) continue;  // copying a file onto itself
-        fs::copy_file(*it, target, fs::copy_options::overwrite_existing, error);
-        if (error) failed.push_back(*it);
+        const std::optional<FileContent> content = ReadWholeFile(*it);
+        if (!content || !ReplaceFileContent(target.string(), content->bytes, files))
+            failed.push_back(*it);
     }
     return failed;
 }

@@ -5,6 +5,7 @@
 
 #include "case/CalendarTime.h"
 #include "case/CaseReadError.h"
+#include "case/FileSystem.h"
 
 namespace vitalis {
 
@@ -77,9 +78,10 @@ struct DeleteResult {
 };
 DeleteResult DeleteCases(const std::vector<std::string>& paths, const std::string& openCasePath);
 
-// Copies the files into a folder, replacing files of the same name. Returns the paths that
-// could not be copied.
-std::vector<std::string> CopyCases(const std::vector<std::string>& paths,
-                                   const std::string& folder);
+// Copies the files into a folder, replacing files of the same name. Each copy replaces its
+// target whole or not at all, so a copy that fails (a full disk, say) never costs the case
+// that was there. Returns the paths that could not be copied.
+std::vector<std::string> CopyCases(const std::vector<std::string>& paths, const std::string& folder,
+                                   const FileSystem& files = SystemFileSystem());
 
 }  // namespace vitalis

@@ -7,11 +7,13 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "case/ColumnHeadings.h"
 #include "case/ProfileStore.h"
 #include "case/Recording.h"
 #include "support/CaseFixtures.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace vitalis {
@@ -176,6 +178,17 @@ TEST(CaseFolder, DeleteSparesTheOpenCaseAndCopyReplaces) {
     WriteBytes(target.File("a.awp"), "old");
     EXPECT_TRUE(CopyCases({folder.File("a.awp"), folder.File("b.awp")}, target.path()).empty());
     EXPECT_EQ(test::ReadBytes(target.File("a.awp")), "a.awp");
+    // A copy that fails on the way (the disk fills) leaves the case that was there.
+    test::RecordingFileSystem full;
+    full.FailFileFlush(1, ENOSPC);
+    EXPECT_EQ(CopyCases({folder.File("c.awp")}, target.path(), full),
+              std::vector<std::string>{folder.File("c.awp")});
+    WriteBytes(target.File("c.awp"), "old c");
+    test::RecordingFileSystem fullAgain;
+    fullAgain.FailFileFlush(1, ENOSPC);
+    EXPECT_FALSE(CopyCases({folder.File("c.awp")}, target.path(), fullAgain).empty());
+    EXPECT_EQ(test::ReadBytes(target.File("c.awp")), "old c");
+    EXPECT_EQ(test::NamesIn(target.path()), (std::set<std::string>{"a.awp", "b.awp", "c.awp"}));
 
     const DeleteResult result = DeleteCases(
         {folder.File("a.awp"), folder.File("B.awp"), folder.File("c.awp")}, folder.File("b.AWP"));
