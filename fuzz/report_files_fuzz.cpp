@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/ReportClinicalRecord.h"
 #include "shell/ReportGraphRecord.h"
 #include "shell/ReportRecords.h"
 
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     std::string error;
-    switch (data[0] % 10) {
+    switch (data[0] % 11) {
         case 0:
             (void)vitalis::DecodeHeader(bytes, error);
             break;
@@ -40,6 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         case 8:
             (void)vitalis::DecodeSecondaryHistograms(bytes, error);
+            break;
+        case 10:
+            (void)vitalis::DecodeClinical(bytes, error);
             break;
         default:
             (void)vitalis::DecodeGraph(bytes, error);
