@@ -95,23 +95,22 @@ TEST(PtyLines, ALineMadeAgainAfterADropStartsTheFaultCountAgain) {
     faults.dropAfter = 100;
     const auto monitor = SimulatedMonitor::HeronOnPty({}, faults, 11, link);
     ASSERT_TRUE(monitor);
+    // Each line sends past the stall and hangs up at its own hundredth byte at the latest.
+    const auto expectOneLinesCount = [&] {
+        const int line = OpenRaw(link);
+        ASSERT_GE(line, 0);
+        const size_t count = OpenAndCount(line);
+        EXPECT_GE(count, 20u);
+        EXPECT_LE(count, 100u);
+        ::close(line);
+    };
     const ino_t dropped = LinkInode(link);
-    const int a = OpenRaw(link);
-    ASSERT_GE(a, 0);
-    const size_t first = OpenAndCount(a);
-    EXPECT_GE(first, 20u);
-    EXPECT_LE(first, 100u);
-    ::close(a);
+    expectOneLinesCount();
     // The link is made anew for the new pseudo-terminal, which may have the old one's name.
     const auto deadline = Clock::now() + 5s;
     while (LinkInode(link) == dropped && Clock::now() < deadline) std::this_thread::sleep_for(10ms);
     ASSERT_NE(LinkInode(link), dropped);
-    const int b = OpenRaw(link);
-    ASSERT_GE(b, 0);
-    const size_t second = OpenAndCount(b);
-    EXPECT_GE(second, 20u);
-    EXPECT_LE(second, 100u);
-    ::close(b);
+    expectOneLinesCount();
 }
 
 }  // namespace
